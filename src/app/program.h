@@ -1,0 +1,52 @@
+#pragma once
+
+#include "app/settingsstore.h"
+#include "platform/platform.h"
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+namespace klangtruhe {
+
+// The state of one run of the program: created by launch(), owned by the main
+// window, handed by reference to every component and dialog. Nothing of it
+// lives in globals, so each test starts a fresh program.
+class Program {
+public:
+    explicit Program(std::unique_ptr<Platform> platform);
+
+    SettingsStore settings;
+    Platform &platform() { return *m_platform; }
+
+    // The program folder, always ending in the platform's separator.
+    QString programFolder;
+
+    // Media: "fake" plays by the clock without a sound device (tests, CI).
+    bool fakeMedia = false;
+
+    // Start-up
+    bool startedWithArgument = false;
+    bool autoPlayAtStart = false;
+
+    // Player state shared by the main window, mini player, movie window and playlist.
+    int AktuellerTrack = 0;
+    bool PlaylistModus = false;
+    bool PauseAbbrechen = false;
+    bool StopNachPause = false;
+
+    // Catalogue
+    bool tableNotSorted = false;
+    bool autosizeRunning = false;
+
+    // Dialogs: the last answer most callers keep.
+    QString answerText;
+
+    // Ending: a second request while all windows close does nothing.
+    bool closingAll = false;
+
+private:
+    std::unique_ptr<Platform> m_platform;
+};
+
+} // namespace klangtruhe

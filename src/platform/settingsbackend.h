@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class QSettings;
+
+namespace klangtruhe {
+
+// Opens the settings of one application name: the registry under the current
+// user on Windows, an INI file per application name elsewhere and whenever
+// KLANGTRUHE_SETTINGS names a folder.
+std::unique_ptr<QSettings> openSettingsBackend(const QString &application);
+
+// A text that identifies the store (its folder or registry root); the
+// single-instance key is derived from it, so parallel test runs with their
+// own stores never see each other.
+QString settingsLocation();
+
+} // namespace klangtruhe

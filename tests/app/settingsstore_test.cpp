@@ -1,0 +1,83 @@
+#include "app/settingsstore.h"
+#include "support/tempfolders.h"
+
+#include <QFileInfo>
+#include <QSettings>
+#include <QThread>
+#include <gtest/gtest.h>
+
+using namespace klangtruhe;
+using klangtruhe::test::TestEnvironment;
+
+TEST(SettingsStore, MissingKeysGiveTheDefaultAndKeysIgnoreLetterCase)
+{
+    TestEnvironment env;
+    SettingsStore store;
+    EXPECT_EQ(store.read(keys::AusgabeboxWidth), QStringLiteral("15225"));
+    EXPECT_EQ(store.read(keys::ArchivPfad), QString());
+    EXPECT_EQ(store.read(keys::ProgSchriftSize, QStringLiteral("10")), QStringLiteral("10"));
+
+    store.write(keys::HaekchenBildpfad, QStringLiteral("1"));
+    EXPECT_EQ(store.read(QStringLiteral("KlangtruhePlayer"), QStringLiteral("Options"), QStringLiteral("HÄKCHENBILDPFAD")),
+              QStringLiteral("1"));
+
+    // A second spelling must replace the value, not add a second key.
+    store.write(QStringLiteral("KlangtruhePlayer"), QStringLiteral("Options"), QStringLiteral("windowstate"),
+                QStringLiteral("2"));
+    store.write(keys::WindowState, QStringLiteral("1"));
+    QSettings raw(env.settingsFile(), QSettings::IniFormat);
+    raw.beginGroup(QStringLiteral("Options"));
+    int windowStateKeys = 0;
+    for (const QString &key : raw.childKeys())
+        windowStateKeys += key.compare(QStringLiteral("WindowState"), Qt::CaseInsensitive) == 0;
+    EXPECT_EQ(windowStateKeys, 1);
+    EXPECT_EQ(store.read(keys::WindowState), QStringLiteral("1"));
+}
+
+TEST(SettingsStore, ReadsSeeWhatAnotherProgramWroteAndUnchangedWritesCostNothing)
+{
+    TestEnvironment env;
+    SettingsStore store;
+    store.write(keys::Spaltenbreite, 3, QStringLiteral("1200"));
+    const int writes = store.diskWrites();
+    const QDateTime before = QFileInfo(env.settingsFile()).lastModified();
+    QThread::msleep(20);
+    for (int i = 0; i < 50; ++i)
+        store.write(keys::Spaltenbreite, 3, QStringLiteral("1200"));
+    EXPECT_EQ(store.diskWrites(), writes);
+    EXPECT_EQ(QFileInfo(env.settingsFile()).lastModified(), before);
+
+    // Another program (here: a second store, as the volume tool would be) writes.
+    {
+        SettingsStore other;
+        other.write(keys::Spaltenbreite, 3, QStringLiteral("777"));
+        other.write(QStringLiteral("KlangtruheVolume"), QStringLiteral("Options"), QStringLiteral("MiniplayerLeft"),
+                    QStringLiteral("12.5"));
+    }
+    EXPECT_EQ(store.read(keys::Spaltenbreite, 3), QStringLiteral("777"));
+    EXPECT_EQ(store.read(QStringLiteral("KlangtruheVolume"), QStringLiteral("Options"), QStringLiteral("miniplayerleft")),
+              QStringLiteral("12.5"));
+    EXPECT_TRUE(QFileInfo::exists(env.settingsFolder() + QStringLiteral("/KlangtruheVolume.ini")));
+}
+
+TEST(SettingsStore, TextsWithCommasQuotesAndUmlautsComeBackUnchanged)
+{
+    TestEnvironment env;
+    SettingsStore store;
+    const QString statement = QStringLiteral("select * from Schallplatten where Band like 'ä*' order by Band, LPTitel");
+    store.write(keys::Data1RecordSource, statement);
+    store.write(keys::Ordnerpfad, 0, QStringLiteral("C:\\Musik\\Sammlung \"alt\".mdb"));
+    SettingsStore fresh;
+    EXPECT_EQ(fresh.read(keys::Data1RecordSource), statement);
+    EXPECT_EQ(fresh.read(keys::Ordnerpfad, 0), QStringLiteral("C:\\Musik\\Sammlung \"alt\".mdb"));
+}
+
+TEST(SettingsStore, ADamagedFileGivesDefaults)
+{
+    TestEnvironment env;
+    klangtruhe::test::writeFile(env.settingsFile(), QByteArray("\x00\xff\xfe[Options\nWindowState\x00=2\n\xc3", 40));
+    SettingsStore store;
+    EXPECT_EQ(store.read(keys::AusgabeboxHeight), QStringLiteral("10725"));
+    store.write(keys::TopRow, QStringLiteral("1"));
+    EXPECT_EQ(store.read(keys::TopRow), QStringLiteral("1"));
+}
