@@ -1,15 +1,34 @@
 #include "app/launch.h"
 
+#include "app/ausgabebox.h"
+#include "app/program.h"
+#include "app/programfolder.h"
+#include "app/startup.h"
+#include "platform/settingsbackend.h"
+#include "platform/singleinstance.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QIcon>
 
 namespace klangtruhe {
 
-QMainWindow *launch(const QStringList &)
+QMainWindow *launch(const QStringList &arguments)
 {
-    auto *window = new QMainWindow;
-    window->setObjectName(QStringLiteral("Ausgabebox"));
-    window->setWindowTitle(QStringLiteral("Klangtruhe-Player"));
+    QApplication::setApplicationName(QStringLiteral("Klangtruhe"));
+    QApplication::setOrganizationName(QStringLiteral("Klangtruhe"));
+    QApplication::setApplicationDisplayName(QString());
+    QApplication::setApplicationVersion(QStringLiteral(KLANGTRUHE_VERSION));
+
+    auto program = std::make_unique<Program>(createSystemPlatform());
+    program->programFolder = resolveProgramFolder();
+    seedProgramFolder(program->programFolder);
+
+    auto *window = new Ausgabebox(std::move(program));
+    auto *instance = new SingleInstance(settingsLocation(), window);
+    if (!runLoadSequence(*window, *instance, arguments)) {
+        delete window;
+        return nullptr;
+    }
     window->show();
     return window;
 }
@@ -17,11 +36,14 @@ QMainWindow *launch(const QStringList &)
 int run(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QStringList arguments = app.arguments();
+    QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
-    if (!launch(arguments))
+    QMainWindow *window = launch(arguments);
+    if (!window)
         return 0;
-    return app.exec();
+    const int result = QApplication::exec();
+    delete window;
+    return result;
 }
 
 } // namespace klangtruhe

@@ -22,6 +22,10 @@ public:
     // The program folder, always ending in the platform's separator.
     QString programFolder;
 
+    // The open catalogue file and its folder (ending in a separator, or "").
+    QString databasePath;
+    QString databaseFolder;
+
     // Media: "fake" plays by the clock without a sound device (tests, CI).
     bool fakeMedia = false;
 

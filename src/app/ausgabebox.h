@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+namespace klangtruhe {
+
+class CatalogueComponent;
+class Program;
+class StatusBar;
+
+// The main window: a frame that composes one component per subsystem. It
+// owns the program's state for the run, the menus, the status bar and the
+// layout rules; the components own their controls and procedures.
+class Ausgabebox : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Ausgabebox(std::unique_ptr<Program> program);
+    ~Ausgabebox() override;
+
+    Program &program() { return *m_program; }
+    StatusBar &status() { return *m_status; }
+    CatalogueComponent &catalogue() { return *m_catalogue; }
+
+    // Applies the start-up options of the settings store.
+    void RegistryLesen();
+    // "&Beenden": stores the pending edit, closes every window of the program.
+    void Beenden();
+    // Brings the window forward (a second start asked for it).
+    void bringToFront();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void storePlacement();
+    void applyLayout();
+
+    std::unique_ptr<Program> m_program;
+    StatusBar *m_status;
+    CatalogueComponent *m_catalogue;
+    bool m_unloaded = false;
+};
+
+} // namespace klangtruhe

@@ -1,0 +1,81 @@
+#include "app/startup.h"
+
+#include "app/ausgabebox.h"
+#include "app/program.h"
+#include "app/statusbar.h"
+#include "catalogue/cataloguecomponent.h"
+#include "common/busypointer.h"
+#include "common/events.h"
+#include "common/msglumo.h"
+#include "common/numbers.h"
+#include "platform/singleinstance.h"
+
+#include <QDir>
+#include <QThread>
+
+namespace klangtruhe {
+
+CommandLine parseCommandLine(const QStringList &arguments)
+{
+    CommandLine result;
+    const QString text = arguments.join(QLatin1Char(' '));
+    if (text.isEmpty())
+        return result;
+    result.present = true;
+    QString cleaned = text;
+    cleaned.remove(QLatin1Char('"'));
+    result.waitSeconds = std::max(0.0, leadingNumber(cleaned));
+    return result;
+}
+
+namespace {
+
+// Step 1 (CommandAbfrage): the wait blocks the whole program on purpose.
+void CommandAbfrage(Program &program, const QStringList &arguments)
+{
+    const CommandLine command = parseCommandLine(arguments);
+    if (!command.present)
+        return;
+    program.startedWithArgument = true;
+    const auto ms = static_cast<unsigned long>(std::min(command.waitSeconds, 86400.0) * 1000);
+    QThread::msleep(ms);
+    doEvents();
+    program.autoPlayAtStart = true;
+}
+
+} // namespace
+
+bool runLoadSequence(Ausgabebox &window, SingleInstance &instance, const QStringList &arguments)
+{
+    Program &program = window.program();
+    CommandAbfrage(program, arguments);
+
+    // Step 2 (Mehrfachstart): the running instance comes forward, this one ends.
+    if (instance.askRunningInstanceToActivate()) {
+        doEvents();
+        return false;
+    }
+    instance.listen();
+    QObject::connect(&instance, &SingleInstance::activationRequested, &window, &Ausgabebox::bringToFront);
+
+    StatusBar &status = window.status();
+    BusyPointer busy;
+    try {
+        status.setPanel(1, QStringLiteral(" Datenbank wird geladen..."));
+        program.settings.write(keys::ProgrammName, QStringLiteral("K l a n g t r u h e   P l a y e r"));
+        program.settings.write(keys::ErscheinungsJahr, QStringLiteral("2004"));
+        window.RegistryLesen();
+        window.catalogue().openAtStartup();
+        QDir().mkpath(program.programFolder + QStringLiteral("Bilder"));
+        QDir().mkpath(program.programFolder + QStringLiteral("Leer"));
+    } catch (const DatabaseError &error) {
+        // One handler for the whole sequence: report, skip the remaining steps.
+        busy.release();
+        status.setPanel(1, QStringLiteral(" Fehler beim Laden der Datenbank!"));
+        window.show();
+        failureReport(program, &window, QStringLiteral("Ausgabebox_Form_Load"), error.number, error.description);
+    }
+    return true;
+}
+
+} // namespace klangtruhe

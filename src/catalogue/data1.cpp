@@ -1,0 +1,374 @@
+#include "catalogue/data1.h"
+
+#include "catalogue/jetsql.h"
+#include "catalogue/selectstatement.h"
+
+#include <QLoggingCategory>
+#include <sqlite3.h>
+
+Q_LOGGING_CATEGORY(lcData1, "klangtruhe.catalogue.data1")
+
+namespace klangtruhe {
+
+namespace {
+
+constexpr int kCacheLimit = 4000;
+
+QVariant columnValue(sqlite3_stmt *statement, int column)
+{
+    switch (sqlite3_column_type(statement, column)) {
+    case SQLITE_NULL:
+        return QVariant();
+    case SQLITE_BLOB:
+        return QByteArray(static_cast<const char *>(sqlite3_column_blob(statement, column)),
+                          sqlite3_column_bytes(statement, column));
+    default:
+        return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, column)),
+                                 sqlite3_column_bytes(statement, column));
+    }
+}
+
+QString quoted(const QString &identifier)
+{
+    QString copy = identifier;
+    copy.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + copy + QLatin1Char('"');
+}
+
+} // namespace
+
+Data1::Data1(QObject *parent)
+    : QObject(parent)
+{
+}
+
+Data1::~Data1()
+{
+    finalizeFetch();
+}
+
+void Data1::finalizeFetch()
+{
+    sqlite3_finalize(m_fetch);
+    m_fetch = nullptr;
+}
+
+void Data1::clearResult()
+{
+    finalizeFetch();
+    m_columns.clear();
+    m_rowids.clear();
+    m_eagerRows.clear();
+    m_cache.clear();
+    m_position = -1;
+}
+
+int Data1::recordCount() const
+{
+    return static_cast<int>(m_lazy ? m_rowids.size() : m_eagerRows.size());
+}
+
+int Data1::fieldIndex(const QString &field) const
+{
+    for (int i = 0; i < m_columns.size(); ++i) {
+        if (m_columns.at(i).compare(field, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+bool Data1::refresh(DatabaseError &error)
+{
+    error = {};
+    DatabaseError storeError;
+    storePendingEdits(storeError);
+
+    if (m_databaseName.isEmpty()) {
+        m_database.reset();
+        clearResult();
+        Q_EMIT reloaded();
+        Q_EMIT currentChanged(m_position);
+        return true;
+    }
+    if (!m_database || m_database->path() != m_databaseName) {
+        auto database = CatalogueDatabase::open(m_databaseName, error);
+        if (!database)
+            return false;
+        finalizeFetch();
+        m_database = std::move(database);
+        clearResult();
+    }
+    return load(error);
+}
+
+bool Data1::refreshWith(std::unique_ptr<CatalogueDatabase> database, DatabaseError &error)
+{
+    DatabaseError storeError;
+    storePendingEdits(storeError);
+    finalizeFetch();
+    clearResult();
+    m_database = std::move(database);
+    m_databaseName = m_database ? m_database->path() : QString();
+    if (!m_database) {
+        Q_EMIT reloaded();
+        Q_EMIT currentChanged(m_position);
+        return true;
+    }
+    return load(error);
+}
+
+bool Data1::load(DatabaseError &error)
+{
+    if (m_recordSource.trimmed().isEmpty()) {
+        clearResult();
+        Q_EMIT reloaded();
+        Q_EMIT currentChanged(m_position);
+        return true;
+    }
+    const auto simple = parseSimpleSelect(m_recordSource);
+    const bool ok = simple ? loadLazily(simple->table, simple->columns, simple->rest, error) : loadEagerly(error);
+    if (!ok) {
+        qCWarning(lcData1) << "statement failed:" << m_recordSource << error.description;
+        return false;
+    }
+    m_pending.clear();
+    m_position = recordCount() > 0 ? 0 : -1;
+    Q_EMIT reloaded();
+    Q_EMIT currentChanged(m_position);
+    return true;
+}
+
+bool Data1::loadLazily(const QString &table, const QStringList &requested, const QString &rest, DatabaseError &error)
+{
+    sqlite3 *db = m_database->handle();
+    // The result's columns: "*" means the table's own, in table order.
+    QStringList columns;
+    if (requested.isEmpty()) {
+        sqlite3_stmt *info = nullptr;
+        const QByteArray pragma = QStringLiteral("PRAGMA table_info(%1)").arg(quoted(table)).toUtf8();
+        if (sqlite3_prepare_v2(db, pragma.constData(), -1, &info, nullptr) == SQLITE_OK) {
+            while (sqlite3_step(info) == SQLITE_ROW)
+                columns << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(info, 1)));
+        }
+        sqlite3_finalize(info);
+        if (columns.isEmpty()) {
+            error = {dberr::TableMissing, QStringLiteral("Die Tabelle '%1' wurde nicht gefunden.").arg(table)};
+            return false;
+        }
+    } else {
+        columns = requested;
+    }
+
+    const QByteArray orderSql = jetToSqlite(QStringLiteral("select rowid from %1 %2").arg(table, rest)).toUtf8();
+    sqlite3_stmt *order = nullptr;
+    if (sqlite3_prepare_v2(db, orderSql.constData(), -1, &order, nullptr) != SQLITE_OK) {
+        error = m_database->lastError();
+        sqlite3_finalize(order);
+        return false;
+    }
+    std::vector<long long> rowids;
+    int rc;
+    while ((rc = sqlite3_step(order)) == SQLITE_ROW)
+        rowids.push_back(sqlite3_column_int64(order, 0));
+    if (rc != SQLITE_DONE) {
+        error = m_database->lastError();
+        sqlite3_finalize(order);
+        return false;
+    }
+    sqlite3_finalize(order);
+
+    QStringList selectList;
+    for (const QString &column : columns)
+        selectList << quoted(column);
+    const QByteArray fetchSql = QStringLiteral("select %1 from %2 where rowid = ?")
+                                    .arg(selectList.join(QLatin1Char(',')), quoted(table)).toUtf8();
+    sqlite3_stmt *fetch = nullptr;
+    if (sqlite3_prepare_v2(db, fetchSql.constData(), -1, &fetch, nullptr) != SQLITE_OK) {
+        error = m_database->lastError();
+        sqlite3_finalize(fetch);
+        return false;
+    }
+    clearResult();
+    m_lazy = true;
+    m_table = table;
+    m_columns = columns;
+    m_rowids = std::move(rowids);
+    m_fetch = fetch;
+    return true;
+}
+
+bool Data1::loadEagerly(DatabaseError &error)
+{
+    sqlite3 *db = m_database->handle();
+    const QByteArray sql = jetToSqlite(m_recordSource).toUtf8();
+    sqlite3_stmt *statement = nullptr;
+    if (sqlite3_prepare_v2(db, sql.constData(), -1, &statement, nullptr) != SQLITE_OK) {
+        error = m_database->lastError();
+        sqlite3_finalize(statement);
+        return false;
+    }
+    QStringList columns;
+    const int count = sqlite3_column_count(statement);
+    for (int c = 0; c < count; ++c)
+        columns << QString::fromUtf8(sqlite3_column_name(statement, c));
+    std::vector<std::vector<QVariant>> rows;
+    int rc;
+    while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
+        std::vector<QVariant> values(static_cast<size_t>(count));
+        for (int c = 0; c < count; ++c)
+            values[static_cast<size_t>(c)] = columnValue(statement, c);
+        rows.push_back(std::move(values));
+    }
+    if (rc != SQLITE_DONE) {
+        error = m_database->lastError();
+        sqlite3_finalize(statement);
+        return false;
+    }
+    sqlite3_finalize(statement);
+    clearResult();
+    m_lazy = false;
+    m_table.clear();
+    m_columns = columns;
+    m_eagerRows = std::move(rows);
+    return true;
+}
+
+const std::vector<QVariant> *Data1::row(int position)
+{
+    if (position < 0 || position >= recordCount())
+        return nullptr;
+    if (!m_lazy)
+        return &m_eagerRows[static_cast<size_t>(position)];
+    auto cached = m_cache.constFind(position);
+    if (cached != m_cache.constEnd())
+        return &cached.value();
+    if (!m_fetch)
+        return nullptr;
+    if (m_cache.size() >= kCacheLimit)
+        m_cache.clear();
+    std::vector<QVariant> values(static_cast<size_t>(m_columns.size()));
+    sqlite3_reset(m_fetch);
+    sqlite3_bind_int64(m_fetch, 1, m_rowids[static_cast<size_t>(position)]);
+    if (sqlite3_step(m_fetch) == SQLITE_ROW) {
+        for (int c = 0; c < m_columns.size(); ++c)
+            values[static_cast<size_t>(c)] = columnValue(m_fetch, c);
+    }
+    sqlite3_reset(m_fetch);
+    return &m_cache.insert(position, std::move(values)).value();
+}
+
+QVariant Data1::value(int position, int column)
+{
+    if (column < 0 || column >= m_columns.size())
+        return QVariant();
+    if (position == m_position && !m_pending.isEmpty()) {
+        auto pending = m_pending.constFind(m_columns.at(column));
+        if (pending != m_pending.constEnd())
+            return pending.value();
+    }
+    const std::vector<QVariant> *values = row(position);
+    return values ? values->at(static_cast<size_t>(column)) : QVariant();
+}
+
+QString Data1::text(int position, int column)
+{
+    const QVariant v = value(position, column);
+    return v.typeId() == QMetaType::QByteArray ? QString() : v.toString();
+}
+
+bool Data1::setAbsolutePosition(int position)
+{
+    if (position < 0 || position >= recordCount())
+        return false;
+    DatabaseError error;
+    storePendingEdits(error);
+    m_position = position;
+    Q_EMIT currentChanged(m_position);
+    return true;
+}
+
+QString Data1::fieldValue(const QString &field)
+{
+    return text(m_position, fieldIndex(field));
+}
+
+void Data1::setFieldValue(const QString &field, const QVariant &newValue)
+{
+    const int column = fieldIndex(field);
+    if (column < 0 || m_position < 0)
+        return;
+    const QString name = m_columns.at(column);
+    const QVariant stored = row(m_position) ? row(m_position)->at(static_cast<size_t>(column)) : QVariant();
+    if (stored == newValue || (stored.isNull() && newValue.toString().isEmpty() && newValue.typeId() == QMetaType::QString))
+        m_pending.remove(name);
+    else
+        m_pending.insert(name, newValue);
+}
+
+bool Data1::storePendingEdits(DatabaseError &error)
+{
+    error = {};
+    if (m_pending.isEmpty())
+        return true;
+    const QHash<QString, QVariant> pending = std::exchange(m_pending, {});
+    if (!m_database || !m_lazy || m_position < 0 || m_position >= recordCount()) {
+        error = {dberr::ReadOnly, QStringLiteral("Die Änderung kann in dieser Auswahl nicht gespeichert werden.")};
+        Q_EMIT editNotStored(error);
+        return false;
+    }
+    QStringList assignments;
+    QList<QString> names = pending.keys();
+    for (const QString &name : names)
+        assignments << quoted(name) + QStringLiteral(" = ?");
+    const QByteArray sql = QStringLiteral("update %1 set %2 where rowid = ?")
+                               .arg(quoted(m_table), assignments.join(QStringLiteral(", "))).toUtf8();
+    sqlite3 *db = m_database->handle();
+    sqlite3_stmt *update = nullptr;
+    bool ok = sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK
+              && sqlite3_prepare_v2(db, sql.constData(), -1, &update, nullptr) == SQLITE_OK;
+    if (ok) {
+        int index = 1;
+        QList<QByteArray> keepAlive;
+        for (const QString &name : names) {
+            const QVariant v = pending.value(name);
+            if (v.isNull()) {
+                sqlite3_bind_null(update, index);
+            } else if (v.typeId() == QMetaType::QByteArray) {
+                keepAlive << v.toByteArray();
+                sqlite3_bind_blob(update, index, keepAlive.last().constData(), static_cast<int>(keepAlive.last().size()), SQLITE_TRANSIENT);
+            } else {
+                keepAlive << v.toString().toUtf8();
+                sqlite3_bind_text(update, index, keepAlive.last().constData(), static_cast<int>(keepAlive.last().size()), SQLITE_TRANSIENT);
+            }
+            ++index;
+        }
+        sqlite3_bind_int64(update, index, m_rowids[static_cast<size_t>(m_position)]);
+        ok = sqlite3_step(update) == SQLITE_DONE;
+    }
+    if (!ok)
+        error = m_database->lastError();
+    sqlite3_finalize(update);
+    ok = ok && sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK;
+    if (!ok) {
+        if (!error.isError())
+            error = m_database->lastError();
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        qCWarning(lcData1) << "edit not stored:" << error.description;
+        Q_EMIT editNotStored(error);
+    }
+    m_cache.remove(m_position);
+    return ok;
+}
+
+int Data1::execute(const QString &jetStatement, DatabaseError &error)
+{
+    if (!m_database) {
+        error = {dberr::FileNotFound, QStringLiteral("Es ist keine Datenbank geöffnet.")};
+        return -1;
+    }
+    const int changed = m_database->execute(jetStatement, error);
+    m_cache.clear();
+    return changed;
+}
+
+} // namespace klangtruhe

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "catalogue/cataloguedatabase.h"
+
+#include <QHash>
+#include <QObject>
+#include <QStringList>
+#include <QVariant>
+#include <memory>
+#include <vector>
+
+struct sqlite3_stmt;
+
+namespace klangtruhe {
+
+// The main window's one data source: a catalogue file, a record source
+// statement in the Jet dialect, its result set and the current entry.
+// Positions are 0-based places in the result; rows are never addressed
+// otherwise. Long results are loaded lazily: the statement yields the order,
+// and only the rows that are looked at are read.
+class Data1 : public QObject {
+    Q_OBJECT
+public:
+    explicit Data1(QObject *parent = nullptr);
+    ~Data1() override;
+
+    QString databaseName() const { return m_databaseName; }
+    void setDatabaseName(const QString &path) { m_databaseName = path; }
+    QString recordSource() const { return m_recordSource; }
+    void setRecordSource(const QString &statement) { m_recordSource = statement; }
+
+    // Stores a pending edit, opens the file if it changed, runs the statement
+    // and makes its first entry current. With an empty file name the data
+    // source has no database. On failure the previous result stays.
+    bool refresh(DatabaseError &error);
+    // Hands over an already opened connection (the caller checked the file).
+    bool refreshWith(std::unique_ptr<CatalogueDatabase> database, DatabaseError &error);
+
+    bool hasDatabase() const { return m_database != nullptr; }
+    CatalogueDatabase *database() const { return m_database.get(); }
+
+    int recordCount() const;
+    int absolutePosition() const { return m_position; }
+    // Makes the entry at position current; false (and nothing changes) when
+    // the position lies outside the result.
+    bool setAbsolutePosition(int position);
+
+    QStringList fieldNames() const { return m_columns; }
+    int fieldIndex(const QString &field) const;
+
+    // Values of any entry of the result (pending edits of the current entry included).
+    QVariant value(int position, int column);
+    QString text(int position, int column);
+
+    // The current entry's fields, read and written by the bound controls.
+    QString fieldValue(const QString &field);
+    void setFieldValue(const QString &field, const QVariant &value);
+    bool hasPendingEdits() const { return !m_pending.isEmpty(); }
+    bool storePendingEdits(DatabaseError &error);
+
+    // Runs an UPDATE over the catalogue; rows changed, -1 on failure.
+    int execute(const QString &jetStatement, DatabaseError &error);
+
+Q_SIGNALS:
+    void reloaded();
+    void currentChanged(int position);
+    void editNotStored(const klangtruhe::DatabaseError &error);
+
+private:
+    bool load(DatabaseError &error);
+    bool loadLazily(const QString &table, const QStringList &columns, const QString &rest, DatabaseError &error);
+    bool loadEagerly(DatabaseError &error);
+    const std::vector<QVariant> *row(int position);
+    void clearResult();
+    void finalizeFetch();
+
+    QString m_databaseName;
+    QString m_recordSource;
+    std::unique_ptr<CatalogueDatabase> m_database;
+
+    QStringList m_columns;
+    bool m_lazy = true;
+    std::vector<long long> m_rowids;                 // lazy: the order of the result
+    std::vector<std::vector<QVariant>> m_eagerRows;  // eager: the whole result
+    sqlite3_stmt *m_fetch = nullptr;                 // lazy: one row by rowid
+    QHash<int, std::vector<QVariant>> m_cache;
+    QString m_table;
+
+    int m_position = -1;
+    QHash<QString, QVariant> m_pending; // field name (as in m_columns) -> value
+};
+
+} // namespace klangtruhe

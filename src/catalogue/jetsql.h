@@ -1,0 +1,5 @@
+#pragma once
+#include <QString>
+namespace klangtruhe {
+QString jetToSqlite(const QString &jetStatement);
+}

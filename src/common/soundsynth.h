@@ -1,0 +1,5 @@
+#pragma once
+#include <QByteArray>
+namespace klangtruhe {
+QByteArray demoTrack(int seed, double seconds);
+}
