@@ -4,6 +4,7 @@
 #include "app/program.h"
 #include "app/programfolder.h"
 #include "app/startup.h"
+#include "platform/endsession.h"
 #include "platform/settingsbackend.h"
 #include "platform/singleinstance.h"
 
@@ -29,6 +30,8 @@ QMainWindow *launch(const QStringList &arguments)
         delete window;
         return nullptr;
     }
+    auto *endSession = new EndSessionWatcher(window);
+    QObject::connect(endSession, &EndSessionWatcher::endRequested, window, &Ausgabebox::Beenden);
     window->show();
     return window;
 }

@@ -28,6 +28,7 @@ double leadingNumber(const QString &text)
     }
     if (digits == 0)
         return 0;
+    const int mantissaEnd = i;
     int end = i;
     if (i < n && (text.at(i) == QLatin1Char('e') || text.at(i) == QLatin1Char('E'))) {
         int j = i + 1;
@@ -42,7 +43,9 @@ double leadingNumber(const QString &text)
             end = j;
     }
     bool ok = false;
-    const double value = text.mid(start, end - start).toDouble(&ok);
+    double value = text.mid(start, end - start).toDouble(&ok);
+    if (!ok || !std::isfinite(value)) // an exponent too large for a number is not taken
+        value = text.mid(start, mantissaEnd - start).toDouble(&ok);
     return ok && std::isfinite(value) ? value : 0;
 }
 

@@ -1,0 +1,173 @@
+#include "catalogue/data1.h"
+#include "support/catalogues.h"
+#include "support/tempfolders.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+using namespace klangtruhe;
+using namespace klangtruhe::test;
+
+namespace {
+
+std::vector<Row> threeEntries()
+{
+    return {Row{{"Band", "Beatles"}, {"LPTitel", "Abbey Road"}, {"Stil", "Rock"}},
+            Row{{"Band", "Abba"}, {"LPTitel", "Arrival"}, {"Stil", "Pop"}},
+            Row{{"Band", "Can"}, {"LPTitel", "Tago Mago"}, {"Stil", "Krautrock"}, {"Info", QVariant()}}};
+}
+
+bool open(Data1 &data, const QString &path, const QString &statement)
+{
+    data.setDatabaseName(path);
+    data.setRecordSource(statement);
+    DatabaseError error;
+    return data.refresh(error);
+}
+
+} // namespace
+
+TEST(Data1, AppliesAStatementAndMovesBetweenEntries)
+{
+    TestEnvironment env;
+    const QString path = makeCatalogue(env.path("a.mdb"), threeEntries());
+    Data1 data;
+    QSignalSpy changed(&data, &Data1::currentChanged);
+    ASSERT_TRUE(open(data, path, QStringLiteral("select * from Schallplatten order by Band, LPTitel")));
+    EXPECT_EQ(data.recordCount(), 3);
+    EXPECT_EQ(data.fieldNames().size(), 19); // the 18 fields and the picture
+    EXPECT_EQ(data.fieldNames().first(), QStringLiteral("Band"));
+    EXPECT_EQ(data.absolutePosition(), 0);
+    EXPECT_EQ(data.fieldValue(QStringLiteral("Band")), QStringLiteral("Abba"));
+    EXPECT_EQ(changed.count(), 1);
+
+    EXPECT_TRUE(data.setAbsolutePosition(2));
+    EXPECT_EQ(data.fieldValue(QStringLiteral("band")), QStringLiteral("Can"));
+    EXPECT_EQ(data.fieldValue(QStringLiteral("Info")), QString());
+    EXPECT_FALSE(data.setAbsolutePosition(3));
+    EXPECT_FALSE(data.setAbsolutePosition(-1));
+    EXPECT_EQ(data.absolutePosition(), 2);
+    EXPECT_EQ(changed.count(), 2);
+
+    // A reload makes the first entry of the new result current.
+    data.setRecordSource(QStringLiteral("select Band, Stil from Schallplatten where Stil = 'Rock'"));
+    DatabaseError error;
+    ASSERT_TRUE(data.refresh(error));
+    EXPECT_EQ(data.fieldNames(), (QStringList{"Band", "Stil"}));
+    EXPECT_EQ(data.recordCount(), 1);
+    EXPECT_EQ(data.text(0, 0), QStringLiteral("Beatles"));
+
+    // Grouping and the like are loaded whole.
+    data.setRecordSource(QStringLiteral("select Stil, count(*) from Schallplatten group by Stil order by Stil"));
+    ASSERT_TRUE(data.refresh(error));
+    EXPECT_EQ(data.recordCount(), 3);
+    EXPECT_EQ(data.text(0, 0), QStringLiteral("Krautrock"));
+
+    // An empty result has no current entry.
+    data.setRecordSource(QStringLiteral("select * from Schallplatten where Band = 'nobody'"));
+    ASSERT_TRUE(data.refresh(error));
+    EXPECT_EQ(data.recordCount(), 0);
+    EXPECT_EQ(data.absolutePosition(), -1);
+    EXPECT_EQ(data.fieldValue(QStringLiteral("Band")), QString());
+}
+
+TEST(Data1, AnEditIsInTheFileAsSoonAsTheEntryChanges)
+{
+    TestEnvironment env;
+    const QString path = makeCatalogue(env.path("a.mdb"), threeEntries());
+    Data1 data;
+    ASSERT_TRUE(open(data, path, QStringLiteral("select * from Schallplatten order by Band")));
+    data.setFieldValue(QStringLiteral("Info"), QStringLiteral("Erstpressung – ßüper"));
+    EXPECT_EQ(data.fieldValue(QStringLiteral("Info")), QStringLiteral("Erstpressung – ßüper"));
+    // Not yet stored...
+    EXPECT_FALSE(querySingle(path, QStringLiteral("select Info from Schallplatten where Band = 'Abba'")).isValid());
+    // ...but at once when another entry becomes current: a second connection sees it.
+    ASSERT_TRUE(data.setAbsolutePosition(1));
+    EXPECT_EQ(querySingle(path, QStringLiteral("select Info from Schallplatten where Band = 'Abba'")).toString(),
+              QStringLiteral("Erstpressung – ßüper"));
+    EXPECT_EQ(data.text(0, data.fieldIndex(QStringLiteral("Info"))), QStringLiteral("Erstpressung – ßüper"));
+
+    // A reload stores the pending edit too; the entry keeps its place until then.
+    data.setFieldValue(QStringLiteral("Band"), QStringLiteral("The Beatles"));
+    DatabaseError error;
+    ASSERT_TRUE(data.refresh(error));
+    EXPECT_EQ(querySingle(path, QStringLiteral("select count(*) from Schallplatten where Band = 'The Beatles'")).toString(),
+              QStringLiteral("1"));
+
+    // UPDATE statements report the rows they changed.
+    EXPECT_EQ(data.execute(QStringLiteral("update Schallplatten set Stil = 'Rock' where Stil = 'Pop'"), error), 1);
+    EXPECT_EQ(data.execute(QStringLiteral("update Schallplatten set Nichtda = 'x'"), error), -1);
+    EXPECT_TRUE(error.isError());
+}
+
+TEST(Data1, ForeignAndDamagedFilesAreRefusedAndTheOpenCatalogueStays)
+{
+    TestEnvironment env;
+    const QString good = makeCatalogue(env.path("good.mdb"), threeEntries());
+    writeFile(env.path("random.mdb"), QByteArray("\x13\x37 not a database at all \xff\xfe", 26));
+    writeFile(env.path("empty.mdb"), QByteArray());
+    QByteArray jet(2048, '\0');
+    jet.replace(4, 15, "Standard Jet DB");
+    writeFile(env.path("access.mdb"), jet);
+    execSql(env.path("other.mdb"), QStringLiteral("create table Kunden (Name text)"));
+
+    Data1 data;
+    ASSERT_TRUE(open(data, good, QStringLiteral("select * from Schallplatten")));
+    struct Case {
+        const char *file;
+        int number;
+    } cases[] = {{"random.mdb", dberr::UnrecognisedFormat}, {"empty.mdb", dberr::UnrecognisedFormat},
+                 {"access.mdb", dberr::JetFile},            {"other.mdb", dberr::TableMissing},
+                 {"missing.mdb", dberr::FileNotFound}};
+    for (const Case &c : cases) {
+        data.setDatabaseName(env.path(QString::fromLatin1(c.file)));
+        DatabaseError error;
+        EXPECT_FALSE(data.refresh(error)) << c.file;
+        EXPECT_EQ(error.number, c.number) << c.file;
+        EXPECT_FALSE(error.description.isEmpty());
+        EXPECT_EQ(data.recordCount(), 3) << "the open catalogue stays after " << c.file;
+    }
+    // Nothing was created or changed by looking.
+    EXPECT_FALSE(QFile::exists(env.path("missing.mdb")));
+    EXPECT_EQ(readFile(env.path("random.mdb")).size(), 26);
+}
+
+TEST(Data1, ShowsWhatAnOddCatalogueHasAndFailsCleanlyOnMissingFields)
+{
+    TestEnvironment env;
+    const QString path = env.path("odd.mdb");
+    execSql(path, QStringLiteral("create table Schallplatten (Band text, LPTitel text, Extra text, Bilder blob);"
+                                 "insert into Schallplatten values ('Zappa', NULL, 'x', NULL);"
+                                 "insert into Schallplatten values (NULL, '%1', NULL, x'00ff');")
+                      .arg(QString(100000, QLatin1Char('y'))));
+    Data1 data;
+    ASSERT_TRUE(open(data, path, QStringLiteral("select * from Schallplatten order by Band, LPTitel")));
+    EXPECT_EQ(data.fieldNames(), (QStringList{"Band", "LPTitel", "Extra", "Bilder"}));
+    EXPECT_EQ(data.recordCount(), 2);
+    EXPECT_EQ(data.text(0, 1).size(), 100000);
+    EXPECT_EQ(data.text(0, 3), QString()); // a picture is no text
+    EXPECT_EQ(data.fieldValue(QStringLiteral("Musikpfad")), QString());
+
+    data.setRecordSource(QStringLiteral("select * from Schallplatten order by Musikpfad"));
+    DatabaseError error;
+    EXPECT_FALSE(data.refresh(error));
+    EXPECT_TRUE(error.isError());
+    EXPECT_EQ(data.recordCount(), 2);
+}
+
+TEST(Data1, AnEditOfAWriteProtectedCatalogueIsReportedNotLost)
+{
+    TestEnvironment env;
+    const QString path = makeCatalogue(env.path("ro.mdb"), threeEntries());
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadUser);
+    if (QFileInfo(path).isWritable())
+        GTEST_SKIP() << "running as a user who may write everywhere";
+    Data1 data;
+    ASSERT_TRUE(open(data, path, QStringLiteral("select * from Schallplatten")));
+    QSignalSpy refused(&data, &Data1::editNotStored);
+    data.setFieldValue(QStringLiteral("Info"), QStringLiteral("neu"));
+    data.setAbsolutePosition(1);
+    ASSERT_EQ(refused.count(), 1);
+    EXPECT_EQ(refused.first().first().value<DatabaseError>().number, dberr::ReadOnly);
+}

@@ -1,0 +1,74 @@
+#include "catalogue/pathparts.h"
+#include "catalogue/recentlist.h"
+
+#include <QStringList>
+#include <gtest/gtest.h>
+
+using namespace klangtruhe;
+
+namespace {
+RecentList full()
+{
+    RecentList list;
+    for (int i = 0; i < 10; ++i)
+        list[static_cast<size_t>(i)] = QStringLiteral("C:\\db%1.mdb").arg(i);
+    return list;
+}
+} // namespace
+
+TEST(RecentList, KeepsTenDistinctPathsNewestFirst)
+{
+    // A path already in slot 5 moves to the top; the other nine keep their order.
+    RecentList list = OrdnerMenuPfad(full(), QStringLiteral("C:\\db5.mdb"));
+    const QStringList expected = {"C:\\db5.mdb", "C:\\db0.mdb", "C:\\db1.mdb", "C:\\db2.mdb", "C:\\db3.mdb",
+                                  "C:\\db4.mdb", "C:\\db6.mdb", "C:\\db7.mdb", "C:\\db8.mdb", "C:\\db9.mdb"};
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(list[static_cast<size_t>(i)], expected.at(i)) << "slot " << i;
+
+    // A new path on a full list pushes the last one out.
+    list = OrdnerMenuPfad(full(), QStringLiteral("D:\\neu.mdb"));
+    EXPECT_EQ(list[0], QStringLiteral("D:\\neu.mdb"));
+    EXPECT_EQ(list[1], QStringLiteral("C:\\db0.mdb"));
+    EXPECT_EQ(list[9], QStringLiteral("C:\\db8.mdb"));
+
+    // Opening the same path twice leaves it once.
+    list = OrdnerMenuPfad(OrdnerMenuPfad(RecentList{}, QStringLiteral("a")), QStringLiteral("a"));
+    EXPECT_EQ(list[0], QStringLiteral("a"));
+    EXPECT_TRUE(list[1].isEmpty());
+}
+
+TEST(RecentList, ClosesGapsWithOneForwardSweep)
+{
+    // Slot 3 was emptied through the "Datenbank nicht gefunden" question: the next open closes the gap.
+    RecentList list = full();
+    list[3].clear();
+    list = OrdnerMenuPfad(list, QStringLiteral("X"));
+    EXPECT_EQ(list[0], QStringLiteral("X"));
+    EXPECT_EQ(list[3], QStringLiteral("C:\\db2.mdb"));
+    EXPECT_EQ(list[4], QStringLiteral("C:\\db4.mdb"));
+    EXPECT_EQ(list[9], QStringLiteral("C:\\db9.mdb"));
+
+    // Two empty slots in a row close only partly in one sweep; nothing filled is lost.
+    RecentList gaps;
+    gaps[0] = QStringLiteral("a");
+    gaps[3] = QStringLiteral("d");
+    gaps[4] = QStringLiteral("e");
+    gaps = OrdnerMenuPfad(gaps, QStringLiteral("n"));
+    QStringList filled;
+    for (const QString &slot : gaps)
+        if (!slot.isEmpty())
+            filled << slot;
+    EXPECT_EQ(filled, (QStringList{"n", "a", "d", "e"}));
+}
+
+TEST(PathParts, SplitAtBothSeparatorsAndNeverFail)
+{
+    EXPECT_EQ(FileNamePart(QStringLiteral("C:\\Musik\\Archiv.mdb")), QStringLiteral("Archiv.mdb"));
+    EXPECT_EQ(FolderPart(QStringLiteral("C:\\Musik\\Archiv.mdb")), QStringLiteral("C:\\Musik\\"));
+    EXPECT_EQ(FileNamePart(QStringLiteral("/home/a/b.mdb")), QStringLiteral("b.mdb"));
+    EXPECT_EQ(FolderPart(QStringLiteral("/home/a/b.mdb")), QStringLiteral("/home/a/"));
+    EXPECT_EQ(FileNamePart(QStringLiteral("Archiv.mdb")), QStringLiteral("Archiv.mdb"));
+    EXPECT_EQ(FolderPart(QStringLiteral("Archiv.mdb")), QString());
+    EXPECT_EQ(FolderPart(QString()), QString());
+    EXPECT_EQ(FileNamePart(QStringLiteral("C:\\Musik\\")), QString());
+}
