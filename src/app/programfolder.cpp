@@ -95,6 +95,8 @@ void seedProgramFolder(const QString &programFolder)
     const QString templatePath = programFolder + QStringLiteral("Archiv_leer.mdb");
     if (!QFileInfo::exists(templatePath))
         createEmptyCatalogue(templatePath);
+    for (const ProgramSound sound : allProgramSounds())
+        writeIfMissing(programFolder + programSoundFileName(sound), programSound(sound));
 
     if (isNew) {
         const QString demo = createDemoCatalogue(programFolder);

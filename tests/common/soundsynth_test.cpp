@@ -1,0 +1,107 @@
+#include "common/soundsynth.h"
+
+#include <QStringList>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+using namespace klangtruhe;
+
+namespace {
+
+struct Wav {
+    bool valid = false;
+    int sampleRate = 0;
+    std::vector<qint16> samples;
+    double seconds() const { return sampleRate ? static_cast<double>(samples.size()) / sampleRate : 0; }
+};
+
+// Reads back what a player needs: the RIFF frame, the PCM format and the data.
+Wav readWav(const QByteArray &bytes)
+{
+    Wav wav;
+    if (bytes.size() < 44 || bytes.left(4) != "RIFF" || bytes.mid(8, 4) != "WAVE" || bytes.mid(12, 4) != "fmt ")
+        return wav;
+    const auto *raw = reinterpret_cast<const uchar *>(bytes.constData());
+    if (qFromLittleEndian<quint32>(raw + 4) != static_cast<quint32>(bytes.size() - 8))
+        return wav;
+    if (qFromLittleEndian<quint32>(raw + 16) != 16 || qFromLittleEndian<quint16>(raw + 20) != 1
+        || qFromLittleEndian<quint16>(raw + 22) != 1 || qFromLittleEndian<quint16>(raw + 34) != 16)
+        return wav;
+    wav.sampleRate = static_cast<int>(qFromLittleEndian<quint32>(raw + 24));
+    if (qFromLittleEndian<quint32>(raw + 28) != static_cast<quint32>(wav.sampleRate * 2)
+        || qFromLittleEndian<quint16>(raw + 32) != 2 || bytes.mid(36, 4) != "data")
+        return wav;
+    const quint32 dataBytes = qFromLittleEndian<quint32>(raw + 40);
+    if (dataBytes != static_cast<quint32>(bytes.size() - 44) || dataBytes % 2 != 0)
+        return wav;
+    for (quint32 i = 0; i < dataBytes; i += 2)
+        wav.samples.push_back(qFromLittleEndian<qint16>(raw + 44 + i));
+    wav.valid = true;
+    return wav;
+}
+
+int peak(const Wav &wav)
+{
+    int result = 0;
+    for (qint16 s : wav.samples)
+        result = std::max(result, std::abs(static_cast<int>(s)));
+    return result;
+}
+
+} // namespace
+
+TEST(SoundSynth, WritesPcmWavWithTheToneInRange)
+{
+    Tone a4;
+    a4.frequencies = {noteFrequency(69)};
+    a4.duration = 0.2;
+    a4.release = 0.05;
+    a4.volume = 2.0; // too loud on purpose: must be scaled, not clipped
+    const Wav wav = readWav(renderWav({a4}, 8000));
+    ASSERT_TRUE(wav.valid);
+    EXPECT_EQ(wav.sampleRate, 8000);
+    EXPECT_EQ(wav.samples.size(), 2000u);
+    EXPECT_LE(peak(wav), 32767 * 9 / 10 + 1);
+    EXPECT_GT(peak(wav), 20000);
+    // Soft start and end: no click.
+    EXPECT_LT(std::abs(wav.samples.front()), 200);
+    EXPECT_LT(std::abs(wav.samples.back()), 200);
+    // 440 Hz crosses zero about 880 times a second.
+    int crossings = 0;
+    for (size_t i = 1; i < wav.samples.size(); ++i)
+        crossings += (wav.samples[i - 1] < 0) != (wav.samples[i] < 0);
+    EXPECT_NEAR(crossings, 220, 15);
+    EXPECT_DOUBLE_EQ(noteFrequency(81), 880.0);
+}
+
+TEST(SoundSynth, ProgramSoundsAreShortAudibleAndNamedAsTheProgramLooksForThem)
+{
+    QStringList names;
+    for (ProgramSound which : allProgramSounds()) {
+        const QString name = programSoundFileName(which);
+        names << name;
+        const Wav wav = readWav(programSound(which));
+        ASSERT_TRUE(wav.valid) << name.toStdString();
+        EXPECT_GT(peak(wav), 6000) << name.toStdString();
+        if (which == ProgramSound::Blues) {
+            EXPECT_GT(wav.seconds(), 7.0);
+            EXPECT_LT(wav.seconds(), 10.0);
+        } else {
+            EXPECT_LT(wav.seconds(), 1.0) << name.toStdString();
+        }
+    }
+    EXPECT_EQ(names, QStringList({"Infozeichen.wav", "Fragezeichen.wav", "Ausrufezeichen.wav", "Stoppzeichen.wav",
+                                  "false.wav", "Blues.wav"}));
+}
+
+TEST(SoundSynth, DemoTracksLastTheirLengthAndDependOnlyOnTheSeed)
+{
+    const QByteArray first = demoTrack(7, 4.0);
+    const Wav wav = readWav(first);
+    ASSERT_TRUE(wav.valid);
+    EXPECT_NEAR(wav.seconds(), 4.0, 0.01);
+    EXPECT_GT(peak(wav), 6000);
+    EXPECT_EQ(wav.samples.back(), 0); // faded out
+    EXPECT_EQ(demoTrack(7, 4.0), first);
+    EXPECT_NE(demoTrack(8, 4.0), first);
+}
