@@ -21,7 +21,7 @@ QString songList()
         "\\pard\\qc\\f0\\fs24\\b\\cf1 Die \\'c4rzte - Ger\\'e4usch\\b0\\cf0\\par\r\n");
     const char *const titles[] = {"Unrockbar", "Deine Schuld", "Nichts in der Welt", "Dinge von denen",
                                   "Kopfzerbrechen", "Die klugen Jungs", "Anneliese Schmidt", "Besserwisser"};
-    for (int i = 0; i < 16; ++i) {
+    for (int i = 0; i < 6; ++i) {
         rtf += QStringLiteral("\\pard{\\pntext\\f1\\'B7\\tab}{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'B7}}"
                               "\\fi-360\\li720\\fs20 %1. %2 \\i (M\\'fcller)\\i0\\par\r\n")
                    .arg(i + 1)
