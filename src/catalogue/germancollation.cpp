@@ -1,6 +1,7 @@
 #include "catalogue/jetfunctions.h"
 #include "catalogue/jetutf8.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -116,8 +117,40 @@ private:
     std::uint32_t m_pending = 0;
 };
 
+// Lower-case ASCII, for the loop that runs while both texts are plain ASCII.
+constexpr std::array<unsigned char, 128> buildAsciiKeys()
+{
+    std::array<unsigned char, 128> keys{};
+    for (unsigned c = 0; c < 128; ++c)
+        keys[c] = asciiLower(static_cast<unsigned char>(c));
+    return keys;
+}
+
+constexpr std::array<unsigned char, 128> asciiKeys = buildAsciiKeys();
+
 int comparePrimary(std::string_view a, std::string_view b)
 {
+    // Most names differ within their first ASCII letters; decide those
+    // without decoding anything.
+    const std::size_t common = std::min(a.size(), b.size());
+    std::size_t i = 0;
+    for (; i < common; ++i) {
+        const auto ca = static_cast<unsigned char>(a[i]), cb = static_cast<unsigned char>(b[i]);
+        if (ca == cb) {
+            if (ca < 0x80)
+                continue;
+            break;
+        }
+        if ((ca | cb) >= 0x80)
+            break;
+        if (asciiKeys[ca] != asciiKeys[cb])
+            return asciiKeys[ca] < asciiKeys[cb] ? -1 : 1;
+    }
+    if (i == common && a.size() == b.size())
+        return 0;
+    // The first i bytes are ASCII and equal without regard to case.
+    a.remove_prefix(i);
+    b.remove_prefix(i);
     PrimaryCursor ca(a), cb(b);
     for (;;) {
         if (ca.plainAscii() && cb.plainAscii()) {
