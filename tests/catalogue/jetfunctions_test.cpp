@@ -106,14 +106,6 @@ TEST(JetLike, BackslashIsLiteralSoRtfEscapesAreFound)
     });
 }
 
-TEST(JetLike, EscapeCharacterMakesWildcardsLiteral)
-{
-    EXPECT_TRUE(JetLikePattern("100!*", U'!').matches("100*"));
-    EXPECT_FALSE(JetLikePattern("100!*", U'!').matches("1000"));
-    EXPECT_TRUE(JetLikePattern("a§?*", U'§').matches("a?b"));
-    EXPECT_FALSE(JetLikePattern("a§?*", U'§').matches("ab"));
-}
-
 TEST(JetLike, AgreesWithBacktrackingOnRandomInputAndNeverHangs)
 {
     std::mt19937 random(20240601);
