@@ -1,0 +1,168 @@
+#include "catalogue/jetfunctions.h"
+#include "catalogue/jetutf8.h"
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+#include <gtest/gtest.h>
+
+using namespace klangtruhe;
+
+namespace {
+
+struct LikeCase {
+    const char *pattern;
+    const char *text;
+    bool matches;
+};
+
+void expectCases(const std::vector<LikeCase> &cases)
+{
+    for (const LikeCase &c : cases)
+        EXPECT_EQ(jetLikeMatch(c.pattern, c.text), c.matches) << "'" << c.text << "' like '" << c.pattern << "'";
+}
+
+// Plain backtracking on code points: slow but obviously right, to check the
+// segment matcher against (no character lists).
+bool referenceMatch(const std::vector<char32_t> &pattern, std::size_t pi, const std::vector<char32_t> &text,
+                    std::size_t ti)
+{
+    if (pi == pattern.size())
+        return ti == text.size();
+    if (pattern[pi] == '*') {
+        for (std::size_t t = ti; t <= text.size(); ++t) {
+            if (referenceMatch(pattern, pi + 1, text, t))
+                return true;
+        }
+        return false;
+    }
+    if (ti == text.size())
+        return false;
+    const char32_t p = pattern[pi], c = text[ti];
+    const bool one = p == '?' || (p == '#' ? (c >= '0' && c <= '9') : jetutf8::foldCase(p) == jetutf8::foldCase(c));
+    return one && referenceMatch(pattern, pi + 1, text, ti + 1);
+}
+
+std::vector<char32_t> codePoints(const std::string &utf8)
+{
+    std::vector<char32_t> result;
+    const auto *p = reinterpret_cast<const unsigned char *>(utf8.data());
+    const auto *end = p + utf8.size();
+    while (p < end)
+        result.push_back(jetutf8::decode(p, end));
+    return result;
+}
+
+std::string randomString(std::mt19937 &random, const std::vector<std::string> &alphabet, int maxLength)
+{
+    std::string s;
+    const int length = std::uniform_int_distribution<int>(0, maxLength)(random);
+    for (int i = 0; i < length; ++i)
+        s += alphabet[std::uniform_int_distribution<std::size_t>(0, alphabet.size() - 1)(random)];
+    return s;
+}
+
+} // namespace
+
+TEST(JetLike, WildcardsAndCharacterLists)
+{
+    expectCases({
+        {"a*", "Abba", true},          {"a*", "", false},          {"*", "", true},
+        {"*", "irgendwas", true},      {"?bba", "Abba", true},     {"?bba", "bba", false},
+        {"CD-###", "CD-123", true},    {"CD-###", "CD-12x", false}, {"CD-###", "CD-1234", false},
+        {"[a-c]*", "Beatles", true},   {"[a-c]*", "Doors", false}, {"[!a-c]*", "Doors", true},
+        {"[!a-c]*", "abba", false},    {"[xyz]", "Y", true},       {"[*]*", "*Sterne", true},
+        {"[*]*", "Sterne", false},     {"a[]b", "ab", true},       {"[-]", "-", true},
+        {"[a-]", "-", true},           {"[!]", "!", true},         {"x[", "x[", true},
+        {"1", "1", true},              {"1", "11", false},         {"1", "", false},
+        {"*a*b*c", "xxaxxbxxc", true}, {"*a*b*c", "xxaxxcxxb", false}, {"*ab", "abab", true},
+        {"a*b*a", "aba", true},        {"a*ba", "aba", true},      {"a*a", "a", false},
+        {"*%*", "100%", true},         {"_", "x", false},          {"[[]*", "[x", true},
+    });
+}
+
+TEST(JetLike, LetterCaseIsIgnoredForUmlautsAndOtherLatinLetters)
+{
+    expectCases({
+        {"ä*", "Ärzte", true},     {"Ä*", "ärzte", true},      {"*MÜLLER*", "Herr müller", true},
+        {"ö*", "Öl", true},        {"ü*", "Übermut", true},    {"ß*", "ßtraße", true},
+        {"é*", "École", true},     {"*ÿ", "Ÿ", true},          {"ł*", "Łódź", true},
+        {"а*", "Аквариум", true},  {"a*", "Ärzte", false},     {"ä*", "Arzte", false},
+        {"strasse", "Straße", false}, {"?rzte", "Ärzte", true}, {"[ä]*", "Ärzte", true},
+        {"[!ä]*", "Ärzte", false}, {"*Ä*", "Zwölf", false},
+    });
+}
+
+TEST(JetLike, BackslashIsLiteralSoRtfEscapesAreFound)
+{
+    const std::string rtf = R"({\rtf1\ansi\deff0 {\fonttbl{\f0 Arial;}}\f0 1. Lied von M\'fcller\par 2. Gr\'fc\'dfe\par})";
+    expectCases({
+        {R"(*M\?fcller*)", rtf.c_str(), true},
+        {R"(*Gr\?fc\?dfe*)", rtf.c_str(), true},
+        {R"(*M\?dcller*)", rtf.c_str(), false},
+        {R"(*M\?fcller*)", "Müller", false},
+        {R"(a\b)", R"(A\B)", true},
+    });
+}
+
+TEST(JetLike, AgreesWithBacktrackingOnRandomInputAndNeverHangs)
+{
+    std::mt19937 random(20240601);
+    const std::vector<std::string> patternAlphabet = {"*", "?", "#", "a", "A", "b", "ä", "Ä", "1", "\\", "\xC3", "\xA4"};
+    const std::vector<std::string> textAlphabet = {"a", "A", "b", "ä", "Ä", "1", "\\", "\xC3", "\xA4", "\xFF", "ß"};
+    for (int round = 0; round < 20000; ++round) {
+        const std::string pattern = randomString(random, patternAlphabet, 8);
+        const std::string text = randomString(random, textAlphabet, 10);
+        ASSERT_EQ(jetLikeMatch(pattern, text), referenceMatch(codePoints(pattern), 0, codePoints(text), 0))
+            << "'" << text << "' like '" << pattern << "'";
+    }
+
+    // Character lists and stray brackets: no crash, no hang.
+    const std::vector<std::string> noisy = {"[", "]", "!", "-", "*", "?", "#", "a", "ä", "\xE2\x82", "\xF0", "\\"};
+    for (int round = 0; round < 20000; ++round)
+        jetLikeMatch(randomString(random, noisy, 12), randomString(random, noisy, 40));
+
+    // Many stars over a long text must stay linear, not explode.
+    const std::string longText(200000, 'a');
+    EXPECT_FALSE(jetLikeMatch("*a*a*a*a*a*a*a*a*b", longText));
+    EXPECT_TRUE(jetLikeMatch("*a*a*a*a*a*a*a*a*", longText));
+}
+
+TEST(GermanCollation, DictionaryOrderWithUmlautsAmongTheirBaseLetters)
+{
+    std::vector<std::string> names = {"Zappa", "Straße", "Öl", "Strasse", "abba", "Ober", "Ärzte", "",
+                                      "ABBA",  "Abba",   "10cc", "Muller", "Müller", "Mullers", "Élan", "Eagles"};
+    std::sort(names.begin(), names.end(), [](const std::string &a, const std::string &b) {
+        return compareGerman(a, b) < 0;
+    });
+    const std::vector<std::string> expected = {"",       "10cc",   "abba",    "Abba",  "ABBA",   "Ärzte",
+                                               "Eagles", "Élan",   "Muller",  "Müller", "Mullers", "Ober",
+                                               "Öl",     "Strasse", "Straße", "Zappa"};
+    EXPECT_EQ(names, expected);
+    EXPECT_LT(compareGerman("Gruß", "Gruss Gott"), 0);
+    EXPECT_LT(compareGerman("Æther", "Aetherisch"), 0);
+}
+
+TEST(GermanCollation, IsATotalOrder)
+{
+    std::mt19937 random(7);
+    const std::vector<std::string> alphabet = {"a", "A", "ä", "Ä", "s", "S", "ß", "o", "ö", "é", " ", "\xFF", "Ω"};
+    std::vector<std::string> words;
+    for (int i = 0; i < 300; ++i)
+        words.push_back(randomString(random, alphabet, 5));
+    for (const std::string &a : words) {
+        for (const std::string &b : words) {
+            const int ab = compareGerman(a, b);
+            ASSERT_EQ(ab, -compareGerman(b, a)) << a << " / " << b;
+            ASSERT_EQ(ab == 0, a == b) << a << " / " << b;
+        }
+    }
+    std::sort(words.begin(), words.end(), [](const std::string &a, const std::string &b) {
+        return compareGerman(a, b) < 0;
+    });
+    for (std::size_t i = 0; i + 1 < words.size(); ++i) {
+        for (std::size_t j = i + 1; j < words.size(); ++j)
+            ASSERT_LE(compareGerman(words[i], words[j]), 0) << words[i] << " / " << words[j];
+    }
+}
