@@ -15,12 +15,17 @@ namespace klangtruhe {
 
 QMainWindow *launch(const QStringList &arguments)
 {
+    return launch(arguments, createSystemPlatform());
+}
+
+QMainWindow *launch(const QStringList &arguments, std::unique_ptr<Platform> platform)
+{
     QApplication::setApplicationName(QStringLiteral("Klangtruhe"));
     QApplication::setOrganizationName(QStringLiteral("Klangtruhe"));
     QApplication::setApplicationDisplayName(QString());
     QApplication::setApplicationVersion(QStringLiteral(KLANGTRUHE_VERSION));
 
-    auto program = std::make_unique<Program>(createSystemPlatform());
+    auto program = std::make_unique<Program>(std::move(platform));
     program->programFolder = resolveProgramFolder();
     seedProgramFolder(program->programFolder);
 

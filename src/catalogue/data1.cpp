@@ -97,6 +97,7 @@ bool Data1::refresh(DatabaseError &error)
         finalizeFetch();
         m_database = std::move(database);
         clearResult();
+        m_edits.clear();
     }
     return load(error);
 }
@@ -107,6 +108,7 @@ bool Data1::refreshWith(std::unique_ptr<CatalogueDatabase> database, DatabaseErr
     storePendingEdits(storeError);
     finalizeFetch();
     clearResult();
+    m_edits.clear();
     m_database = std::move(database);
     m_databaseName = m_database ? m_database->path() : QString();
     if (!m_database) {
@@ -131,7 +133,6 @@ bool Data1::load(DatabaseError &error)
         qCWarning(lcData1) << "statement failed:" << m_recordSource << error.description;
         return false;
     }
-    m_pending.clear();
     m_position = recordCount() > 0 ? 0 : -1;
     Q_EMIT reloaded();
     Q_EMIT currentChanged(m_position);
@@ -257,14 +258,24 @@ const std::vector<QVariant> *Data1::row(int position)
     return &m_cache.insert(position, std::move(values)).value();
 }
 
+long long Data1::rowidAt(int position) const
+{
+    if (!m_lazy || position < 0 || position >= recordCount())
+        return -1;
+    return m_rowids[static_cast<size_t>(position)];
+}
+
 QVariant Data1::value(int position, int column)
 {
     if (column < 0 || column >= m_columns.size())
         return QVariant();
-    if (position == m_position && !m_pending.isEmpty()) {
-        auto pending = m_pending.constFind(m_columns.at(column));
-        if (pending != m_pending.constEnd())
-            return pending.value();
+    if (!m_edits.isEmpty()) {
+        const auto edits = m_edits.constFind(rowidAt(position));
+        if (edits != m_edits.constEnd()) {
+            const auto edit = edits->constFind(m_columns.at(column));
+            if (edit != edits->constEnd())
+                return edit.value();
+        }
     }
     const std::vector<QVariant> *values = row(position);
     return values ? values->at(static_cast<size_t>(column)) : QVariant();
@@ -297,67 +308,88 @@ void Data1::setFieldValue(const QString &field, const QVariant &newValue)
     const int column = fieldIndex(field);
     if (column < 0 || m_position < 0)
         return;
+    const long long rowid = rowidAt(m_position);
+    if (rowid < 0) {
+        // A grouped or joined result has no rows of the table to write back to.
+        Q_EMIT editNotStored({dberr::ReadOnly, QStringLiteral("In dieser Auswahl können keine Änderungen "
+                                                              "gespeichert werden.")});
+        return;
+    }
     const QString name = m_columns.at(column);
-    const QVariant stored = row(m_position) ? row(m_position)->at(static_cast<size_t>(column)) : QVariant();
-    if (stored == newValue || (stored.isNull() && newValue.toString().isEmpty() && newValue.typeId() == QMetaType::QString))
-        m_pending.remove(name);
+    const std::vector<QVariant> *values = row(m_position);
+    const QVariant stored = values ? values->at(static_cast<size_t>(column)) : QVariant();
+    const bool unchanged = stored == newValue
+                           || (stored.isNull() && newValue.typeId() == QMetaType::QString && newValue.toString().isEmpty());
+    FieldEdits &edits = m_edits[rowid];
+    if (unchanged)
+        edits.remove(name);
     else
-        m_pending.insert(name, newValue);
+        edits.insert(name, newValue);
+    if (edits.isEmpty())
+        m_edits.remove(rowid);
 }
 
 bool Data1::storePendingEdits(DatabaseError &error)
 {
     error = {};
-    if (m_pending.isEmpty())
+    if (m_edits.isEmpty())
         return true;
-    const QHash<QString, QVariant> pending = std::exchange(m_pending, {});
-    if (!m_database || !m_lazy || m_position < 0 || m_position >= recordCount()) {
-        error = {dberr::ReadOnly, QStringLiteral("Die Änderung kann in dieser Auswahl nicht gespeichert werden.")};
-        Q_EMIT editNotStored(error);
+    if (!m_database) {
+        m_edits.clear();
         return false;
     }
-    QStringList assignments;
-    QList<QString> names = pending.keys();
-    for (const QString &name : names)
-        assignments << quoted(name) + QStringLiteral(" = ?");
-    const QByteArray sql = QStringLiteral("update %1 set %2 where rowid = ?")
-                               .arg(quoted(m_table), assignments.join(QStringLiteral(", "))).toUtf8();
     sqlite3 *db = m_database->handle();
-    sqlite3_stmt *update = nullptr;
-    bool ok = sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK
-              && sqlite3_prepare_v2(db, sql.constData(), -1, &update, nullptr) == SQLITE_OK;
-    if (ok) {
+    bool ok = sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK;
+    for (auto rowEdits = m_edits.constBegin(); ok && rowEdits != m_edits.constEnd(); ++rowEdits) {
+        const QStringList names = rowEdits->keys();
+        QStringList assignments;
+        for (const QString &name : names)
+            assignments << quoted(name) + QStringLiteral(" = ?");
+        const QByteArray sql = QStringLiteral("update %1 set %2 where rowid = ?")
+                                   .arg(quoted(m_table), assignments.join(QStringLiteral(", "))).toUtf8();
+        sqlite3_stmt *update = nullptr;
+        ok = sqlite3_prepare_v2(db, sql.constData(), -1, &update, nullptr) == SQLITE_OK;
         int index = 1;
-        QList<QByteArray> keepAlive;
         for (const QString &name : names) {
-            const QVariant v = pending.value(name);
+            if (!ok)
+                break;
+            const QVariant v = rowEdits->value(name);
             if (v.isNull()) {
                 sqlite3_bind_null(update, index);
             } else if (v.typeId() == QMetaType::QByteArray) {
-                keepAlive << v.toByteArray();
-                sqlite3_bind_blob(update, index, keepAlive.last().constData(), static_cast<int>(keepAlive.last().size()), SQLITE_TRANSIENT);
+                const QByteArray bytes = v.toByteArray();
+                sqlite3_bind_blob(update, index, bytes.constData(), static_cast<int>(bytes.size()), SQLITE_TRANSIENT);
             } else {
-                keepAlive << v.toString().toUtf8();
-                sqlite3_bind_text(update, index, keepAlive.last().constData(), static_cast<int>(keepAlive.last().size()), SQLITE_TRANSIENT);
+                const QByteArray text = v.toString().toUtf8();
+                sqlite3_bind_text(update, index, text.constData(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
             }
             ++index;
         }
-        sqlite3_bind_int64(update, index, m_rowids[static_cast<size_t>(m_position)]);
-        ok = sqlite3_step(update) == SQLITE_DONE;
+        if (ok) {
+            sqlite3_bind_int64(update, index, rowEdits.key());
+            ok = sqlite3_step(update) == SQLITE_DONE;
+        }
+        if (!ok)
+            error = m_database->lastError();
+        sqlite3_finalize(update);
     }
-    if (!ok)
-        error = m_database->lastError();
-    sqlite3_finalize(update);
-    ok = ok && sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK;
+    if (ok)
+        ok = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK;
     if (!ok) {
         if (!error.isError())
             error = m_database->lastError();
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
         qCWarning(lcData1) << "edit not stored:" << error.description;
         Q_EMIT editNotStored(error);
+        return false;
     }
-    m_cache.remove(m_position);
-    return ok;
+    for (auto rowEdits = m_edits.constBegin(); rowEdits != m_edits.constEnd(); ++rowEdits) {
+        for (auto it = m_cache.begin(); it != m_cache.end();) {
+            it = rowidAt(it.key()) == rowEdits.key() ? m_cache.erase(it) : std::next(it);
+        }
+    }
+    m_edits.clear();
+    return true;
 }
 
 int Data1::execute(const QString &jetStatement, DatabaseError &error)

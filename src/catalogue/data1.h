@@ -55,7 +55,7 @@ public:
     // The current entry's fields, read and written by the bound controls.
     QString fieldValue(const QString &field);
     void setFieldValue(const QString &field, const QVariant &value);
-    bool hasPendingEdits() const { return !m_pending.isEmpty(); }
+    bool hasPendingEdits() const { return !m_edits.isEmpty(); }
     bool storePendingEdits(DatabaseError &error);
 
     // Runs an UPDATE over the catalogue; rows changed, -1 on failure.
@@ -87,7 +87,12 @@ private:
     QString m_table;
 
     int m_position = -1;
-    QHash<QString, QVariant> m_pending; // field name (as in m_columns) -> value
+    // Edits not yet in the file, by rowid and field name. An edit that could
+    // not be stored (the file locked or write-protected) stays here, shows in
+    // the grid and the fields, and is tried again with the next store.
+    using FieldEdits = QHash<QString, QVariant>;
+    QHash<long long, FieldEdits> m_edits;
+    long long rowidAt(int position) const;
 };
 
 } // namespace klangtruhe

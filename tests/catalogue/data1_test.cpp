@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QSignalSpy>
+#include <sqlite3.h>
 #include <gtest/gtest.h>
 
 using namespace klangtruhe;
@@ -170,4 +171,42 @@ TEST(Data1, AnEditOfAWriteProtectedCatalogueIsReportedNotLost)
     data.setAbsolutePosition(1);
     ASSERT_EQ(refused.count(), 1);
     EXPECT_EQ(refused.first().first().value<DatabaseError>().number, dberr::ReadOnly);
+}
+
+TEST(Data1, ACatalogueLockedByAnotherProgramIsReportedNotLost)
+{
+    TestEnvironment env;
+    const QString path = makeCatalogue(env.path("busy.mdb"), threeEntries());
+    Data1 data;
+    ASSERT_TRUE(open(data, path, QStringLiteral("select * from Schallplatten")));
+
+    sqlite3 *other = nullptr;
+    sqlite3_open(path.toUtf8().constData(), &other);
+    sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
+
+    // Editing while another program holds the file: reported, and the edit is kept.
+    QSignalSpy refused(&data, &Data1::editNotStored);
+    data.setFieldValue(QStringLiteral("Info"), QStringLiteral("später"));
+    data.setAbsolutePosition(1);
+    ASSERT_EQ(refused.count(), 1);
+    EXPECT_EQ(refused.first().first().value<DatabaseError>().number, dberr::Locked);
+
+    // Opening it fresh while it is locked: a clear failure, nothing created.
+    Data1 second;
+    second.setDatabaseName(path);
+    second.setRecordSource(QStringLiteral("select * from Schallplatten"));
+    DatabaseError error;
+    EXPECT_FALSE(second.refresh(error));
+    EXPECT_EQ(error.number, dberr::Locked);
+
+    EXPECT_EQ(data.text(0, data.fieldIndex(QStringLiteral("Info"))), QStringLiteral("später"));
+
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    EXPECT_TRUE(second.refresh(error));
+    // Once the file is free again, the next store writes the kept edit.
+    data.setAbsolutePosition(2);
+    EXPECT_EQ(refused.count(), 1);
+    EXPECT_EQ(querySingle(path, QStringLiteral("select count(*) from Schallplatten where Info = 'später'")).toString(),
+              QStringLiteral("1"));
 }

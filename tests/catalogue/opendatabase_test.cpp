@@ -1,0 +1,178 @@
+#include "app/ausgabebox.h"
+#include "app/program.h"
+#include "app/statusbar.h"
+#include "catalogue/cataloguecomponent.h"
+#include "catalogue/catalogueschema.h"
+#include "catalogue/data1.h"
+#include "support/catalogues.h"
+#include "support/dialogdriver.h"
+#include "support/startedprogram.h"
+#include "support/tempfolders.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTextEdit>
+#include <gtest/gtest.h>
+
+using namespace klangtruhe;
+using namespace klangtruhe::test;
+
+namespace {
+
+QString stored(const TestEnvironment &env, const QString &key)
+{
+    QSettings settings(env.settingsFile(), QSettings::IniFormat);
+    return settings.value(QStringLiteral("Options/") + key).toString();
+}
+
+struct Fixture {
+    TestEnvironment env;
+    QString first, second;
+    std::unique_ptr<StartedProgram> program;
+
+    Fixture()
+    {
+        QDir().mkpath(env.programFolder());
+        createEmptyCatalogue(env.programFolder() + QStringLiteral("Archiv_leer.mdb"));
+        first = makeCatalogue(env.path("Erste.mdb"), {Row{{"Band", "Can"}}, Row{{"Band", "Faust"}}});
+        second = makeCatalogue(env.path("Zweite & Dritte.mdb"), {Row{{"Band", "Neu!"}}});
+        QSettings settings(env.settingsFile(), QSettings::IniFormat);
+        settings.setValue(QStringLiteral("Options/ArchivPfad"), first);
+        settings.sync();
+        program = std::make_unique<StartedProgram>();
+    }
+    Ausgabebox &window() { return *program->window(); }
+    CatalogueComponent &catalogue() { return window().catalogue(); }
+    QAction *action(const QString &name) { return window().findChild<QAction *>(name); }
+};
+
+// Types a file name into the program's file dialog and accepts it.
+void chooseFileInNextDialog(const QString &path)
+{
+    onNextModalDialog([path](QWidget *dialog) {
+        auto *fileDialog = qobject_cast<QFileDialog *>(dialog);
+        ASSERT_NE(fileDialog, nullptr);
+        EXPECT_EQ(fileDialog->windowTitle(), QStringLiteral(" Datenbank laden"));
+        EXPECT_EQ(fileDialog->nameFilters().first(), QStringLiteral("Datenbank (*.mdb)"));
+        fileDialog->selectFile(path);
+        QMetaObject::invokeMethod(fileDialog, "accept");
+    });
+}
+
+} // namespace
+
+TEST(OpenDatabase, ThroughTheFileDialogAndTheRecentList)
+{
+    Fixture f;
+    ASSERT_TRUE(f.program->running());
+    EXPECT_EQ(f.window().status().panel(1), QStringLiteral("Erste.mdb"));
+
+    chooseFileInNextDialog(f.second);
+    f.action(QStringLiteral("mnuOeffnen"))->trigger();
+    EXPECT_EQ(f.window().status().panel(1), QStringLiteral("Zweite & Dritte.mdb"));
+    EXPECT_EQ(f.window().status().panel(3), QStringLiteral("Tonträger: 1"));
+    EXPECT_EQ(f.catalogue().tableNameLabel()->text(), QStringLiteral("alle"));
+    EXPECT_EQ(stored(f.env, QStringLiteral("ArchivPfad")), f.second);
+    EXPECT_EQ(stored(f.env, QStringLiteral("Ordnerpfad0")), f.second);
+    EXPECT_EQ(stored(f.env, QStringLiteral("Data1RecordSource")),
+              QStringLiteral("select * from Schallplatten order by Band, LPTitel"));
+    QAction *recent0 = f.action(QStringLiteral("mnuOrdnerpfad_0"));
+    EXPECT_TRUE(recent0->isVisible());
+    EXPECT_EQ(recent0->text(), QString(f.second).replace(QStringLiteral("&"), QStringLiteral("&&")));
+
+    // The recent entry opens its catalogue without a dialog and moves to the top.
+    f.catalogue().OpenDatabase(f.first);
+    EXPECT_EQ(f.catalogue().recentList()[0], f.first);
+    EXPECT_EQ(f.catalogue().recentList()[1], f.second);
+    f.action(QStringLiteral("mnuOrdnerpfad_1"))->trigger();
+    EXPECT_EQ(f.window().status().panel(1), QStringLiteral("Zweite & Dritte.mdb"));
+    EXPECT_EQ(f.catalogue().recentList()[0], f.second);
+    EXPECT_EQ(f.catalogue().recentList()[1], f.first);
+}
+
+TEST(OpenDatabase, CancellingOrChoosingAForeignFileKeepsTheOpenCatalogue)
+{
+    Fixture f;
+    ASSERT_TRUE(f.program->running());
+
+    // Cancelling: no message, the old catalogue stays, panel 1 says the load failed.
+    onNextModalDialog([](QWidget *dialog) { qobject_cast<QDialog *>(dialog)->reject(); });
+    f.action(QStringLiteral("mnuOeffnen"))->trigger();
+    EXPECT_EQ(f.window().status().panel(1), QStringLiteral(" Fehler beim Laden der Datenbank!"));
+    EXPECT_EQ(f.catalogue().data().recordCount(), 2);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    // A file that is no catalogue: the failure report, and the old catalogue stays open and intact.
+    writeFile(f.env.path("Bild.mdb"), QByteArray("\x89PNG\r\n\x1a\n0000", 12));
+    QString title, text;
+    onNextModalDialog([&](QWidget *dialog) {
+        title = dialog->windowTitle();
+        text = dialog->findChild<QTextEdit *>(QStringLiteral("txtMsgText"))->toPlainText();
+        dialog->findChild<QPushButton *>(QStringLiteral("cmdButton_0"))->click();
+    });
+    f.catalogue().OpenDatabase(f.env.path("Bild.mdb"));
+    EXPECT_EQ(title, QStringLiteral("Ausgabebox_mnuOeffnen_Click"));
+    EXPECT_TRUE(text.startsWith(QStringLiteral("3343 "))) << text.toStdString();
+    EXPECT_EQ(f.window().status().panel(1), QStringLiteral(" Fehler beim Laden der Datenbank!"));
+    EXPECT_EQ(f.catalogue().data().recordCount(), 2);
+    EXPECT_EQ(stored(f.env, QStringLiteral("ArchivPfad")), f.first);
+
+    // An Access file gets its own explanation.
+    QByteArray jet(4096, '\0');
+    jet.replace(4, 15, "Standard Jet DB");
+    writeFile(f.env.path("Alt.mdb"), jet);
+    onNextModalDialog([&](QWidget *dialog) {
+        text = dialog->findChild<QTextEdit *>(QStringLiteral("txtMsgText"))->toPlainText();
+        dialog->findChild<QPushButton *>(QStringLiteral("cmdButton_0"))->click();
+    });
+    f.catalogue().OpenDatabase(f.env.path("Alt.mdb"));
+    EXPECT_TRUE(text.contains(QStringLiteral("Access"))) << text.toStdString();
+    EXPECT_EQ(f.catalogue().data().recordCount(), 2);
+}
+
+TEST(OpenDatabase, AVanishedRecentCatalogueAsksWhetherToRemoveItsEntry)
+{
+    Fixture f;
+    ASSERT_TRUE(f.program->running());
+    f.catalogue().OpenDatabase(f.second);
+    f.catalogue().OpenDatabase(f.first); // slot 0 first, slot 1 second
+    QFile::remove(f.second);
+
+    QString text;
+    onNextModalDialog([&](QWidget *dialog) {
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Datenbank nicht gefunden"));
+        text = dialog->findChild<QTextEdit *>(QStringLiteral("txtMsgText"))->toPlainText();
+        dialog->findChild<QPushButton *>(QStringLiteral("cmdButton_2"))->click(); // "&Nein"
+    });
+    f.action(QStringLiteral("mnuOrdnerpfad_1"))->trigger();
+    EXPECT_TRUE(text.contains(f.second));
+    EXPECT_TRUE(text.contains(QStringLiteral("Soll der Menüeintrag entfernen werden?")));
+    EXPECT_TRUE(f.action(QStringLiteral("mnuOrdnerpfad_1"))->isVisible());
+
+    answerNextModalDialog(QStringLiteral("cmdButton_1")); // "&Ja"
+    f.action(QStringLiteral("mnuOrdnerpfad_1"))->trigger();
+    EXPECT_FALSE(f.action(QStringLiteral("mnuOrdnerpfad_1"))->isVisible());
+    EXPECT_EQ(stored(f.env, QStringLiteral("Ordnerpfad1")), QString());
+    EXPECT_EQ(stored(f.env, QStringLiteral("Ordnerpfad0")), f.first);
+    EXPECT_EQ(f.window().status().panel(1), QStringLiteral("Erste.mdb"));
+}
+
+TEST(OpenDatabase, RefreshShowsTheWholeTableAgainAndStoresTheStatement)
+{
+    Fixture f;
+    ASSERT_TRUE(f.program->running());
+    DatabaseError error;
+    ASSERT_TRUE(f.catalogue().applyRecordSource(
+        QStringLiteral("select * from Schallplatten where Band like 'f*' order by Band"), error));
+    EXPECT_EQ(f.catalogue().data().recordCount(), 1);
+    f.action(QStringLiteral("MenuAktualisieren"))->trigger();
+    EXPECT_EQ(f.catalogue().data().recordCount(), 2);
+    EXPECT_EQ(f.catalogue().data().recordSource(), QStringLiteral("select * from Schallplatten order by Band, LPTitel"));
+    EXPECT_EQ(stored(f.env, QStringLiteral("TabellenName")), QStringLiteral("alle"));
+}
