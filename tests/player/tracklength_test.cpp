@@ -75,6 +75,15 @@ TEST(TrackLength, Mp3VbrHeadersGiveTheFrameCount)
                 framesSeconds(1000), kFrameExact);
 }
 
+TEST(TrackLength, OtherFormatsAreMeasuredByTheirTags)
+{
+    TestEnvironment env;
+    EXPECT_NEAR(measure(env, QStringLiteral("a.flac"), flacSilence(1.5)), 1.5, 0.001);
+    EXPECT_NEAR(measure(env, QStringLiteral("b.flac"), flacSilence(61.25, 8000, 1)), 61.25, 0.001);
+    // STREAMINFO alone: no samples, nothing to measure.
+    EXPECT_EQ(measure(env, QStringLiteral("c.flac"), flacSilence(0).left(42)), -1);
+}
+
 TEST(TrackLength, FilesThatCannotBeMeasuredGiveMinusOne)
 {
     TestEnvironment env;

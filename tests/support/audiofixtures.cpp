@@ -50,7 +50,98 @@ QByteArray silentFrame(int kbps)
     return frame;
 }
 
+constexpr int kFlacBlock = 4096;
+
+quint8 crc8(const QByteArray &bytes)
+{
+    quint8 crc = 0;
+    for (const char byte : bytes) {
+        crc ^= quint8(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = quint8((crc & 0x80) ? (crc << 1) ^ 0x07 : crc << 1);
+    }
+    return crc;
+}
+
+quint16 crc16(const QByteArray &bytes)
+{
+    quint16 crc = 0;
+    for (const char byte : bytes) {
+        crc ^= quint16(quint8(byte) << 8);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = quint16((crc & 0x8000) ? (crc << 1) ^ 0x8005 : crc << 1);
+    }
+    return crc;
+}
+
+// FLAC writes frame numbers in the UTF-8 scheme.
+void appendUtf8Number(QByteArray &out, quint32 value)
+{
+    if (value < 0x80) {
+        out.append(char(value));
+        return;
+    }
+    int continuation = value < 0x800 ? 1 : value < 0x10000 ? 2 : 3;
+    const quint8 lead = quint8(0xFF00 >> (continuation + 1));
+    out.append(char(lead | (value >> (6 * continuation))));
+    while (continuation-- > 0)
+        out.append(char(0x80 | ((value >> (6 * continuation)) & 0x3F)));
+}
+
+int flacRateCode(int sampleRate)
+{
+    switch (sampleRate) {
+    case 8000: return 4;
+    case 16000: return 5;
+    case 22050: return 6;
+    case 24000: return 7;
+    case 32000: return 8;
+    case 44100: return 9;
+    case 48000: return 10;
+    case 96000: return 11;
+    default: qFatal("no FLAC sample rate code for %d", sampleRate);
+    }
+    return 0;
+}
+
 } // namespace
+
+QByteArray flacSilence(double seconds, int sampleRate, int channels)
+{
+    const qint64 total = std::llround(seconds * sampleRate);
+    QByteArray out("fLaC");
+    out.append(char(0x80)); // last metadata block, STREAMINFO
+    out.append(QByteArray("\x00\x00\x22", 3));
+    QByteArray info;
+    for (int value : {kFlacBlock, kFlacBlock})
+        info.append(char(value >> 8)).append(char(value & 0xFF));
+    info.append(QByteArray(6, '\0')); // frame sizes unknown
+    const quint64 packed = (quint64(sampleRate) << 44) | (quint64(channels - 1) << 41) | (quint64(15) << 36)
+                           | quint64(total);
+    for (int shift = 56; shift >= 0; shift -= 8)
+        info.append(char((packed >> shift) & 0xFF));
+    info.append(QByteArray(16, '\0')); // no MD5
+    out.append(info);
+
+    quint32 frameNumber = 0;
+    for (qint64 done = 0; done < total; done += kFlacBlock, ++frameNumber) {
+        const int block = int(qMin<qint64>(kFlacBlock, total - done));
+        QByteArray frame("\xFF\xF8", 2);
+        // A full block by its code, the last one as "16-bit size follows".
+        frame.append(char(((block == kFlacBlock ? 12 : 7) << 4) | flacRateCode(sampleRate)));
+        frame.append(char(((channels - 1) << 4) | (4 << 1))); // independent channels, 16 bit
+        appendUtf8Number(frame, frameNumber);
+        if (block != kFlacBlock)
+            frame.append(char((block - 1) >> 8)).append(char((block - 1) & 0xFF));
+        frame.append(char(crc8(frame)));
+        for (int c = 0; c < channels; ++c)
+            frame.append(QByteArray(3, '\0')); // CONSTANT subframe, value 0
+        const quint16 crc = crc16(frame);
+        frame.append(char(crc >> 8)).append(char(crc & 0xFF));
+        out.append(frame);
+    }
+    return out;
+}
 
 QByteArray wavSine(double seconds, int sampleRate, int channels, double frequency)
 {

@@ -10,6 +10,10 @@ namespace klangtruhe::test {
 // A 16-bit PCM WAV of a sine tone.
 QByteArray wavSine(double seconds, int sampleRate = 44100, int channels = 2, double frequency = 440.0);
 
+// A FLAC file of silence, 16 bit: blocks of constant subframes, with CRCs
+// and a STREAMINFO that gives the exact sample count.
+QByteArray flacSilence(double seconds, int sampleRate = 44100, int channels = 2);
+
 // MPEG-1 Layer III at 44.1 kHz, mono: one frame of silence per entry of
 // bitrates (kbit/s from the layer III table). A zeroed side information and
 // main data decode as silence, so players accept the frames as real audio.
