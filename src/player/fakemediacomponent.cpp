@@ -22,11 +22,15 @@ FakeMediaComponent::FakeMediaComponent(QWidget *parent)
     connect(&m_endCheck, &QTimer::timeout, this, &FakeMediaComponent::checkEnd);
     connect(m_view, &MediaView::mouseReleased, this, &MediaComponent::mouseReleased);
     m_view->visualisation()->setPositionSource([this] { return currentPosition(); });
+    // The caller's window may take the view with it; its children go after this.
+    connect(m_view, &QObject::destroyed, this, [this] { m_view.clear(); });
 }
 
 FakeMediaComponent::~FakeMediaComponent()
 {
     // The view belongs to the caller's window once placed there; otherwise to us.
+    if (m_view)
+        m_view->disconnect(this);
     if (m_view && !m_view->parent())
         delete m_view;
     else if (m_view)
@@ -40,11 +44,12 @@ void FakeMediaComponent::setUrl(const QString &path)
     m_startOffset = 0;
     m_attributes.clear();
     const QFileInfo info(path);
-    const bool picture = isStillPicture(path) && info.isFile() && !QPixmap(path).isNull();
+    const QPixmap shown = isStillPicture(path) && info.isFile() ? QPixmap(path) : QPixmap();
+    const bool picture = !shown.isNull();
     m_length = picture ? -1 : trackLength(path);
     if (!picture && m_length < 0) {
         m_path.clear();
-        m_view->visualisation()->setActive(false);
+        m_picture = QPixmap();
         setState(Stopped, true);
         return;
     }
@@ -52,11 +57,7 @@ void FakeMediaComponent::setUrl(const QString &path)
     m_attributes.set(QStringLiteral("Duration"), QString::number(qMax(m_length, 0.0)));
     m_attributes.set(QStringLiteral("FileSize"), QString::number(info.size()));
     m_attributes.set(QStringLiteral("SourceURL"), info.absoluteFilePath());
-    if (picture)
-        m_view->pictureView()->setPicture(QPixmap(path));
-    m_view->showPage(picture ? MediaView::Page::Picture : MediaView::Page::Visualisation);
-    m_view->visualisation()->setTitle(name());
-    m_view->visualisation()->setActive(!picture);
+    m_picture = shown;
     m_clock.start();
     if (!picture)
         m_endCheck.start();
@@ -70,10 +71,7 @@ void FakeMediaComponent::close()
     m_attributes.clear();
     m_startOffset = 0;
     m_length = 0;
-    m_view->visualisation()->setActive(false);
-    m_view->visualisation()->setTitle(QString());
-    m_view->pictureView()->setPicture(QPixmap());
-    m_view->showPage(MediaView::Page::Visualisation);
+    m_picture = QPixmap();
     setState(Stopped);
 }
 
@@ -86,7 +84,6 @@ void FakeMediaComponent::play()
     m_clock.start();
     if (m_length >= 0)
         m_endCheck.start();
-    m_view->visualisation()->setActive(m_length >= 0);
     setState(Playing);
 }
 
@@ -96,7 +93,6 @@ void FakeMediaComponent::pause()
         return;
     m_startOffset = currentPosition();
     m_endCheck.stop();
-    m_view->visualisation()->setActive(false);
     setState(Paused);
 }
 
@@ -130,12 +126,14 @@ QString FakeMediaComponent::durationString() const
 
 void FakeMediaComponent::setFullScreen(bool on)
 {
-    m_view->setFullScreen(on);
+    if (m_view)
+        m_view->setFullScreen(on);
 }
 
 void FakeMediaComponent::setStretchToFit(bool on)
 {
-    m_view->pictureView()->setStretchToFit(on);
+    if (m_view)
+        m_view->pictureView()->setStretchToFit(on);
 }
 
 QWidget *FakeMediaComponent::widget()
@@ -149,15 +147,27 @@ void FakeMediaComponent::checkEnd()
         return;
     m_endCheck.stop();
     m_startOffset = m_length;
-    m_view->visualisation()->setActive(false);
     setState(Stopped);
+}
+
+void FakeMediaComponent::refreshView()
+{
+    if (!m_view)
+        return;
+    const bool picture = !m_picture.isNull();
+    m_view->pictureView()->setPicture(m_picture);
+    m_view->showPage(picture ? MediaView::Page::Picture : MediaView::Page::Visualisation);
+    m_view->visualisation()->setTitle(name());
+    m_view->visualisation()->setActive(!picture && m_state == Playing);
 }
 
 void FakeMediaComponent::setState(int state, bool reportEvenIfSame)
 {
-    if (state == m_state && !reportEvenIfSame)
-        return;
+    const bool changed = state != m_state;
     m_state = state;
+    refreshView();
+    if (!changed && !reportEvenIfSame)
+        return;
     QMetaObject::invokeMethod(
         this, [this, state] { emit playStateChanged(state); }, Qt::QueuedConnection);
 }

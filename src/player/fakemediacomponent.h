@@ -3,6 +3,7 @@
 #include "player/mediacomponent.h"
 
 #include <QElapsedTimer>
+#include <QPixmap>
 #include <QPointer>
 #include <QTimer>
 
@@ -39,12 +40,15 @@ public:
 private:
     void setState(int state, bool reportEvenIfSame = false);
     void checkEnd();
+    // Shows what is loaded: picture, or visualisation running while playing.
+    void refreshView();
     bool loaded() const { return !m_path.isEmpty(); }
 
     QPointer<MediaView> m_view;
     QTimer m_endCheck;
     QElapsedTimer m_clock;
     QString m_path;
+    QPixmap m_picture;
     MediaAttributes m_attributes;
     double m_length = 0;       // seconds; negative for a picture (no end)
     double m_startOffset = 0;  // position when the clock last started

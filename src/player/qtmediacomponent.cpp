@@ -23,6 +23,13 @@ QtMediaComponent::QtMediaComponent(QWidget *parent)
 {
     m_player->setAudioOutput(m_audio);
     m_player->setVideoOutput(m_video);
+    // The caller's window may take the view with it before we go. A widget
+    // reports its end before its children go, so the film output is still
+    // there to be let go of.
+    connect(m_view, &QObject::destroyed, this, [this] {
+        m_view.clear();
+        m_player->setVideoOutput(nullptr);
+    });
     m_view->setVideoWidget(m_video);
     m_view->visualisation()->setPositionSource([this] { return currentPosition(); });
     m_openTimeout.setSingleShot(true);
@@ -51,7 +58,7 @@ QtMediaComponent::QtMediaComponent(QWidget *parent)
     connect(m_player, &QMediaPlayer::metaDataChanged, this, &QtMediaComponent::readAttributes);
     connect(m_player, &QMediaPlayer::durationChanged, this, &QtMediaComponent::readAttributes);
     connect(m_player, &QMediaPlayer::hasVideoChanged, this, [this](bool video) {
-        showContent();
+        refreshView();
         emit hasVideoChanged(video);
     });
 }
@@ -60,6 +67,9 @@ QtMediaComponent::~QtMediaComponent()
 {
     m_player->disconnect(this);
     m_player->stop();
+    if (m_view)
+        m_view->disconnect(this);
+    m_player->setVideoOutput(nullptr);
     if (m_view && !m_view->parent())
         delete m_view;
     else if (m_view)
@@ -77,22 +87,15 @@ void QtMediaComponent::setUrl(const QString &path)
     m_attributes.clear();
 
     const QFileInfo info(path);
-    if (!info.isFile()) {
+    m_picture = isStillPicture(path) && info.isFile() ? QPixmap(path) : QPixmap();
+    // An empty file is known bad without asking the backend, which takes a second to say so.
+    if (!info.isFile() || info.size() == 0 || (isStillPicture(path) && m_picture.isNull())) {
         m_path.clear();
-        showContent();
         setState(Stopped, true);
         return;
     }
-    if (isStillPicture(path)) {
-        const QPixmap picture(path);
-        if (picture.isNull()) {
-            m_path.clear();
-            showContent();
-            setState(Stopped, true);
-            return;
-        }
+    if (!m_picture.isNull()) {
         m_content = Content::Picture;
-        m_view->pictureView()->setPicture(picture);
     } else {
         m_content = Content::Sound;
         m_player->setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
@@ -100,7 +103,6 @@ void QtMediaComponent::setUrl(const QString &path)
         m_openTimeout.start();
     }
     readAttributes();
-    showContent();
     updateState();
 }
 
@@ -113,8 +115,7 @@ void QtMediaComponent::close()
     m_path.clear();
     m_pictureHeld = false;
     m_attributes.clear();
-    m_view->pictureView()->setPicture(QPixmap());
-    showContent();
+    m_picture = QPixmap();
     setState(Stopped);
 }
 
@@ -170,13 +171,16 @@ bool QtMediaComponent::hasVideo() const
 
 void QtMediaComponent::setFullScreen(bool on)
 {
-    m_view->setFullScreen(on);
+    if (m_view)
+        m_view->setFullScreen(on);
 }
 
 void QtMediaComponent::setStretchToFit(bool on)
 {
-    m_view->pictureView()->setStretchToFit(on);
-    m_video->setAspectRatioMode(on ? Qt::KeepAspectRatio : Qt::KeepAspectRatioByExpanding);
+    if (m_view)
+        m_view->pictureView()->setStretchToFit(on);
+    if (m_video)
+        m_video->setAspectRatioMode(on ? Qt::KeepAspectRatio : Qt::KeepAspectRatioByExpanding);
 }
 
 QWidget *QtMediaComponent::widget()
@@ -211,7 +215,6 @@ void QtMediaComponent::updateState()
     const int state = computedState();
     if (state != Transitioning)
         m_openTimeout.stop();
-    m_view->visualisation()->setActive(state == Playing && m_content == Content::Sound);
     setState(state);
 }
 
@@ -223,7 +226,7 @@ void QtMediaComponent::fail()
     m_player->setSource(QUrl());
     m_path.clear();
     m_attributes.clear();
-    showContent();
+    m_picture = QPixmap();
     updateState();
 }
 
@@ -244,24 +247,29 @@ void QtMediaComponent::readAttributes()
         m_attributes.set(QStringLiteral("Duration"), QString::number(m_player->duration() / 1000.0));
     m_attributes.set(QStringLiteral("FileSize"), QString::number(info.size()));
     m_attributes.set(QStringLiteral("SourceURL"), info.absoluteFilePath());
-    m_view->visualisation()->setTitle(name());
+    refreshView();
 }
 
-void QtMediaComponent::showContent()
+void QtMediaComponent::refreshView()
 {
+    if (!m_view)
+        return;
     using Page = MediaView::Page;
+    m_view->pictureView()->setPicture(m_picture);
     m_view->showPage(m_content == Content::Picture                  ? Page::Picture
                      : m_content == Content::Sound && m_player->hasVideo() ? Page::Video
                                                                        : Page::Visualisation);
-    if (m_content == Content::None)
-        m_view->visualisation()->setTitle(QString());
+    m_view->visualisation()->setTitle(name());
+    m_view->visualisation()->setActive(m_state == Playing && m_content == Content::Sound);
 }
 
 void QtMediaComponent::setState(int state, bool reportEvenIfSame)
 {
-    if (state == m_state && !reportEvenIfSame)
-        return;
+    const bool changed = state != m_state;
     m_state = state;
+    refreshView();
+    if (!changed && !reportEvenIfSame)
+        return;
     QMetaObject::invokeMethod(
         this, [this, state] { emit playStateChanged(state); }, Qt::QueuedConnection);
 }

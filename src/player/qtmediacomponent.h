@@ -2,6 +2,7 @@
 
 #include "player/mediacomponent.h"
 
+#include <QPixmap>
 #include <QPointer>
 #include <QTimer>
 
@@ -49,16 +50,18 @@ private:
     void updateState();
     void fail();
     void readAttributes();
-    void showContent();
+    // Shows what is loaded: film, picture, or the visualisation.
+    void refreshView();
     int computedState() const;
     void setState(int state, bool reportEvenIfSame = false);
 
     QMediaPlayer *m_player;
     QAudioOutput *m_audio;
     QPointer<MediaView> m_view;
-    QVideoWidget *m_video;
+    QPointer<QVideoWidget> m_video;
     QTimer m_openTimeout;
     QString m_path;
+    QPixmap m_picture;
     MediaAttributes m_attributes;
     Content m_content = Content::None;
     bool m_pictureHeld = false;  // a picture after pause()

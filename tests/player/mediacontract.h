@@ -154,19 +154,37 @@ TYPED_TEST_P(MediaContract, PicturesShowUntilClosedAndClicksAreReported)
     EXPECT_EQ(this->media->playState(), MediaComponent::Playing);
     EXPECT_FALSE(this->media->hasVideo());
 
-    QWidget *area = this->media->widget();
-    area->resize(200, 150);
-    area->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(area));
-    QSignalSpy released(this->media.get(), &MediaComponent::mouseReleased);
-    QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(50, 50));
-    QTest::mouseClick(area, Qt::RightButton, {}, QPoint(50, 50));
-    ASSERT_EQ(released.count(), 2);
-    EXPECT_EQ(released.at(0).at(0).toInt(), 1);
-    EXPECT_EQ(released.at(1).at(0).toInt(), 2);
+    {
+        // The caller places the area in its window; full screen takes it out and back.
+        QWidget window;
+        window.resize(400, 300);
+        QWidget *area = this->media->widget();
+        area->setParent(&window);
+        area->setGeometry(10, 20, 200, 150);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        this->media->setFullScreen(true);
+        EXPECT_TRUE(area->isWindow());
+        this->media->setFullScreen(false);
+        EXPECT_FALSE(area->isWindow());
+        EXPECT_EQ(area->parentWidget(), &window);
+        EXPECT_EQ(area->geometry(), QRect(10, 20, 200, 150));
 
-    this->media->close();
-    EXPECT_EQ(this->media->playState(), MediaComponent::Stopped);
+        QSignalSpy released(this->media.get(), &MediaComponent::mouseReleased);
+        QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(50, 50));
+        QTest::mouseClick(area, Qt::RightButton, {}, QPoint(50, 50));
+        ASSERT_EQ(released.count(), 2);
+        EXPECT_EQ(released.at(0).at(0).toInt(), 1);
+        EXPECT_EQ(released.at(1).at(0).toInt(), 2);
+
+        this->media->close();
+        EXPECT_EQ(this->media->playState(), MediaComponent::Stopped);
+        this->media->setUrl(this->file(QStringLiteral("weiter.wav"), wavSine(0.5)));
+    }
+    // The window went first and took the area with it: the component plays on.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return this->media->playState() == MediaComponent::Stopped; }, 5000));
+    this->media->setUrl(path);
+    EXPECT_NE(this->media->playState(), MediaComponent::Stopped);
 }
 
 REGISTER_TYPED_TEST_SUITE_P(MediaContract, PlaysSoundFilesToTheirEndInRealTime,
