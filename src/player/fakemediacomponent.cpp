@@ -79,7 +79,7 @@ void FakeMediaComponent::play()
 {
     if (!loaded() || m_state == Playing)
         return;
-    if (m_state == Stopped)
+    if (m_state == Stopped && m_length >= 0 && m_startOffset >= m_length)
         m_startOffset = 0;
     m_clock.start();
     if (m_length >= 0)

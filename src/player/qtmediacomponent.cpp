@@ -177,10 +177,10 @@ void QtMediaComponent::setFullScreen(bool on)
 
 void QtMediaComponent::setStretchToFit(bool on)
 {
+    // Films always fit the area keeping their proportions: the video widget
+    // has no "own size" mode, so only pictures keep theirs.
     if (m_view)
         m_view->pictureView()->setStretchToFit(on);
-    if (m_video)
-        m_video->setAspectRatioMode(on ? Qt::KeepAspectRatio : Qt::KeepAspectRatioByExpanding);
 }
 
 QWidget *QtMediaComponent::widget()

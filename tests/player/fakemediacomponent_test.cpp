@@ -7,6 +7,6 @@ struct MakeFakeMedia {
     static std::unique_ptr<MediaComponent> make() { return createMediaComponent(true); }
 };
 
-INSTANTIATE_TYPED_TEST_SUITE_P(Fake, MediaContract, MakeFakeMedia);
+INSTANTIATE_TYPED_TEST_SUITE_P(FakeMediaComponent, MediaContract, MakeFakeMedia);
 
 } // namespace klangtruhe::test

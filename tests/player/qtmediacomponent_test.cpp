@@ -9,7 +9,7 @@ struct MakeQtMedia {
     static std::unique_ptr<MediaComponent> make() { return std::make_unique<QtMediaComponent>(); }
 };
 
-INSTANTIATE_TYPED_TEST_SUITE_P(Qt, MediaContract, MakeQtMedia);
+INSTANTIATE_TYPED_TEST_SUITE_P(QtMediaComponent, MediaContract, MakeQtMedia);
 
 } // namespace klangtruhe::test
 
