@@ -1,5 +1,6 @@
 #include "player/mediaview.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -124,6 +125,20 @@ void MediaView::setVideoWidget(QWidget *video)
     m_video = video;
     m_stack->addWidget(video);
     video->installEventFilter(this);
+    // The film is drawn into a window of its own inside the video widget, and
+    // clicks on it go to that window, not to any widget of ours: watch the
+    // application's windows for them.
+    qApp->installEventFilter(this);
+}
+
+bool MediaView::isClickOnFilm(QObject *watched, QEvent *event) const
+{
+    // Widget windows hand their clicks on to our widgets anyway.
+    if (!m_video || m_page != Page::Video || !watched->isWindowType() || watched->inherits("QWidgetWindow")
+        || !m_video->isVisible())
+        return false;
+    const QPoint global = static_cast<QMouseEvent *>(event)->globalPosition().toPoint();
+    return m_video->rect().contains(m_video->mapFromGlobal(global));
 }
 
 void MediaView::showPage(Page page)
@@ -155,11 +170,19 @@ void MediaView::setFullScreen(bool on)
 
 bool MediaView::eventFilter(QObject *watched, QEvent *event)
 {
-    // Taken here so the release does not travel on to us a second time.
+    const bool ours = watched == m_visualisation || watched == m_picture || (m_video && watched == m_video);
     if (event->type() == QEvent::MouseButtonRelease) {
-        reportRelease(static_cast<QMouseEvent *>(event)->button());
-        return true;
+        if (isClickOnFilm(watched, event))
+            reportRelease(static_cast<QMouseEvent *>(event)->button());
+        // Taken here so the release does not travel on to us a second time.
+        if (ours) {
+            reportRelease(static_cast<QMouseEvent *>(event)->button());
+            return true;
+        }
+        return QWidget::eventFilter(watched, event);
     }
+    if (!ours)
+        return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape)
         setFullScreen(false);
     return QWidget::eventFilter(watched, event);

@@ -76,6 +76,7 @@ protected:
 
 private:
     void reportRelease(Qt::MouseButton button);
+    bool isClickOnFilm(QObject *watched, QEvent *event) const;
 
     QStackedLayout *m_stack;
     Visualisation *m_visualisation;

@@ -30,3 +30,40 @@ TEST(MciLayerWithRealPlayer, PlaysASoundFileToItsEndWithoutAVideoWindow)
     EXPECT_EQ(mci.mciSendString(QStringLiteral("stop MyAlias")), 0);
     EXPECT_EQ(mci.mciSendString(QStringLiteral("close MyAlias")), 0);
 }
+
+#include "player/mediaview.h"
+
+#include <QGuiApplication>
+#include <QVideoWidget>
+#include <QWindow>
+
+TEST(MediaViewWithFilm, ClicksOnTheFilmWindowAreReported)
+{
+    using namespace klangtruhe;
+    MediaView view;
+    auto *video = new QVideoWidget;
+    view.setVideoWidget(video);
+    view.showPage(MediaView::Page::Video);
+    view.resize(320, 200);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+
+    // The film is drawn in a window of its own inside the video widget.
+    QWindow *film = nullptr;
+    for (QWindow *window : QGuiApplication::allWindows()) {
+        if (!window->inherits("QWidgetWindow") && window != view.windowHandle())
+            film = window;
+    }
+    ASSERT_NE(film, nullptr);
+    QSignalSpy released(&view, &MediaView::mouseReleased);
+    QTest::mouseClick(film, Qt::LeftButton, {}, QPoint(20, 20));
+    QTest::mouseClick(film, Qt::RightButton, {}, QPoint(20, 20));
+    ASSERT_EQ(released.count(), 2);
+    EXPECT_EQ(released.at(0).at(0).toInt(), 1);
+    EXPECT_EQ(released.at(1).at(0).toInt(), 2);
+
+    // Hidden film area: clicks elsewhere are not ours.
+    view.showPage(MediaView::Page::Visualisation);
+    QTest::mouseClick(film, Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_EQ(released.count(), 2);
+}
