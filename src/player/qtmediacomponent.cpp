@@ -19,10 +19,10 @@ QtMediaComponent::QtMediaComponent(QWidget *parent)
     : m_player(new QMediaPlayer(this))
     , m_audio(new QAudioOutput(this))
     , m_view(new MediaView(parent))
-    , m_video(new QVideoWidget(m_view))
 {
+    auto *video = new QVideoWidget(m_view);
     m_player->setAudioOutput(m_audio);
-    m_player->setVideoOutput(m_video);
+    m_player->setVideoOutput(video);
     // The caller's window may take the view with it before we go. A widget
     // reports its end before its children go, so the film output is still
     // there to be let go of.
@@ -30,7 +30,7 @@ QtMediaComponent::QtMediaComponent(QWidget *parent)
         m_view.clear();
         m_player->setVideoOutput(nullptr);
     });
-    m_view->setVideoWidget(m_video);
+    m_view->setVideoWidget(video);
     m_view->visualisation()->setPositionSource([this] { return currentPosition(); });
     m_openTimeout.setSingleShot(true);
     m_openTimeout.setInterval(kOpenTimeoutMs);

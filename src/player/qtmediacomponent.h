@@ -8,7 +8,6 @@
 
 class QAudioOutput;
 class QMediaPlayer;
-class QVideoWidget;
 
 namespace klangtruhe {
 
@@ -58,7 +57,6 @@ private:
     QMediaPlayer *m_player;
     QAudioOutput *m_audio;
     QPointer<MediaView> m_view;
-    QPointer<QVideoWidget> m_video;
     QTimer m_openTimeout;
     QString m_path;
     QPixmap m_picture;

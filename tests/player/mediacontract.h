@@ -54,6 +54,7 @@ TYPED_TEST_P(MediaContract, PlaysSoundFilesToTheirEndInRealTime)
         {QStringLiteral("Wechsel.mp3"), mp3Silence(variableBitrate(52))},
         {QStringLiteral("Xing.mp3"), mp3XingFrame(52) + mp3Silence(variableBitrate(52))},
         {QStringLiteral("Verlustfrei.flac"), flacSilence(1.2)},
+        {QStringLiteral("Ogg.ogg"), oggFlacSilence(1.2)},
     };
     for (const auto &[name, bytes] : files) {
         SCOPED_TRACE(name.toStdString());

@@ -104,28 +104,28 @@ int flacRateCode(int sampleRate)
     return 0;
 }
 
-} // namespace
-
-QByteArray flacSilence(double seconds, int sampleRate, int channels)
+// STREAMINFO body (34 bytes) for 16-bit samples in fixed blocks.
+QByteArray flacStreamInfo(qint64 totalSamples, int sampleRate, int channels)
 {
-    const qint64 total = std::llround(seconds * sampleRate);
-    QByteArray out("fLaC");
-    out.append(char(0x80)); // last metadata block, STREAMINFO
-    out.append(QByteArray("\x00\x00\x22", 3));
     QByteArray info;
     for (int value : {kFlacBlock, kFlacBlock})
         info.append(char(value >> 8)).append(char(value & 0xFF));
     info.append(QByteArray(6, '\0')); // frame sizes unknown
     const quint64 packed = (quint64(sampleRate) << 44) | (quint64(channels - 1) << 41) | (quint64(15) << 36)
-                           | quint64(total);
+                           | quint64(totalSamples);
     for (int shift = 56; shift >= 0; shift -= 8)
         info.append(char((packed >> shift) & 0xFF));
     info.append(QByteArray(16, '\0')); // no MD5
-    out.append(info);
+    return info;
+}
 
+// One FLAC frame of silence per block, each with its CRCs.
+QList<QByteArray> flacFrames(qint64 totalSamples, int sampleRate, int channels)
+{
+    QList<QByteArray> frames;
     quint32 frameNumber = 0;
-    for (qint64 done = 0; done < total; done += kFlacBlock, ++frameNumber) {
-        const int block = int(qMin<qint64>(kFlacBlock, total - done));
+    for (qint64 done = 0; done < totalSamples; done += kFlacBlock, ++frameNumber) {
+        const int block = int(qMin<qint64>(kFlacBlock, totalSamples - done));
         QByteArray frame("\xFF\xF8", 2);
         // A full block by its code, the last one as "16-bit size follows".
         frame.append(char(((block == kFlacBlock ? 12 : 7) << 4) | flacRateCode(sampleRate)));
@@ -138,7 +138,87 @@ QByteArray flacSilence(double seconds, int sampleRate, int channels)
             frame.append(QByteArray(3, '\0')); // CONSTANT subframe, value 0
         const quint16 crc = crc16(frame);
         frame.append(char(crc >> 8)).append(char(crc & 0xFF));
+        frames.append(frame);
+    }
+    return frames;
+}
+
+QByteArray metadataBlockHeader(bool last, int type, int length)
+{
+    QByteArray header;
+    header.append(char((last ? 0x80 : 0x00) | type));
+    header.append(char(length >> 16)).append(char((length >> 8) & 0xFF)).append(char(length & 0xFF));
+    return header;
+}
+
+quint32 oggCrc(const QByteArray &page)
+{
+    quint32 crc = 0;
+    for (const char byte : page) {
+        crc ^= quint32(quint8(byte)) << 24;
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc & 0x80000000u) ? (crc << 1) ^ 0x04C11DB7u : crc << 1;
+    }
+    return crc;
+}
+
+// One Ogg page holding exactly one packet.
+QByteArray oggPage(const QByteArray &packet, quint8 flags, quint64 granule, quint32 sequence)
+{
+    QByteArray page("OggS", 4);
+    page.append('\0');
+    page.append(char(flags));
+    char number[8];
+    qToLittleEndian(granule, number);
+    page.append(number, 8);
+    appendLE32(page, 0x4B4C4E47); // stream serial
+    appendLE32(page, sequence);
+    appendLE32(page, 0);          // CRC, filled in below
+    QByteArray lacing(packet.size() / 255, char(255));
+    lacing.append(char(packet.size() % 255));
+    page.append(char(lacing.size()));
+    page.append(lacing);
+    page.append(packet);
+    qToLittleEndian(oggCrc(page), page.data() + 22);
+    return page;
+}
+
+} // namespace
+
+QByteArray flacSilence(double seconds, int sampleRate, int channels)
+{
+    const qint64 total = std::llround(seconds * sampleRate);
+    QByteArray out("fLaC");
+    out.append(metadataBlockHeader(true, 0, 34));
+    out.append(flacStreamInfo(total, sampleRate, channels));
+    for (const QByteArray &frame : flacFrames(total, sampleRate, channels))
         out.append(frame);
+    return out;
+}
+
+QByteArray oggFlacSilence(double seconds, int sampleRate, int channels)
+{
+    const qint64 total = std::llround(seconds * sampleRate);
+    // First packet: mapping header, one header packet to follow, the native
+    // signature and STREAMINFO; then the comment block; then one frame a packet.
+    QByteArray first("\x7F" "FLAC\x01\x00\x00\x01" "fLaC", 13);
+    first.append(metadataBlockHeader(false, 0, 34));
+    first.append(flacStreamInfo(total, sampleRate, channels));
+    QByteArray comment;
+    const QByteArray vendor("Klangtruhe-Tests");
+    appendLE32(comment, quint32(vendor.size()));
+    comment.append(vendor);
+    appendLE32(comment, 0);
+    comment.prepend(metadataBlockHeader(true, 4, int(comment.size())));
+
+    quint32 sequence = 0;
+    QByteArray out = oggPage(first, 0x02, 0, sequence++);
+    out.append(oggPage(comment, 0x00, 0, sequence++));
+    const QList<QByteArray> frames = flacFrames(total, sampleRate, channels);
+    qint64 granule = 0;
+    for (int i = 0; i < frames.size(); ++i) {
+        granule = qMin<qint64>(granule + kFlacBlock, total);
+        out.append(oggPage(frames.at(i), i + 1 == frames.size() ? 0x04 : 0x00, quint64(granule), sequence++));
     }
     return out;
 }

@@ -13,6 +13,8 @@ QByteArray wavSine(double seconds, int sampleRate = 44100, int channels = 2, dou
 // A FLAC file of silence, 16 bit: blocks of constant subframes, with CRCs
 // and a STREAMINFO that gives the exact sample count.
 QByteArray flacSilence(double seconds, int sampleRate = 44100, int channels = 2);
+// The same frames in an Ogg stream (Ogg FLAC), one packet a page.
+QByteArray oggFlacSilence(double seconds, int sampleRate = 44100, int channels = 2);
 
 // MPEG-1 Layer III at 44.1 kHz, mono: one frame of silence per entry of
 // bitrates (kbit/s from the layer III table). A zeroed side information and
