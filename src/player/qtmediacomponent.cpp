@@ -57,9 +57,9 @@ QtMediaComponent::QtMediaComponent(QWidget *parent)
     });
     connect(m_player, &QMediaPlayer::metaDataChanged, this, &QtMediaComponent::readAttributes);
     connect(m_player, &QMediaPlayer::durationChanged, this, &QtMediaComponent::readAttributes);
-    connect(m_player, &QMediaPlayer::hasVideoChanged, this, [this](bool video) {
+    connect(m_player, &QMediaPlayer::hasVideoChanged, this, [this](bool film) {
         refreshView();
-        emit hasVideoChanged(video);
+        emit hasVideoChanged(film);
     });
 }
 
