@@ -1,3 +1,4 @@
+#include "player/mpegaudio.h"
 #include "player/tracklength.h"
 #include "support/audiofixtures.h"
 #include "support/tempfolders.h"
@@ -59,6 +60,39 @@ TEST(TrackLength, Mp3FramesAreCountedExactly)
     const QByteArray whole = mp3Silence(cbr);
     EXPECT_NEAR(measure(env, QStringLiteral("cut.mp3"), whole.left(whole.size() - 100)),
                 framesSeconds(cbr.size() - 1), kFrameExact);
+}
+
+TEST(TrackLength, FrameHeadersOfEveryMpegVersionAndLayer)
+{
+    struct Case {
+        quint8 bytes[4];
+        int version, layer, bitrate, sampleRate, length, samples;
+    };
+    const Case cases[] = {
+        {{0xFF, 0xFB, 0x92, 0x44}, 1, 3, 128, 44100, 418, 1152},  // padded
+        {{0xFF, 0xFD, 0xA4, 0x00}, 1, 2, 192, 48000, 576, 1152},  // layer II, CRC
+        {{0xFF, 0xFF, 0x18, 0xC0}, 1, 1, 32, 32000, 48, 384},     // layer I
+        {{0xFF, 0xF3, 0x80, 0x40}, 2, 3, 64, 22050, 208, 576},    // MPEG-2
+        {{0xFF, 0xE3, 0x18, 0xC0}, 25, 3, 8, 8000, 72, 576},      // MPEG-2.5
+    };
+    for (const Case &c : cases) {
+        MpegFrameHeader header;
+        ASSERT_TRUE(parseMpegFrameHeader(c.bytes, header)) << c.bitrate;
+        EXPECT_EQ(header.version, c.version);
+        EXPECT_EQ(header.layer, c.layer);
+        EXPECT_EQ(header.bitrate, c.bitrate);
+        EXPECT_EQ(header.sampleRate, c.sampleRate);
+        EXPECT_EQ(header.length, c.length) << c.bitrate;
+        EXPECT_EQ(header.samples, c.samples);
+    }
+    // Reserved version, layer, bitrate, sample rate and emphasis; free format.
+    const quint8 invalid[][4] = {{0xFF, 0xEB, 0x90, 0x00}, {0xFF, 0xF9, 0x90, 0x00}, {0xFF, 0xFB, 0xF0, 0x00},
+                                 {0xFF, 0xFB, 0x9C, 0x00}, {0xFF, 0xFB, 0x90, 0x02}, {0xFF, 0xFB, 0x00, 0x00},
+                                 {0xFE, 0xFB, 0x90, 0x00}};
+    for (const auto &bytes : invalid) {
+        MpegFrameHeader header;
+        EXPECT_FALSE(parseMpegFrameHeader(bytes, header)) << int(bytes[1]) << " " << int(bytes[2]);
+    }
 }
 
 TEST(TrackLength, Mp3VbrHeadersGiveTheFrameCount)
