@@ -1,0 +1,69 @@
+#include "mediacontract.h"
+#include "player/qtmediacomponent.h"
+
+namespace klangtruhe::test {
+
+// The test environment asks for fake media everywhere; this process tests the
+// real component, so it builds it by hand.
+struct MakeQtMedia {
+    static std::unique_ptr<MediaComponent> make() { return std::make_unique<QtMediaComponent>(); }
+};
+
+INSTANTIATE_TYPED_TEST_SUITE_P(QtMediaComponent, MediaContract, MakeQtMedia);
+
+} // namespace klangtruhe::test
+
+#include "player/mcilayer.h"
+
+TEST(MciLayerWithRealPlayer, PlaysASoundFileToItsEndWithoutAVideoWindow)
+{
+    using namespace klangtruhe;
+    test::TestEnvironment env;
+    const QString path = env.path(QStringLiteral("Ton mit Blank.wav"));
+    test::writeFile(path, test::wavSine(0.8));
+    MciLayer mci(false);
+    ASSERT_EQ(mci.mciSendString(QStringLiteral("open ") + path + QStringLiteral(" type MPEGVideo alias MyAlias")), 0);
+    ASSERT_EQ(mci.mciSendString(QStringLiteral("play MyAlias from 0")), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return mci.player().playState() == MediaComponent::Playing; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return mci.player().playState() == MediaComponent::Stopped; }, 8000));
+    EXPECT_FALSE(mci.videoWindow()->isVisible());
+    EXPECT_EQ(mci.mciSendString(QStringLiteral("stop MyAlias")), 0);
+    EXPECT_EQ(mci.mciSendString(QStringLiteral("close MyAlias")), 0);
+}
+
+#include "player/mediaview.h"
+
+#include <QGuiApplication>
+#include <QVideoWidget>
+#include <QWindow>
+
+TEST(MediaViewWithFilm, ClicksOnTheFilmWindowAreReported)
+{
+    using namespace klangtruhe;
+    MediaView view;
+    auto *video = new QVideoWidget;
+    view.setVideoWidget(video);
+    view.showPage(MediaView::Page::Video);
+    view.resize(320, 200);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+
+    // The film is drawn in a window of its own inside the video widget.
+    QWindow *film = nullptr;
+    for (QWindow *window : QGuiApplication::allWindows()) {
+        if (!window->inherits("QWidgetWindow") && window != view.windowHandle())
+            film = window;
+    }
+    ASSERT_NE(film, nullptr);
+    QSignalSpy released(&view, &MediaView::mouseReleased);
+    QTest::mouseClick(film, Qt::LeftButton, {}, QPoint(20, 20));
+    QTest::mouseClick(film, Qt::RightButton, {}, QPoint(20, 20));
+    ASSERT_EQ(released.count(), 2);
+    EXPECT_EQ(released.at(0).at(0).toInt(), 1);
+    EXPECT_EQ(released.at(1).at(0).toInt(), 2);
+
+    // Hidden film area: clicks elsewhere are not ours.
+    view.showPage(MediaView::Page::Visualisation);
+    QTest::mouseClick(film, Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_EQ(released.count(), 2);
+}
