@@ -6,6 +6,8 @@
 #include "app/statusbar.h"
 #include "catalogue/cataloguecomponent.h"
 #include "catalogue/data1.h"
+#include "catalogue/recordtablemodel.h"
+#include "lists/exclusioncomponent.h"
 #include "common/events.h"
 #include "common/numbers.h"
 #include "common/twips.h"
@@ -33,6 +35,15 @@ Ausgabebox::Ausgabebox(std::unique_ptr<Program> program)
     setStatusBar(m_status);
 
     m_catalogue = new CatalogueComponent(*m_program, *this, *m_status);
+    m_exclusions = new ExclusionComponent(*m_program, *this, [this] {
+        // The band dialog offers the bands of the table as it stands: header, then column 0.
+        RecordTableModel &model = m_catalogue->model();
+        QStringList column{model.headerText(0)};
+        for (int row = 0; row < model.rowCount(); ++row)
+            column << model.cellText(row, 0);
+        return column;
+    });
+    m_catalogue->hooks.clearStilAusgeschlossen = [this] { m_program->StilAusgeschlossen = false; };
 
     if (QAction *quit = findChild<QAction *>(QStringLiteral("mnuBeenden"))) {
         quit->setEnabled(true);

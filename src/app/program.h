@@ -39,6 +39,10 @@ public:
     bool PauseAbbrechen = false;
     bool StopNachPause = false;
 
+    // The random entry choice found only entries of excluded styles; cleared
+    // by every change of the catalogue's selection.
+    bool StilAusgeschlossen = false;
+
     // Catalogue
     bool tableNotSorted = false;
     bool autosizeRunning = false;

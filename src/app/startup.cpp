@@ -4,6 +4,7 @@
 #include "app/program.h"
 #include "app/statusbar.h"
 #include "catalogue/cataloguecomponent.h"
+#include "lists/exclusioncomponent.h"
 #include "common/busypointer.h"
 #include "common/events.h"
 #include "common/msglumo.h"
@@ -68,6 +69,8 @@ bool runLoadSequence(Ausgabebox &window, SingleInstance &instance, const QString
         window.catalogue().openAtStartup();
         QDir().mkpath(program.programFolder + QStringLiteral("Bilder"));
         QDir().mkpath(program.programFolder + QStringLiteral("Leer"));
+        window.exclusions().AbspielausschlusslisteLaden();
+        window.exclusions().BandAbspielausschlusslisteLaden();
     } catch (const DatabaseError &error) {
         // One handler for the whole sequence: report, skip the remaining steps.
         busy.release();

@@ -2,7 +2,9 @@
 
 #include "catalogue/catalogueschema.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <sqlite3.h>
 
@@ -11,6 +13,7 @@ namespace klangtruhe::test {
 QString makeCatalogue(const QString &path, const std::vector<Row> &rows)
 {
     QFile::remove(path);
+    QDir().mkpath(QFileInfo(path).absolutePath());
     createEmptyCatalogue(path);
     sqlite3 *db = nullptr;
     sqlite3_open(path.toUtf8().constData(), &db);

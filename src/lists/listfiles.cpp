@@ -1,0 +1,63 @@
+#include "lists/listfiles.h"
+
+#include "common/ansitext.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace klangtruhe {
+
+namespace {
+// Error numbers as the program's failure reports always showed them.
+constexpr int kPathNotFound = 76;
+constexpr int kFileAccess = 75;
+constexpr int kBadCharacter = 5;
+
+FileError accessError(const QString &path, const QString &reason)
+{
+    const bool folderMissing = !QFileInfo(QFileInfo(path).absolutePath()).isDir();
+    if (folderMissing)
+        return {kPathNotFound, QStringLiteral("Pfad nicht gefunden: %1").arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()))};
+    return {kFileAccess, QStringLiteral("Fehler beim Zugriff auf %1 (%2)").arg(QDir::toNativeSeparators(path), reason)};
+}
+} // namespace
+
+std::optional<QStringList> readListFile(const QString &path, FileError *error)
+{
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = accessError(path, file.errorString());
+        return QStringList();
+    }
+    return splitListLines(decodeListFile(file.readAll()));
+}
+
+bool writeListFile(const QString &path, const QStringList &entries, FileError *error)
+{
+    QByteArray bytes;
+    for (const QString &entry : entries) {
+        QByteArray line;
+        if (!encodeAnsi(entry, line)) {
+            if (error)
+                *error = {kBadCharacter, QStringLiteral("Der Eintrag \"%1\" enthält Zeichen, die in der Datei nicht "
+                                                        "gespeichert werden können. Die Datei wurde nicht geändert.")
+                                             .arg(entry)};
+            return false;
+        }
+        bytes += line + QByteArray("\r\n");
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        if (error)
+            *error = accessError(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+} // namespace klangtruhe

@@ -1,0 +1,207 @@
+#include "app/ausgabebox.h"
+#include "app/program.h"
+#include "catalogue/cataloguecomponent.h"
+#include "catalogue/catalogueschema.h"
+#include "lists/exclusioncomponent.h"
+#include "lists/exclusiondialog.h"
+#include "lists/exclusionrules.h"
+#include "lists/listfiles.h"
+#include "support/catalogues.h"
+#include "support/dialogdriver.h"
+#include "support/startedprogram.h"
+#include "support/tempfolders.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSettings>
+#include <gtest/gtest.h>
+
+using namespace klangtruhe;
+using namespace klangtruhe::test;
+
+TEST(ExclusionRules, CaseSensitiveSubstringsAndTheEmptyItemThatMatchesAll)
+{
+    const QStringList styles{QStringLiteral("Rock")};
+    EXPECT_TRUE(isExcluded(QStringLiteral("Rock/Pop"), QStringLiteral("X"), styles, {}));
+    EXPECT_TRUE(isExcluded(QStringLiteral("Krautrock Rockabilly"), QString(), styles, {}));
+    EXPECT_FALSE(isExcluded(QStringLiteral("rock"), QString(), styles, {}));
+    EXPECT_FALSE(isExcluded(QStringLiteral("Jazz"), QStringLiteral("Rockets"), styles, {}));
+    EXPECT_TRUE(isExcluded(QStringLiteral("Jazz"), QStringLiteral("The Beatles"), {}, {QStringLiteral("Beat")}));
+    EXPECT_TRUE(isExcluded(QStringLiteral("Jazz"), QString(), {QString()}, {})) << "an empty item excludes everything";
+    EXPECT_FALSE(isExcluded(QStringLiteral("Jazz"), QString(), {}, {}));
+
+    EXPECT_EQ(exclusionFileName(false, exclusionMode(QStringLiteral("Abspielen"))), QStringLiteral("AusschlussAbspielliste.ini"));
+    EXPECT_EQ(exclusionFileName(true, exclusionMode(QStringLiteral("CD-Erstellen"))), QStringLiteral("BandAusschlussliste.ini"));
+    EXPECT_EQ(exclusionFileName(true, exclusionMode(QStringLiteral("abspielen"))), QString());
+
+    // Bands from the table: once per run of equal rows; the header counts as the row above row 1.
+    EXPECT_EQ(bandsOfTable(QStringLiteral("Band"), {"Abba", "Abba", "Can", "Abba", "Band"}),
+              (QStringList{"Abba", "Can", "Abba", "Band"}));
+    EXPECT_EQ(bandsOfTable(QStringLiteral("Band"), {"Band", "Can"}), (QStringList{"Can"}));
+    EXPECT_EQ(tickedBy({"Rock", "Pop", "Rock"}, {"Rock", "Jazz"}), (QList<bool>{true, false, true}));
+}
+
+TEST(ListFiles, ReadAnyEncodingWriteWindows1252AtomicallyOrNotAtAll)
+{
+    TestEnvironment env;
+    EXPECT_FALSE(readListFile(env.path("fehlt.ini")).has_value());
+    writeFile(env.path("a.ini"), QByteArray("Rock\r\nNeue Deutsche H\xe4rte\r\n\r\nPop\n"));
+    EXPECT_EQ(*readListFile(env.path("a.ini")), (QStringList{"Rock", "Neue Deutsche Härte", "", "Pop"}));
+    writeFile(env.path("utf8.ini"), QByteArray("\xEF\xBB\xBFH\xC3\xA4rte\r\n"));
+    EXPECT_EQ(*readListFile(env.path("utf8.ini")), (QStringList{"Härte"}));
+    writeFile(env.path("utf16.ini"), QByteArray("\xFF\xFEJ\0a\0z\0z\0\r\0\n\0", 14));
+    EXPECT_EQ(*readListFile(env.path("utf16.ini")), (QStringList{"Jazz"}));
+    writeFile(env.path("nul.ini"), QByteArray("Ro\0ck\r\n", 7) + QByteArray(300000, 'x'));
+    const QStringList odd = *readListFile(env.path("nul.ini"));
+    ASSERT_EQ(odd.size(), 2);
+    EXPECT_EQ(odd.at(1).size(), 300000);
+
+    ASSERT_TRUE(writeListFile(env.path("out.ini"), {"Härte", "", "€uro"}));
+    EXPECT_EQ(readFile(env.path("out.ini")), QByteArray("H\xe4rte\r\n\r\n\x80uro\r\n"));
+
+    FileError error;
+    EXPECT_FALSE(writeListFile(env.path("out.ini"), {"Jazz", "Ωmega"}, &error));
+    EXPECT_NE(error.number, 0);
+    EXPECT_EQ(readFile(env.path("out.ini")), QByteArray("H\xe4rte\r\n\r\n\x80uro\r\n")) << "the old file stays";
+    EXPECT_FALSE(writeListFile(env.path("kein/Ordner/x.ini"), {"Jazz"}, &error));
+    EXPECT_EQ(error.number, 76);
+}
+
+namespace {
+
+struct Fixture {
+    TestEnvironment env;
+    std::unique_ptr<StartedProgram> program;
+    explicit Fixture(const QByteArray &styleExclusions = {})
+    {
+        QDir().mkpath(env.programFolder());
+        createEmptyCatalogue(env.programFolder() + QStringLiteral("Archiv_leer.mdb"));
+        const QString db = makeCatalogue(env.path("db/Sammlung.mdb"),
+                                         {Row{{"Band", "Abba"}, {"Stil", "Pop"}}, Row{{"Band", "Abba"}, {"Stil", "Pop"}},
+                                          Row{{"Band", "Can"}, {"Stil", "Krautrock"}},
+                                          Row{{"Band", "Genesis"}, {"Stil", "Rock"}}});
+        writeFile(env.path("db/Stilrichtung.ini"), QByteArray("Pop\r\nRock\r\nKrautrock\r\nRock\r\n"));
+        if (!styleExclusions.isEmpty())
+            writeFile(env.programFolder() + QStringLiteral("AusschlussAbspielliste.ini"), styleExclusions);
+        QSettings settings(env.settingsFile(), QSettings::IniFormat);
+        settings.setValue(QStringLiteral("Options/ArchivPfad"), db);
+        settings.sync();
+        program = std::make_unique<StartedProgram>();
+    }
+    ExclusionComponent &exclusions() { return program->window()->exclusions(); }
+    QAction *action(const char *name) { return program->window()->findChild<QAction *>(QString::fromLatin1(name)); }
+};
+
+QStringList itemsOf(QListWidget *list, bool tickedOnly)
+{
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        if (!tickedOnly || list->item(i)->checkState() == Qt::Checked)
+            items << list->item(i)->text();
+    return items;
+}
+
+} // namespace
+
+TEST(ExclusionDialogs, TheStyleDialogTicksWritesAndReloadsTheList)
+{
+    Fixture f(QByteArray("Rock\r\nSchlager\r\n"));
+    ASSERT_TRUE(f.program->running());
+    EXPECT_EQ(f.exclusions().styles(), (QStringList{"Rock", "Schlager"})) << "loaded at start-up";
+    f.program->window()->program().StilAusgeschlossen = true;
+
+    QStringList shown, ticked;
+    onNextModalDialog([&](QWidget *dialog) {
+        EXPECT_EQ(dialog->objectName(), QStringLiteral("frmStilausschlussliste"));
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Stilausschlussliste"));
+        auto *list = dialog->findChild<QListWidget *>(QStringLiteral("lstStilrichtung"));
+        shown = itemsOf(list, false);
+        ticked = itemsOf(list, true);
+        auto *legend = dialog->findChild<QCheckBox *>(QStringLiteral("Check1"));
+        legend->click();
+        EXPECT_TRUE(legend->isChecked()) << "the legend always shows ticked";
+        list->item(0)->setCheckState(Qt::Checked); // Pop
+        dialog->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+    });
+    f.action("mnuStilrichtungAusschliessen")->trigger();
+    EXPECT_EQ(shown, (QStringList{"Pop", "Rock", "Krautrock", "Rock"}));
+    EXPECT_EQ(ticked, (QStringList{"Rock", "Rock"})) << "both copies ticked; Schlager is not offered";
+    // Written in list order, the twice-listed style twice; the style no longer offered is dropped.
+    EXPECT_EQ(readFile(f.env.programFolder() + QStringLiteral("AusschlussAbspielliste.ini")),
+              QByteArray("Pop\r\nRock\r\nRock\r\n"));
+    EXPECT_EQ(f.exclusions().styles(), (QStringList{"Pop", "Rock", "Rock"}));
+    EXPECT_FALSE(f.program->window()->program().StilAusgeschlossen);
+    QSettings settings(f.env.settingsFile(), QSettings::IniFormat);
+    EXPECT_EQ(settings.value(QStringLiteral("Options/Ausschlussliste")).toString(), QStringLiteral("Abspielen"));
+
+    // "E&xit" writes nothing; no tick at all writes an empty file that clears the exclusion.
+    answerNextModalDialog(QStringLiteral("cmdExit"));
+    f.action("mnuStilrichtungAusschliessen")->trigger();
+    EXPECT_EQ(f.exclusions().styles(), (QStringList{"Pop", "Rock", "Rock"}));
+    onNextModalDialog([](QWidget *dialog) {
+        auto *list = dialog->findChild<QListWidget *>(QStringLiteral("lstStilrichtung"));
+        for (int i = 0; i < list->count(); ++i)
+            list->item(i)->setCheckState(Qt::Unchecked);
+        dialog->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+    });
+    f.action("mnuStilrichtungAusschliessen")->trigger();
+    EXPECT_EQ(readFile(f.env.programFolder() + QStringLiteral("AusschlussAbspielliste.ini")), QByteArray());
+    EXPECT_TRUE(f.exclusions().styles().isEmpty());
+
+    // Deleting the file while the program runs leaves the in-memory list as it is.
+    writeFile(f.env.programFolder() + QStringLiteral("AusschlussAbspielliste.ini"), QByteArray("Jazz\r\n"));
+    f.exclusions().AbspielausschlusslisteLaden();
+    QFile::remove(f.env.programFolder() + QStringLiteral("AusschlussAbspielliste.ini"));
+    f.exclusions().AbspielausschlusslisteLaden();
+    EXPECT_EQ(f.exclusions().styles(), (QStringList{"Jazz"}));
+}
+
+TEST(ExclusionDialogs, TheBandDialogOffersTheBandsOfTheTableAsItStands)
+{
+    Fixture f;
+    ASSERT_TRUE(f.program->running());
+    writeFile(f.env.programFolder() + QStringLiteral("BandAusschlussAbspielliste.ini"), QByteArray("Can\r\nBeatles\r\n"));
+    QStringList shown, ticked;
+    onNextModalDialog([&](QWidget *dialog) {
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Band-Ausschlussliste")) << dialog->objectName().toStdString();
+        auto *list = dialog->findChild<QListWidget *>(QStringLiteral("lstBandliste"));
+        shown = itemsOf(list, false);
+        ticked = itemsOf(list, true);
+        dialog->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+    });
+    ASSERT_TRUE(f.action("mnuBandAusschliessen")->isEnabled());
+    f.action("mnuBandAusschliessen")->trigger();
+    EXPECT_EQ(shown, (QStringList{"Abba", "Can", "Genesis"}));
+    EXPECT_EQ(ticked, (QStringList{"Can"}));
+    EXPECT_EQ(readFile(f.env.programFolder() + QStringLiteral("BandAusschlussAbspielliste.ini")), QByteArray("Can\r\n"));
+    EXPECT_EQ(f.exclusions().bands(), (QStringList{"Can"}));
+
+    // A search result offers only its bands.
+    DatabaseError error;
+    f.program->window()->catalogue().applyRecordSource(
+        QStringLiteral("select * from Schallplatten where Stil like '*rock*' order by Band"), error);
+    onNextModalDialog([&](QWidget *dialog) {
+        shown = itemsOf(dialog->findChild<QListWidget *>(QStringLiteral("lstBandliste")), false);
+        dialog->findChild<QPushButton *>(QStringLiteral("cmdExit"))->click();
+    });
+    f.action("mnuBandAusschliessen")->trigger();
+    EXPECT_EQ(shown, (QStringList{"Can", "Genesis"}));
+}
+
+TEST(ExclusionDialogs, AnUnknownModeTicksNothingAndWritesNothing)
+{
+    Fixture f(QByteArray("Rock\r\n"));
+    ASSERT_TRUE(f.program->running());
+    Program &program = f.program->window()->program();
+    program.settings.write(keys::Ausschlussliste, QStringLiteral("Brennen"));
+    ExclusionDialog dialog(program, ExclusionDialog::Kind::Styles, {}, f.program->window());
+    EXPECT_TRUE(itemsOf(dialog.list(), true).isEmpty());
+    dialog.list()->item(0)->setCheckState(Qt::Checked);
+    dialog.findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+    EXPECT_EQ(readFile(f.env.programFolder() + QStringLiteral("AusschlussAbspielliste.ini")), QByteArray("Rock\r\n"));
+    EXPECT_FALSE(QFile::exists(f.env.programFolder() + QStringLiteral("Ausschlussliste.ini")));
+}
