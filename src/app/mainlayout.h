@@ -35,4 +35,18 @@ inline constexpr TwipsRect kTableNameLabel{12100, 6450, 3000, 300};
 // The record table fills the rest.
 inline constexpr TwipsRect kGrid{1050, 6900, 0, 0};
 
+// The lyrics box takes the table's place while it is switched on.
+inline constexpr TwipsRect kSongText{1050, 6900, 0, 0};
+
+// Play with the associated program, right of the title strip.
+inline constexpr double kPlayAssoWidth = 1200;
+// The quick search under the track list.
+inline constexpr double kQuickSearchGap = 60;
+inline constexpr double kQuickSearchHeight = 330;
+// The six stars of the current track, right-aligned over the track list.
+inline constexpr TwipsRect kTrackStars{0, 1380, 1860, 300};
+// Cover strip slots.
+inline constexpr double kCoverSlotHeight = 970;
+inline constexpr double kCoverStripReserve = 1900;
+
 } // namespace klangtruhe::layout
