@@ -4,6 +4,7 @@
 #include "app/menutable.h"
 #include "app/program.h"
 #include "app/statusbar.h"
+#include "app/toolbuttons.h"
 #include "catalogue/cataloguecomponent.h"
 #include "catalogue/data1.h"
 #include "catalogue/recordtablemodel.h"
@@ -43,6 +44,7 @@ Ausgabebox::Ausgabebox(std::unique_ptr<Program> program)
             column << model.cellText(row, 0);
         return column;
     });
+    createToolButtons(*this, area);
     m_catalogue->hooks.clearStilAusgeschlossen = [this] { m_program->StilAusgeschlossen = false; };
 
     if (QAction *quit = findChild<QAction *>(QStringLiteral("mnuBeenden"))) {

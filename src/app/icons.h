@@ -1,0 +1,5 @@
+#pragma once
+#include <QIcon>
+namespace klangtruhe {
+QIcon klangtruheIcon(const QString &name);
+}

@@ -1,0 +1,94 @@
+#include "app/toolbuttons.h"
+
+#include "app/icons.h"
+#include "app/mainlayout.h"
+#include "common/twips.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMouseEvent>
+#include <QToolButton>
+
+namespace klangtruhe {
+
+namespace {
+
+struct ToolButton {
+    int index;
+    const char *toolTip;
+    const char *icon;
+    const char *action;      // menu entry run by the left button
+    const char *rightAction; // by the right button, if any
+};
+
+// Left to right as they stand in the row.
+const ToolButton kToolButtons[] = {
+    {10, " Datenbank laden ", "datenbank", "mnuOeffnen", nullptr},
+    {2, " Aktualisieren ", "aktualisieren", "MenuAktualisieren", nullptr},
+    {3, " Suchen ", "suchen", "MenuSuchen", nullptr},
+    {16, " Spaltenbreite optimieren ", "spaltenbreite", "mnuSpaltenbreite", nullptr},
+    {14, " Playlist ", "playlist", "mnuPlaylistAnzeigen", "mnuPlaylistLaden"},
+    {13, " Songtext ein/ausblenden ", "songtext", "mnuSongTextEinAus", nullptr},
+    {18, " mark. Text als Link ausführen ", "internet", "mnuWeblink", nullptr},
+    {19, " DeepL Translation ", "translation", "mnuTranslation", nullptr},
+    {20, " DeepL Write ", "write", "mnuDeeplWrite", nullptr},
+    {5, " CD-Player ", "cdplayer", "mnuCDplayer", nullptr},
+    {11, " DVD-Player ", "dvdplayer", "mnuDVDplayer", nullptr},
+    {12, " WebCam ", "webcam", "mnuWebCam", nullptr},
+    {17, " Klangtruhe starten ", "klangtruhe", "mnuKlangtruhe", nullptr},
+    {9, " Beenden ", "beenden", "mnuBeenden", nullptr},
+};
+
+// A tool button that also answers the right mouse button.
+class PictureToolButton : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+    QAction *rightAction = nullptr;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        if (event->button() == Qt::RightButton && rightAction && rect().contains(event->pos())) {
+            if (rightAction->isEnabled())
+                rightAction->trigger();
+            return;
+        }
+        QToolButton::mouseReleaseEvent(event);
+    }
+};
+
+} // namespace
+
+QList<QToolButton *> createToolButtons(QMainWindow &window, QWidget *area)
+{
+    QList<QToolButton *> buttons;
+    const auto &first = layout::kToolButtonFirst;
+    int position = 0;
+    for (const ToolButton &spec : kToolButtons) {
+        auto *button = new PictureToolButton(area);
+        button->setObjectName(QStringLiteral("cmdButton_%1").arg(spec.index));
+        button->setToolTip(QString::fromUtf8(spec.toolTip));
+        button->setIcon(klangtruheIcon(QString::fromLatin1(spec.icon)));
+        button->setIconSize(QSize(twipsToPixelsX(first.width) - 10, twipsToPixelsY(first.height) - 10));
+        button->setAutoRaise(true);
+        button->setGeometry(twipsRect(first.left + position * layout::kToolButtonStep, first.top, first.width, first.height));
+        if (spec.index == 18)
+            button->setText(QStringLiteral("Internet"));
+        ++position;
+        auto *action = window.findChild<QAction *>(QString::fromLatin1(spec.action));
+        if (spec.rightAction)
+            button->rightAction = window.findChild<QAction *>(QString::fromLatin1(spec.rightAction));
+        if (action) {
+            button->setEnabled(action->isEnabled());
+            QObject::connect(action, &QAction::changed, button, [button, action] { button->setEnabled(action->isEnabled()); });
+            QObject::connect(button, &QToolButton::clicked, action, [action] {
+                if (action->isEnabled())
+                    action->trigger();
+            });
+        }
+        buttons << button;
+    }
+    return buttons;
+}
+
+} // namespace klangtruhe
