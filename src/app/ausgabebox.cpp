@@ -1,5 +1,6 @@
 #include "app/ausgabebox.h"
 
+#include "app/framecomponent.h"
 #include "app/mainwindowlayout.h"
 #include "app/menutable.h"
 #include "app/program.h"
@@ -44,6 +45,8 @@ Ausgabebox::Ausgabebox(std::unique_ptr<Program> program)
             column << model.cellText(row, 0);
         return column;
     });
+    m_frame = new FrameComponent(*m_program, *this, *m_status);
+    m_frame->closeAllWindows = [this] { Beenden(); };
     createToolButtons(*this, area);
     m_catalogue->hooks.clearStilAusgeschlossen = [this] { m_program->StilAusgeschlossen = false; };
 
@@ -87,13 +90,10 @@ void Ausgabebox::RegistryLesen()
         setGeometry(bounds);
     }
 
-    // Program font: the grid now, the detail fields as they join.
-    QFont font = m_catalogue->grid()->font();
-    font.setFamily(settings.read(keys::ProgSchriftName));
+    // Program font of the detail fields, the grid and the playlist.
     double size = 0;
     if (parseStoredNumber(settings.read(keys::ProgSchriftSize), size) && size > 0)
-        font.setPointSizeF(size);
-    m_catalogue->grid()->setFont(font);
+        applyProgramFont(*this, settings.read(keys::ProgSchriftName), size, true);
 
     m_catalogue->loadRecentList();
 }

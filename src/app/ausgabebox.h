@@ -7,6 +7,7 @@ namespace klangtruhe {
 
 class CatalogueComponent;
 class ExclusionComponent;
+class FrameComponent;
 class Program;
 class StatusBar;
 
@@ -23,6 +24,7 @@ public:
     StatusBar &status() { return *m_status; }
     CatalogueComponent &catalogue() { return *m_catalogue; }
     ExclusionComponent &exclusions() { return *m_exclusions; }
+    FrameComponent &frame() { return *m_frame; }
 
     // Applies the start-up options of the settings store.
     void RegistryLesen();
@@ -43,6 +45,7 @@ private:
     StatusBar *m_status;
     CatalogueComponent *m_catalogue;
     ExclusionComponent *m_exclusions;
+    FrameComponent *m_frame;
     bool m_unloaded = false;
 };
 

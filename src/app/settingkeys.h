@@ -81,7 +81,7 @@ inline constexpr SettingKey BandAusschlussliste{"BandAusschlussliste", ""};
 // Texts, tips, help
 inline constexpr SettingKey SeitenrandLinks{"SeitenrandLinks", ""};
 inline constexpr SettingKey SeitenrandRechts{"SeitenrandRechts", ""};
-inline constexpr SettingKey ShowTipsAtStartup{"Show Tips at Startup", ""};
+inline constexpr SettingKey ShowTipsAtStartup{"Show Tips at Startup", "1"};
 inline constexpr SettingKey Update{"Update", ""};
 
 } // namespace keys

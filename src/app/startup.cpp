@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/ausgabebox.h"
+#include "app/framecomponent.h"
 #include "app/program.h"
 #include "app/statusbar.h"
 #include "catalogue/cataloguecomponent.h"
@@ -71,6 +72,7 @@ bool runLoadSequence(Ausgabebox &window, SingleInstance &instance, const QString
         QDir().mkpath(program.programFolder + QStringLiteral("Leer"));
         window.exclusions().AbspielausschlusslisteLaden();
         window.exclusions().BandAbspielausschlusslisteLaden();
+        window.frame().startLoadDisplay();
     } catch (const DatabaseError &error) {
         // One handler for the whole sequence: report, skip the remaining steps.
         busy.release();

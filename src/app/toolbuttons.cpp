@@ -16,27 +16,26 @@ namespace {
 struct ToolButton {
     int index;
     const char *toolTip;
-    const char *icon;
     const char *action;      // menu entry run by the left button
     const char *rightAction; // by the right button, if any
 };
 
 // Left to right as they stand in the row.
 const ToolButton kToolButtons[] = {
-    {10, " Datenbank laden ", "datenbank", "mnuOeffnen", nullptr},
-    {2, " Aktualisieren ", "aktualisieren", "MenuAktualisieren", nullptr},
-    {3, " Suchen ", "suchen", "MenuSuchen", nullptr},
-    {16, " Spaltenbreite optimieren ", "spaltenbreite", "mnuSpaltenbreite", nullptr},
-    {14, " Playlist ", "playlist", "mnuPlaylistAnzeigen", "mnuPlaylistLaden"},
-    {13, " Songtext ein/ausblenden ", "songtext", "mnuSongTextEinAus", nullptr},
-    {18, " mark. Text als Link ausführen ", "internet", "mnuWeblink", nullptr},
-    {19, " DeepL Translation ", "translation", "mnuTranslation", nullptr},
-    {20, " DeepL Write ", "write", "mnuDeeplWrite", nullptr},
-    {5, " CD-Player ", "cdplayer", "mnuCDplayer", nullptr},
-    {11, " DVD-Player ", "dvdplayer", "mnuDVDplayer", nullptr},
-    {12, " WebCam ", "webcam", "mnuWebCam", nullptr},
-    {17, " Klangtruhe starten ", "klangtruhe", "mnuKlangtruhe", nullptr},
-    {9, " Beenden ", "beenden", "mnuBeenden", nullptr},
+    {10, " Datenbank laden ", "mnuOeffnen", nullptr},
+    {2, " Aktualisieren ", "MenuAktualisieren", nullptr},
+    {3, " Suchen ", "MenuSuchen", nullptr},
+    {16, " Spaltenbreite optimieren ", "mnuSpaltenbreite", nullptr},
+    {14, " Playlist ", "mnuPlaylistAnzeigen", "mnuPlaylistLaden"},
+    {13, " Songtext ein/ausblenden ", "mnuSongTextEinAus", nullptr},
+    {18, " mark. Text als Link ausführen ", "mnuWeblink", nullptr},
+    {19, " DeepL Translation ", "mnuTranslation", nullptr},
+    {20, " DeepL Write ", "mnuDeeplWrite", nullptr},
+    {5, " CD-Player ", "mnuCDplayer", nullptr},
+    {11, " DVD-Player ", "mnuDVDplayer", nullptr},
+    {12, " WebCam ", "mnuWebCam", nullptr},
+    {17, " Klangtruhe starten ", "mnuKlangtruhe", nullptr},
+    {9, " Beenden ", "mnuBeenden", nullptr},
 };
 
 // A tool button that also answers the right mouse button.
@@ -68,7 +67,7 @@ QList<QToolButton *> createToolButtons(QMainWindow &window, QWidget *area)
         auto *button = new PictureToolButton(area);
         button->setObjectName(QStringLiteral("cmdButton_%1").arg(spec.index));
         button->setToolTip(QString::fromUtf8(spec.toolTip));
-        button->setIcon(klangtruheIcon(QString::fromLatin1(spec.icon)));
+        button->setIcon(klangtruheIcon(toolButtonIconName(spec.index)));
         button->setIconSize(QSize(twipsToPixelsX(first.width) - 10, twipsToPixelsY(first.height) - 10));
         button->setAutoRaise(true);
         button->setGeometry(twipsRect(first.left + position * layout::kToolButtonStep, first.top, first.width, first.height));

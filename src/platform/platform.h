@@ -33,7 +33,8 @@ public:
     // The short 8.3 path where the system has them, else the path itself.
     virtual QString shortPath(const QString &path) = 0;
     virtual LoadReading readLoad() = 0;
-    // Plays a WAV file without waiting; a missing file plays nothing.
+    // Plays a WAV file without waiting; a missing file plays nothing, a folder
+    // plays the system's default sound (and ends the sound playing).
     virtual void playSoundAsync(const QString &wavPath) = 0;
 };
 

@@ -1,5 +1,8 @@
 #include "platform/platform.h"
 
+#include "platform/loadcounters.h"
+
+#include <QApplication>
 #include <QAudioDevice>
 #include <QDesktopServices>
 #include <QFile>
@@ -119,6 +122,14 @@ public:
     {
         if (m_silent || !QFileInfo::exists(wavPath))
             return;
+        // A folder instead of a file asks for the system's default sound, which
+        // also ends the sound playing now.
+        if (QFileInfo(wavPath).isDir()) {
+            if (m_effect)
+                m_effect->stop();
+            QApplication::beep();
+            return;
+        }
         // Without an output device QSoundEffect never finishes; stay silent then.
         if (QMediaDevices::audioOutputs().isEmpty())
             return;
@@ -130,13 +141,77 @@ public:
     }
 
 private:
+    CpuTimes readCpuTimes();
+    double readMemoryPercent();
+
+    // The previous processor times, so each reading is the load since the last one.
+    CpuTimes m_lastCpu = readCpuTimes();
     bool m_silent = qEnvironmentVariable("KLANGTRUHE_MEDIA") == QLatin1String("fake");
     std::unique_ptr<QSoundEffect> m_effect;
 };
 
+#ifdef Q_OS_WIN
+namespace {
+quint64 fileTimeValue(const FILETIME &time)
+{
+    return (quint64(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+}
+} // namespace
+
+CpuTimes SystemPlatform::readCpuTimes()
+{
+    CpuTimes times;
+    FILETIME idle{}, kernel{}, user{};
+    if (!GetSystemTimes(&idle, &kernel, &user))
+        return times;
+    // Kernel time includes the idle time.
+    times.total = fileTimeValue(kernel) + fileTimeValue(user);
+    times.busy = times.total - fileTimeValue(idle);
+    times.valid = true;
+    return times;
+}
+
+double SystemPlatform::readMemoryPercent()
+{
+    MEMORYSTATUSEX status{};
+    status.dwLength = sizeof(status);
+    if (!GlobalMemoryStatusEx(&status))
+        return -1;
+    return double(status.dwMemoryLoad);
+}
+#else
+namespace {
+// /proc files report a size of 0, so they are read to the end, but never
+// more than a few pages.
+QByteArray readProcFile(const char *path)
+{
+    QFile file(QString::fromLatin1(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.read(64 * 1024);
+}
+} // namespace
+
+CpuTimes SystemPlatform::readCpuTimes()
+{
+    return parseProcStat(readProcFile("/proc/stat"));
+}
+
+double SystemPlatform::readMemoryPercent()
+{
+    return memoryPercentFromMeminfo(readProcFile("/proc/meminfo"));
+}
+#endif
+
 LoadReading SystemPlatform::readLoad()
 {
-    return LoadReading{};
+    const CpuTimes now = readCpuTimes();
+    LoadReading reading;
+    reading.processorPercent = cpuPercentBetween(m_lastCpu, now);
+    if (now.valid)
+        m_lastCpu = now;
+    reading.memoryPercent = readMemoryPercent();
+    return reading;
 }
 
 } // namespace

@@ -1,0 +1,101 @@
+#include "app/program.h"
+#include "common/frminfo.h"
+#include "support/recordingplatform.h"
+#include "support/tempfolders.h"
+
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace klangtruhe;
+using namespace klangtruhe::test;
+
+namespace {
+
+class InfoWindow : public ::testing::Test {
+protected:
+    InfoWindow()
+    {
+        auto platform = std::make_unique<RecordingPlatform>();
+        recorder = platform.get();
+        program = std::make_unique<Program>(std::move(platform));
+        program->programFolder = env.programFolder();
+        program->settings.write(keys::ProgrammName, QStringLiteral("Klangtruhe-Player"));
+    }
+
+    TestEnvironment env;
+    RecordingPlatform *recorder = nullptr;
+    std::unique_ptr<Program> program;
+};
+
+} // namespace
+
+TEST(InfoCredits, LinesInOrder)
+{
+    const QStringList lines = creditLines(QStringLiteral("Klangtruhe-Player"), QStringLiteral("1.2.3"));
+    EXPECT_EQ(lines.size(), 20); // the block is 20 lines high
+    EXPECT_EQ(lines.at(0), QStringLiteral("F e r n w e r k"));
+    EXPECT_EQ(lines.at(2), QStringLiteral("presents..."));
+    EXPECT_EQ(lines.at(5), QStringLiteral("Klangtruhe-Player"));
+    EXPECT_EQ(lines.at(7), QStringLiteral("Versionsnummer: 1.2.3"));
+    EXPECT_EQ(lines.at(9), QStringLiteral("*"));
+    EXPECT_EQ(lines.at(11), QStringLiteral("Programmautor"));
+    EXPECT_EQ(lines.at(18), QStringLiteral("- - -"));
+}
+
+TEST_F(InfoWindow, CreditsScrollUpAndLoopWithTheSound)
+{
+    frmInfo window(*program);
+    window.show();
+    EXPECT_EQ(recorder->sounds, QStringList{env.programFolder() + QStringLiteral("Blues.wav")});
+    auto *block = window.findChild<QLabel *>(QStringLiteral("Picture2"));
+    auto *area = window.findChild<QWidget *>(QStringLiteral("Picture1"));
+    ASSERT_TRUE(block && area);
+    EXPECT_EQ(block->y(), area->height());
+    EXPECT_EQ(window.timer()->interval(), 50);
+    EXPECT_TRUE(window.timer()->isActive());
+
+    const int start = block->y();
+    QMetaObject::invokeMethod(window.timer(), "timeout", Qt::DirectConnection);
+    EXPECT_EQ(block->y(), start - 1);
+
+    // Once the block has left the area at the top, it starts again from below.
+    block->move(0, -block->height() - 1);
+    QMetaObject::invokeMethod(window.timer(), "timeout", Qt::DirectConnection);
+    EXPECT_EQ(block->y(), area->height());
+    EXPECT_EQ(recorder->sounds.size(), 2);
+
+    // A click on the credits stops them, a second one goes on.
+    QTest::mouseClick(block, Qt::LeftButton);
+    EXPECT_FALSE(window.timer()->isActive());
+    QTest::mouseClick(block, Qt::LeftButton);
+    EXPECT_TRUE(window.timer()->isActive());
+}
+
+TEST_F(InfoWindow, EscapeAndAClickOnThePictureClose)
+{
+    {
+        frmInfo window(*program);
+        window.show();
+        auto *block = window.findChild<QWidget *>(QStringLiteral("Picture2"));
+        QTest::keyPress(block, Qt::Key_Escape);
+        EXPECT_TRUE(window.isVisible()); // closes on the release
+        QTest::keyRelease(block, Qt::Key_Escape);
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_FALSE(window.timer()->isActive());
+        EXPECT_EQ(recorder->sounds.last(), env.programFolder()); // the system's default sound
+    }
+    recorder->sounds.clear();
+    {
+        frmInfo window(*program);
+        window.show();
+        auto *picture = window.findChild<QWidget *>(QStringLiteral("BildLumo"));
+        ASSERT_TRUE(picture);
+        QTest::mousePress(picture, Qt::LeftButton);
+        EXPECT_TRUE(window.isVisible());
+        QTest::mouseRelease(picture, Qt::LeftButton);
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_EQ(recorder->sounds.count(env.programFolder()), 2); // the click and the closing
+    }
+}
