@@ -49,7 +49,7 @@ TrackChoice nextRandomTrack(QList<int> &trackGespielt, int trackCount, bool repe
 {
     random.reseed(timeOfDay);
     const float r = static_cast<float>(random.next());
-    // Single precision on purpose: the old player computed the candidate so.
+    // Single precision on purpose: the candidates are computed so, and must stay so.
     // An r that rounds up to 1.0f gives the number of tracks, which is no
     // track: the scan below then finds one.
     const int candidate = static_cast<int>(static_cast<float>(trackCount - 1) * r + 1.0f);

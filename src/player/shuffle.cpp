@@ -41,7 +41,7 @@ int chooseShuffleSong(int fileCount, RandomSource &random, double timeOfDay)
         return -1;
     random.reseed(-timeOfDay);
     const float r = static_cast<float>(random.next());
-    // Single precision as in the old player; an r that rounds to 1.0f would
+    // Single precision, as the track draw; an r that rounds to 1.0f would
     // name a file past the last.
     const int song = static_cast<int>(static_cast<float>(fileCount - 1) * r + 1.0f);
     return song < fileCount ? song : fileCount - 1;

@@ -116,9 +116,3 @@ TEST(Shuffle, SongDrawNeverTakesFileZero)
         songs.append(chooseShuffleSong(5, fine, 0));
     EXPECT_EQ(songs, (QList<int>{1, 2, 3, 4}));
 }
-
-TEST(Shuffle, NoticeTextsReadAsTheUserSeesThem)
-{
-    EXPECT_TRUE(kStilAusgeschlossenText.startsWith(QStringLiteral("Diese Stilrichtung wurde im Menüpunkt")));
-    EXPECT_TRUE(kBandAusgeschlossenText.contains(QStringLiteral("'Optionen/Band ausschließen...' ausgeschlossen.\r\nEntfernen")));
-}
