@@ -10,15 +10,17 @@ StatusBar::StatusBar(QWidget *parent)
 {
     setObjectName(QStringLiteral("staBar"));
     setSizeGripEnabled(true);
-    // Stretch factors: the database name and the player status get the room.
-    const int stretch[6] = {3, 6, 2, 1, 1, 2};
+    // Stretch factors: the database name and the player status get the room;
+    // the load panels keep the width of their longest text ("CPU 100 %").
+    const int stretch[6] = {3, 6, 2, 0, 0, 1};
     for (int i = 0; i < 6; ++i) {
         auto *label = new QLabel(this);
         label->setObjectName(QStringLiteral("staBar_%1").arg(i + 1));
         label->setFrameShape(QFrame::StyledPanel);
         label->setFrameShadow(QFrame::Raised);
         label->setContentsMargins(4, 0, 4, 0);
-        label->setMinimumWidth(60);
+        label->setMinimumWidth(i == 3 || i == 4 ? label->fontMetrics().horizontalAdvance(QStringLiteral("CPU 100 %")) + 12
+                                                : 60);
         label->installEventFilter(this);
         addWidget(label, stretch[i]);
         m_panels[static_cast<size_t>(i)] = label;

@@ -1,0 +1,85 @@
+#include "app/ausgabebox.h"
+#include "app/menutable.h"
+#include "app/statusbar.h"
+#include "catalogue/catalogueschema.h"
+#include "support/dialogdriver.h"
+#include "support/startedprogram.h"
+#include "support/tempfolders.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace klangtruhe;
+using namespace klangtruhe::test;
+
+namespace {
+void bareProgramFolder(const TestEnvironment &env)
+{
+    QDir().mkpath(env.programFolder());
+    createEmptyCatalogue(env.programFolder() + QStringLiteral("Archiv_leer.mdb"));
+}
+} // namespace
+
+TEST(MenuBar, EveryEntryIsThereWithItsCaptionAndShortcut)
+{
+    TestEnvironment env;
+    bareProgramFolder(env);
+    StartedProgram program;
+    ASSERT_TRUE(program.running());
+    for (const MenuEntry &entry : menuEntries()) {
+        auto *action = program.window()->findChild<QAction *>(QString::fromLatin1(entry.name));
+        ASSERT_NE(action, nullptr) << entry.name;
+        if (!QString::fromLatin1(entry.name).startsWith(QLatin1String("mnuOrdnerpfad_"))) {
+            EXPECT_EQ(action->text(), QString::fromUtf8(entry.caption));
+        }
+        EXPECT_EQ(action->shortcut(), entry.shortcut) << entry.name;
+    }
+    EXPECT_EQ(program.window()->findChild<QAction *>(QStringLiteral("mnuBeenden"))->shortcut(),
+              QKeySequence(QStringLiteral("Ctrl+B")));
+}
+
+TEST(MenuBar, ShortcutsReachTheirEntries)
+{
+    TestEnvironment env;
+    bareProgramFolder(env);
+    StartedProgram program;
+    ASSERT_TRUE(program.running());
+    Ausgabebox *window = program.window();
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+
+    QSignalSpy refreshed(window->findChild<QAction *>(QStringLiteral("MenuAktualisieren")), &QAction::triggered);
+    QTest::keyClick(window, Qt::Key_F5);
+    EXPECT_EQ(refreshed.count(), 1);
+
+    // F1 opens the help page with the browser (the recording platform sees it).
+    QTest::keyClick(window, Qt::Key_F1);
+    ASSERT_EQ(program.platform().opened.size(), 1);
+    EXPECT_TRUE(program.platform().opened.first().endsWith(QStringLiteral("index.html")));
+
+    // Ctrl+T shows the tips, Ctrl+I the info window.
+    QString tipsTitle;
+    onNextModalDialog([&tipsTitle](QWidget *dialog) {
+        tipsTitle = dialog->windowTitle();
+        dialog->close();
+    });
+    QTest::keyClick(window, Qt::Key_T, Qt::ControlModifier);
+    EXPECT_EQ(tipsTitle, QStringLiteral("Tipps und Tricks"));
+
+    // A tool button runs its entry: cmdButton_2 refreshes.
+    auto *refreshButton = window->findChild<QToolButton *>(QStringLiteral("cmdButton_2"));
+    ASSERT_NE(refreshButton, nullptr);
+    EXPECT_EQ(refreshButton->toolTip(), QStringLiteral(" Aktualisieren "));
+    QTest::mouseClick(refreshButton, Qt::LeftButton);
+    EXPECT_EQ(refreshed.count(), 2);
+
+    // Ctrl+B ends the program the "&Beenden" way.
+    QApplication::setActiveWindow(window);
+    QTest::keyClick(window, Qt::Key_B, Qt::ControlModifier);
+    EXPECT_FALSE(window->isVisible());
+}
