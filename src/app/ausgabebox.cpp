@@ -74,6 +74,9 @@ void Ausgabebox::RegistryLesen()
         setGeometry(bounds);
     }
 
+    // "TopRow", the column layout and the column widths.
+    m_catalogue->readGridSettings();
+
     // Program font: the grid now, the detail fields as they join.
     QFont font = m_catalogue->grid()->font();
     font.setFamily(settings.read(keys::ProgSchriftName));
