@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QToolButton>
 #include <cmath>
@@ -31,6 +32,23 @@ constexpr int kWidthCap = 10000;    // twips
 constexpr int kWidthPadding = 200;  // twips beside the widest text
 constexpr int kMeasuredChars = 400; // what a cell shows of a long text
 
+// Hands the painter only as much of a cell's text as can show in its column
+// (no glyph is narrower than two pixels); shaping a long RTF source for a
+// narrow column is what made painting slow.
+class ClippedCellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const qsizetype fits = option->rect.width() / 2 + 2;
+        if (option->text.size() > fits)
+            option->text.truncate(fits);
+    }
+};
+
 } // namespace
 
 RecordGrid::RecordGrid(Program &program, CatalogueComponent &catalogue)
@@ -41,6 +59,7 @@ RecordGrid::RecordGrid(Program &program, CatalogueComponent &catalogue)
     , m_columnLayout(catalogueFieldNames())
     , m_widths(static_cast<size_t>(kFieldCount), 1000)
 {
+    m_grid->setItemDelegate(new ClippedCellDelegate(m_grid));
     QHeaderView *header = m_grid->horizontalHeader();
     // Rows are selected whole, so a header click selects no column; it sorts.
     header->setSectionsClickable(true);

@@ -7,7 +7,7 @@
 namespace klangtruhe {
 
 namespace {
-constexpr int kCellTextLimit = 400;
+constexpr int kCellTextLimit = 160;
 }
 
 QString cellDisplayText(const QString &fieldText)
