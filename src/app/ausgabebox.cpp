@@ -83,7 +83,7 @@ void Ausgabebox::RegistryLesen()
     double size = 0;
     if (parseStoredNumber(settings.read(keys::ProgSchriftSize), size) && size > 0)
         font.setPointSizeF(size);
-    m_catalogue->grid()->setFont(font);
+    m_catalogue->applyProgramFont(font);
 
     m_catalogue->loadRecentList();
 }

@@ -37,14 +37,9 @@ public:
     int diskWrites() const { return m_diskWrites; }
 
 private:
-    struct Backend;
-    Backend &backend(const QString &application);
-    // Re-reads the store only when its file changed since we last looked
-    // (a stat instead of QSettings' locked sync on every read).
-    void refresh(Backend &backend);
-    QString spelling(Backend &backend, const QString &section, const QString &key);
+    QSettings &backend(const QString &application);
 
-    QHash<QString, std::shared_ptr<Backend>> m_backends;
+    QHash<QString, std::shared_ptr<QSettings>> m_backends;
     int m_diskWrites = 0;
 };
 

@@ -327,6 +327,14 @@ void CatalogueComponent::readGridSettings()
     m_recordGrid->readGridSettings();
 }
 
+void CatalogueComponent::applyProgramFont(const QFont &font, bool songsToo)
+{
+    m_grid->setFont(font);
+    // Rows keep one fixed height, taken from the font, never from the contents.
+    m_grid->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 6);
+    m_detail->applyProgramFont(font, songsToo);
+}
+
 void CatalogueComponent::BezLaden()
 {
     m_detail->BezLaden();

@@ -9,6 +9,7 @@
 #include <optional>
 
 class QAction;
+class QFont;
 class QModelIndex;
 class QLabel;
 class QMainWindow;
@@ -83,6 +84,8 @@ public:
     void storeColumnWidths();
     // The grid's settings at start-up: "TopRow", the column layout and widths.
     void readGridSettings();
+    // The program font for the grid and the detail fields (the Songs box only at start-up).
+    void applyProgramFont(const QFont &font, bool songsToo = true);
     // The field captions from "Bez.ini" in the database folder.
     void BezLaden();
     // Status bar panel 3: the number of entries of the current selection.

@@ -126,6 +126,18 @@ void DetailView::trackFocus(QWidget *control)
     control->installEventFilter(this);
 }
 
+bool DetailView::remembersFocus(const QObject *control)
+{
+    // The fields whose text the link and translation functions may take.
+    static const QStringList names = {
+        QStringLiteral("TextBand"),      QStringLiteral("TextLPTitel"),      QStringLiteral("TextMedium"),
+        QStringLiteral("TextInfo"),      QStringLiteral("TextPreis"),        QStringLiteral("TextStil"),
+        QStringLiteral("TextKaufdatum"), QStringLiteral("TextPlattenfirma"), QStringLiteral("TextBestellNr"),
+        QStringLiteral("TextSongs"),     QStringLiteral("txtSongText"),      QStringLiteral("rtfLinks"),
+        QStringLiteral("rtfInfo"),       QStringLiteral("rtfSonstiges")};
+    return names.contains(control->objectName());
+}
+
 void DetailView::createPages(QWidget *area)
 {
     m_pages = new QTabWidget(area);
@@ -240,6 +252,25 @@ void DetailView::createPages(QWidget *area)
                                      layout::kCover.height));
 }
 
+void DetailView::applyProgramFont(const QFont &font, bool songsToo)
+{
+    for (const LineBinding &line : m_lines) {
+        static const QStringList withFont = {
+            QStringLiteral("TextBand"),      QStringLiteral("TextKaufdatum"), QStringLiteral("TextLPTitel"),
+            QStringLiteral("TextPreis"),     QStringLiteral("TextMedium"),    QStringLiteral("TextPlattenfirma"),
+            QStringLiteral("TextBestellNr"), QStringLiteral("TextInfo"),      QStringLiteral("TextStil"),
+            QStringLiteral("TextMusikpfad"), QStringLiteral("txtBildpfad")};
+        if (withFont.contains(line.edit->objectName()))
+            line.edit->setFont(font);
+    }
+    if (songsToo) {
+        for (const RichBinding &rich : m_rich) {
+            if (rich.box->objectName() == QLatin1String("TextSongs"))
+                rich.box->setFont(font);
+        }
+    }
+}
+
 QLabel *DetailView::caption(int index) const
 {
     return index >= 0 && index < 14 ? m_captions[static_cast<size_t>(index)] : nullptr;
@@ -326,7 +357,8 @@ bool DetailView::eventFilter(QObject *watched, QEvent *event)
     auto *widget = qobject_cast<QWidget *>(watched);
     switch (event->type()) {
     case QEvent::FocusIn:
-        m_program.lastFocusedControl = watched->objectName();
+        if (remembersFocus(watched))
+            m_program.lastFocusedControl = watched->objectName();
         break;
     case QEvent::KeyPress: {
         const int key = static_cast<QKeyEvent *>(event)->key();

@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+class QFont;
 class QLabel;
 class QLineEdit;
 class QTabWidget;
@@ -41,6 +42,8 @@ public:
     void imgCDnote_Click(int index);
 
     QTabWidget *textPages() const { return m_pages; }
+    // The program font of the start-up settings and the font dialog.
+    void applyProgramFont(const QFont &font, bool songsToo);
     QLabel *caption(int index) const;
     bool starIsGold(int index) const;
 
@@ -70,6 +73,7 @@ private:
     void showPicture();
     void setStar(int index, bool gold);
     void trackFocus(QWidget *control);
+    static bool remembersFocus(const QObject *control);
 
     Program &m_program;
     Data1 &m_data;

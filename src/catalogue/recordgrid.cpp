@@ -30,7 +30,7 @@ namespace {
 
 constexpr int kWidthCap = 10000;    // twips
 constexpr int kWidthPadding = 200;  // twips beside the widest text
-constexpr int kMeasuredChars = 400; // what a cell shows of a long text
+constexpr int kMeasuredChars = kCellTextLimit; // what a cell shows of a long text
 
 // Hands the painter only as much of a cell's text as can show in its column
 // (no glyph is narrower than two pixels); shaping a long RTF source for a

@@ -169,6 +169,9 @@ TEST(DetailView, StarsWriteTheRatingAndKeysFollowTheirRules)
         QCoreApplication::sendEvent(h.window->findChild<QWidget *>(QString::fromLatin1(name)), &focus);
         EXPECT_EQ(h.program().lastFocusedControl, QString::fromLatin1(name));
     }
+    QFocusEvent focus(QEvent::FocusIn); // not one of the remembered fields
+    QCoreApplication::sendEvent(h.find<QLineEdit>(QStringLiteral("TextMusikpfad")), &focus);
+    EXPECT_EQ(h.program().lastFocusedControl, QStringLiteral("MSFlexGrid1"));
 
     // The link captions report which search was asked for.
     QList<int> searches;
