@@ -285,8 +285,10 @@ void DetailView::showCurrentEntry()
 {
     for (const LineBinding &line : m_lines) {
         const QString text = m_data.fieldValue(line.field);
-        if (line.edit->text() != text)
+        if (line.edit->text() != text) {
             line.edit->setText(text);
+            line.edit->setCursorPosition(0); // a long path shows its beginning
+        }
     }
     for (const RichBinding &rich : m_rich)
         rich.box->showFieldText(m_data.fieldValue(rich.field));
