@@ -1,5 +1,6 @@
 #include "catalogue/columndialogrules.h"
 #include "catalogue/columnlayout.h"
+#include "catalogue/textwidthmeter.h"
 
 #include <gtest/gtest.h>
 
@@ -135,4 +136,26 @@ TEST(ColumnDialogRules, ListsFromTheStoreAndWhatOkStores)
     EXPECT_EQ(items, (QStringList{"a", "b", "c"}));
     EXPECT_EQ(moveListItem(items, 1, -1), 0);
     EXPECT_EQ(items, (QStringList{"b", "a", "c"}));
+}
+
+TEST(TextWidthMeter, AddsRememberedAdvancesAndStopsAtTheLimit)
+{
+    QFont font;
+    font.setPointSize(10);
+    const TextWidthMeter meter(font, 160);
+    const QFontMetricsF metrics(font);
+    for (const QString &text : {QStringLiteral("Abbey Road"), QStringLiteral("Die Ärzte – Geräusch"),
+                                QStringLiteral("Straße 𝄞 Noten")}) {
+        const double exact = metrics.horizontalAdvance(text);
+        EXPECT_NEAR(meter.width(text.toUtf8(), 1e9), exact, 0.1 * exact + 3) << text.toStdString();
+    }
+    // Line breaks count as blanks; broken UTF-8 neither crashes nor stalls.
+    EXPECT_NEAR(meter.width(QByteArray("a\r\nb"), 1e9), meter.width(QByteArray("a  b"), 1e9), 0.01);
+    EXPECT_GT(meter.width(QByteArray("\xc3\xff\xe2\x82", 4), 1e9), 0);
+    // Counting ends at the limit and at the characters a cell shows.
+    const QByteArray longText(100000, 'W');
+    const double limited = meter.width(longText, 300);
+    EXPECT_GE(limited, 300);
+    EXPECT_LT(limited, 300 + metrics.horizontalAdvance(QLatin1Char('W')) + 1);
+    EXPECT_NEAR(meter.width(longText, 1e9), 160 * metrics.horizontalAdvance(QLatin1Char('W')), 1);
 }
