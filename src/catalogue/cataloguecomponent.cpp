@@ -71,7 +71,7 @@ CatalogueComponent::CatalogueComponent(Program &program, QMainWindow &window, St
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setWordWrap(false);
-    // Cells are clipped like the flex grid's; eliding long RTF sources costs more than painting.
+    // Cells are clipped as in the flex grid, without an ellipsis.
     m_grid->setTextElideMode(Qt::ElideNone);
     m_grid->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     m_grid->setAlternatingRowColors(true);
