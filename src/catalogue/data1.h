@@ -58,6 +58,7 @@ public:
     // UTF-8 texts of the given result columns (NULL and pictures are empty;
     // pending edits of the current entry are seen). One pass over the table
     // instead of a lookup per position; the visitor returns false to stop.
+    // The texts are valid only during the call (they point into the engine).
     using ColumnVisitor = std::function<bool(int position, const QByteArray *texts)>;
     void scanColumns(const std::vector<int> &columns, const ColumnVisitor &visit);
 
