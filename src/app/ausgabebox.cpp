@@ -90,6 +90,9 @@ void Ausgabebox::RegistryLesen()
         setGeometry(bounds);
     }
 
+    // "TopRow", the column layout and the column widths.
+    m_catalogue->readGridSettings();
+
     // Program font of the detail fields, the grid and the playlist.
     double size = 0;
     if (parseStoredNumber(settings.read(keys::ProgSchriftSize), size) && size > 0)

@@ -46,6 +46,8 @@ public:
     // Catalogue
     bool tableNotSorted = false;
     bool autosizeRunning = false;
+    // The detail field (or grid, list, search box) that last had the input focus.
+    QString lastFocusedControl;
 
     // Dialogs: the last answer most callers keep.
     QString answerText;

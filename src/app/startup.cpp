@@ -68,6 +68,7 @@ bool runLoadSequence(Ausgabebox &window, SingleInstance &instance, const QString
         program.settings.write(keys::ErscheinungsJahr, QStringLiteral("2004"));
         window.RegistryLesen();
         window.catalogue().openAtStartup();
+        window.catalogue().BezLaden();
         QDir().mkpath(program.programFolder + QStringLiteral("Bilder"));
         QDir().mkpath(program.programFolder + QStringLiteral("Leer"));
         window.exclusions().AbspielausschlusslisteLaden();

@@ -5,15 +5,20 @@
 #include "app/statusbar.h"
 #include "catalogue/catalogueschema.h"
 #include "catalogue/data1.h"
+#include "catalogue/detailview.h"
+#include "catalogue/frmspaltenanordnen.h"
 #include "catalogue/pathparts.h"
+#include "catalogue/recordgrid.h"
 #include "catalogue/recordtablemodel.h"
 #include "common/ansitext.h"
 #include "common/busypointer.h"
 #include "common/events.h"
 #include "common/msglumo.h"
+#include "common/positionform.h"
 #include "common/twips.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -66,6 +71,9 @@ CatalogueComponent::CatalogueComponent(Program &program, QMainWindow &window, St
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setWordWrap(false);
+    // Cells are clipped as in the flex grid, without an ellipsis.
+    m_grid->setTextElideMode(Qt::ElideNone);
+    m_grid->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     m_grid->setAlternatingRowColors(true);
     m_grid->verticalHeader()->setVisible(false);
     // A fixed row height: sizing rows to their contents would read every row.
@@ -80,8 +88,23 @@ CatalogueComponent::CatalogueComponent(Program &program, QMainWindow &window, St
     m_tableName->setGeometry(twipsRect(layout::kTableNameLabel.left, layout::kTableNameLabel.top,
                                        layout::kTableNameLabel.width, layout::kTableNameLabel.height));
 
+    m_recordGrid = new RecordGrid(program, *this);
+    TabelleAnordnen = [this] { m_recordGrid->TabelleAnordnen(); };
+    m_detail = new DetailView(program, *m_data, area);
+    m_detail->reportParent = &window;
+    m_detail->hidePlaylistView = [this] {
+        if (hooks.hidePlaylistView)
+            hooks.hidePlaylistView();
+    };
+    m_detail->onlineSearch = [this](int label) {
+        if (hooks.onlineSearch)
+            hooks.onlineSearch(label);
+    };
+    m_grid->installEventFilter(this);
+
     connect(m_data, &Data1::currentChanged, this, &CatalogueComponent::onCurrentChanged);
-    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+    // Any move of the current cell, to another row or column, goes to that row's entry.
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &CatalogueComponent::onGridCurrentChanged);
     connect(m_data, &Data1::editNotStored, this, [this](const DatabaseError &error) {
         MsgLumo(m_program, &m_window, QString::number(error.number) + QLatin1Char(' ') + error.description, 3, 0,
@@ -103,6 +126,10 @@ void CatalogueComponent::connectMenu()
     if (refreshAction) {
         refreshAction->setEnabled(true);
         connect(refreshAction, &QAction::triggered, this, &CatalogueComponent::refresh);
+    }
+    if (auto *arrange = m_window.findChild<QAction *>(QStringLiteral("mnuTabelleAnordnen"))) {
+        arrange->setEnabled(true);
+        connect(arrange, &QAction::triggered, this, &CatalogueComponent::mnuTabelleAnordnen_Click);
     }
     for (int i = 0; i < 10; ++i) {
         if (auto *recent = m_window.findChild<QAction *>(QStringLiteral("mnuOrdnerpfad_%1").arg(i))) {
@@ -292,11 +319,53 @@ void CatalogueComponent::refresh()
 
 void CatalogueComponent::storeColumnWidths()
 {
-    const int columns = m_model->columnCount();
-    for (int i = 0; i < columns; ++i) {
-        const long width = std::lround(pixelsToTwipsX(m_grid->columnWidth(i)));
-        m_program.settings.write(keys::Spaltenbreite, i, QString::number(width));
+    m_recordGrid->storeColumnWidths();
+}
+
+void CatalogueComponent::readGridSettings()
+{
+    m_recordGrid->readGridSettings();
+}
+
+void CatalogueComponent::applyProgramFont(const QFont &font, bool songsToo)
+{
+    m_grid->setFont(font);
+    // Rows keep one fixed height, taken from the font, never from the contents.
+    m_grid->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 6);
+    m_detail->applyProgramFont(font, songsToo);
+}
+
+void CatalogueComponent::BezLaden()
+{
+    m_detail->BezLaden();
+}
+
+void CatalogueComponent::AnzahlTontraeger()
+{
+    m_status.setPanel(3, QStringLiteral("Tonträger: %1").arg(m_data->recordCount()));
+}
+
+void CatalogueComponent::mnuTabelleAnordnen_Click()
+{
+    {
+        frmSpaltenAnordnen dialog(m_program, &m_window);
+        dialog.showHelp = [this](const QString &topic) {
+            if (hooks.ShowHelp)
+                hooks.ShowHelp(topic);
+        };
+        PositionForm(&dialog, &m_window, QStringLiteral("center"), 10);
+        dialog.exec();
     }
+    if (TabelleAnordnen)
+        TabelleAnordnen();
+    m_recordGrid->optimiseColumnWidths();
+}
+
+bool CatalogueComponent::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_grid && event->type() == QEvent::FocusIn)
+        m_program.lastFocusedControl = m_grid->objectName();
+    return QObject::eventFilter(watched, event);
 }
 
 void CatalogueComponent::selectGridRow(int position)
@@ -328,16 +397,19 @@ void CatalogueComponent::onGridRowChanged(int row)
 void CatalogueComponent::onCurrentChanged(int position)
 {
     selectGridRow(position);
+    // The bound controls follow the data source before the sequence runs.
+    m_detail->showCurrentEntry();
     if (m_program.autosizeRunning)
         return;
-    // The entry-change sequence; each step skips silently when it fails.
+    // The entry-change sequence, the one place where the other subsystems
+    // join; each step skips silently when it fails.
     if (hooks.coverDisplay)
         hooks.coverDisplay();
     if (hooks.trackList)
         hooks.trackList();
     if (hooks.coverStrip)
         hooks.coverStrip();
-    m_status.setPanel(3, QStringLiteral("Tonträger: %1").arg(m_data->recordCount()));
+    AnzahlTontraeger();
     if (hooks.eBookList)
         hooks.eBookList();
     if (TabelleAnordnen)

@@ -9,6 +9,7 @@
 #include <optional>
 
 class QAction;
+class QFont;
 class QModelIndex;
 class QLabel;
 class QMainWindow;
@@ -18,7 +19,9 @@ class QWidget;
 namespace klangtruhe {
 
 class Data1;
+class DetailView;
 class Program;
+class RecordGrid;
 class RecordTableModel;
 class StatusBar;
 
@@ -34,6 +37,12 @@ struct CatalogueHooks {
     std::function<void()> coverStripRefresh;
     // A new selection makes an earlier "only excluded styles" finding void.
     std::function<void()> clearStilAusgeschlossen;
+    // A rating star gives the text pages their place back from the playlist view.
+    std::function<void()> hidePlaylistView;
+    // The captions "Band", "Titel" and "Bestell-Nr." search the web (label index 0, 1, 8).
+    std::function<void(int labelIndex)> onlineSearch;
+    // Opens the help file at a topic ("spaltenanordnen.html").
+    std::function<void(const QString &topic)> ShowHelp;
 };
 
 // The catalogue of the main window: the data source Data1, the record table
@@ -51,6 +60,9 @@ public:
     QTableView *grid() const { return m_grid; }
     RecordTableModel &model() { return *m_model; }
     QLabel *tableNameLabel() const { return m_tableName; }
+    QMainWindow &window() { return m_window; }
+    RecordGrid &recordGrid() { return *m_recordGrid; }
+    DetailView &detailView() { return *m_detail; }
 
     // Opening at start-up: the stored path, the first-start file, or the template.
     void openAtStartup();
@@ -70,6 +82,17 @@ public:
 
     // Stores every column width in twips as "Spaltenbreite" + i.
     void storeColumnWidths();
+    // The grid's settings at start-up: "TopRow", the column layout and widths.
+    void readGridSettings();
+    // The program font for the grid and the detail fields (the Songs box only at start-up).
+    void applyProgramFont(const QFont &font, bool songsToo = true);
+    // The field captions from "Bez.ini" in the database folder.
+    void BezLaden();
+    // Status bar panel 3: the number of entries of the current selection.
+    void AnzahlTontraeger();
+    // "&Tabellenspalten anordnen...": the column dialog, then the columns
+    // rebuilt and their widths optimised.
+    void mnuTabelleAnordnen_Click();
 
 private:
     void connectMenu();
@@ -77,6 +100,7 @@ private:
     void selectGridRow(int position);
     void onCurrentChanged(int position);
     void onGridRowChanged(int row);
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void onGridCurrentChanged(const QModelIndex &current);
 
     Program &m_program;
@@ -86,6 +110,8 @@ private:
     RecordTableModel *m_model;
     QTableView *m_grid;
     QLabel *m_tableName;
+    RecordGrid *m_recordGrid;
+    DetailView *m_detail;
     RecentList m_recent;
     bool m_syncingGrid = false;
 };

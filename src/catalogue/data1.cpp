@@ -60,6 +60,7 @@ void Data1::clearResult()
     m_rowids.clear();
     m_eagerRows.clear();
     m_cache.clear();
+    m_positionOfRowid.clear();
     m_position = -1;
 }
 
@@ -296,6 +297,75 @@ bool Data1::setAbsolutePosition(int position)
     m_position = position;
     Q_EMIT currentChanged(m_position);
     return true;
+}
+
+void Data1::scanColumns(const std::vector<int> &columns, const ColumnVisitor &visit)
+{
+    const size_t count = columns.size();
+    std::vector<QByteArray> texts(count);
+    // Entries with edits not yet in the file, as the bound controls show them.
+    auto pendingText = [this](long long rowid, int column, QByteArray &text) {
+        if (m_edits.isEmpty() || column < 0 || column >= m_columns.size())
+            return;
+        const auto edits = m_edits.constFind(rowid);
+        if (edits == m_edits.constEnd())
+            return;
+        const auto edit = edits->constFind(m_columns.at(column));
+        if (edit != edits->constEnd())
+            text = edit->typeId() == QMetaType::QByteArray ? QByteArray() : edit->toString().toUtf8();
+    };
+
+    if (!m_lazy) {
+        for (int position = 0; position < recordCount(); ++position) {
+            for (size_t c = 0; c < count; ++c) {
+                texts[c] = text(position, columns[c]).toUtf8();
+            }
+            if (!visit(position, texts.data()))
+                return;
+        }
+        return;
+    }
+    if (!m_database || m_rowids.empty())
+        return;
+    if (m_positionOfRowid.empty()) {
+        m_positionOfRowid.reserve(m_rowids.size());
+        for (size_t i = 0; i < m_rowids.size(); ++i)
+            m_positionOfRowid.emplace(m_rowids[i], static_cast<int>(i));
+    }
+    QStringList selectList{QStringLiteral("rowid")};
+    for (int column : columns)
+        selectList << (column >= 0 && column < m_columns.size() ? quoted(m_columns.at(column)) : QStringLiteral("NULL"));
+    const QByteArray sql =
+        QStringLiteral("select %1 from %2").arg(selectList.join(QLatin1Char(',')), quoted(m_table)).toUtf8();
+    sqlite3_stmt *scan = nullptr;
+    if (sqlite3_prepare_v2(m_database->handle(), sql.constData(), -1, &scan, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(scan);
+        return;
+    }
+    while (sqlite3_step(scan) == SQLITE_ROW) {
+        const long long rowid = sqlite3_column_int64(scan, 0);
+        const auto found = m_positionOfRowid.find(rowid);
+        if (found == m_positionOfRowid.end())
+            continue; // not part of this selection
+        const int position = found->second;
+        for (size_t c = 0; c < count; ++c) {
+            const int sqlColumn = static_cast<int>(c) + 1;
+            if (sqlite3_column_type(scan, sqlColumn) == SQLITE_TEXT) {
+                // No copy: the bytes live until the next step.
+                texts[c] = QByteArray::fromRawData(reinterpret_cast<const char *>(sqlite3_column_text(scan, sqlColumn)),
+                                                   sqlite3_column_bytes(scan, sqlColumn));
+            } else {
+                texts[c] = sqlite3_column_type(scan, sqlColumn) == SQLITE_NULL
+                                   || sqlite3_column_type(scan, sqlColumn) == SQLITE_BLOB
+                               ? QByteArray()
+                               : QByteArray(reinterpret_cast<const char *>(sqlite3_column_text(scan, sqlColumn)));
+            }
+            pendingText(rowid, columns[c], texts[c]);
+        }
+        if (!visit(position, texts.data()))
+            break;
+    }
+    sqlite3_finalize(scan);
 }
 
 QString Data1::fieldValue(const QString &field)

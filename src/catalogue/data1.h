@@ -6,7 +6,9 @@
 #include <QObject>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 struct sqlite3_stmt;
@@ -52,6 +54,14 @@ public:
     QVariant value(int position, int column);
     QString text(int position, int column);
 
+    // Visits every entry of the result once, in no particular order, with the
+    // UTF-8 texts of the given result columns (NULL and pictures are empty;
+    // pending edits of the current entry are seen). One pass over the table
+    // instead of a lookup per position; the visitor returns false to stop.
+    // The texts are valid only during the call (they point into the engine).
+    using ColumnVisitor = std::function<bool(int position, const QByteArray *texts)>;
+    void scanColumns(const std::vector<int> &columns, const ColumnVisitor &visit);
+
     // The current entry's fields, read and written by the bound controls.
     QString fieldValue(const QString &field);
     void setFieldValue(const QString &field, const QVariant &value);
@@ -84,6 +94,7 @@ private:
     std::vector<std::vector<QVariant>> m_eagerRows;  // eager: the whole result
     sqlite3_stmt *m_fetch = nullptr;                 // lazy: one row by rowid
     QHash<int, std::vector<QVariant>> m_cache;
+    std::unordered_map<long long, int> m_positionOfRowid; // lazy: built by the first scan
     QString m_table;
 
     int m_position = -1;

@@ -6,10 +6,6 @@
 
 namespace klangtruhe {
 
-namespace {
-constexpr int kCellTextLimit = 400;
-}
-
 QString cellDisplayText(const QString &fieldText)
 {
     QString shown = fieldText.left(kCellTextLimit);

@@ -39,6 +39,8 @@ private:
 };
 
 // The text a cell shows: long texts cut, line breaks as blanks (one line per row).
+// The widest column (10000 twips) never shows more characters than this.
+inline constexpr int kCellTextLimit = 160;
 QString cellDisplayText(const QString &fieldText);
 
 } // namespace klangtruhe

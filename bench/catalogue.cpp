@@ -1,0 +1,236 @@
+// The catalogue in the real main window, offscreen: opening to the first
+// painted table, letter filter, header sort, entry change, width
+// optimisation and memory, over a catalogue of realistic size.
+// Usage: catalogue [--entries N]   (default 100000)
+#include "app/ausgabebox.h"
+#include "app/program.h"
+#include "catalogue/cataloguecomponent.h"
+#include "catalogue/catalogueschema.h"
+#include "catalogue/data1.h"
+#include "catalogue/detailview.h"
+#include "catalogue/recordgrid.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <random>
+#include <sqlite3.h>
+#include <string>
+#include <vector>
+
+using namespace klangtruhe;
+
+namespace {
+
+const std::vector<std::string> syllables = {"ab",  "ba",  "ro",  "ck", "mü",  "ller", "ster", "zap", "pa", "ärz",
+                                            "te",  "öl",  "ber", "stra", "ße", "ein",  "stü",  "ton", "kla", "ng",
+                                            "dee", "pur", "ple", "hei", "no", "ma",   "don",  "na",  "qu", "ve",
+                                            "wi",  "xa",  "ye",  "jo",  "fi",  "li",   "gu",   "ha",  "ie", "ur"};
+const std::vector<std::string> rtfWords = {"Liebe", "Nacht", "M\\'fcller", "Stra\\'dfe", "Sommer", "Wind",
+                                           "Gr\\'fc\\'dfe", "Regen",     "Feuer",     "K\\'f6nig", "Live", "Blues"};
+
+class Generator {
+public:
+    std::string pick(const std::vector<std::string> &list)
+    {
+        return list[std::uniform_int_distribution<std::size_t>(0, list.size() - 1)(m_random)];
+    }
+    int number(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
+    std::string name(int parts)
+    {
+        std::string result;
+        for (int i = 0; i < parts; ++i)
+            result += pick(syllables);
+        if (!result.empty() && result[0] >= 'a' && result[0] <= 'z')
+            result[0] = static_cast<char>(result[0] - 32);
+        return result;
+    }
+    // RichEdit-style RTF of about `size` bytes: a numbered song list.
+    std::string rtf(std::size_t size)
+    {
+        std::string text = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Segoe UI;}}"
+                           "\r\n\\viewkind4\\uc1\\pard\\f0\\fs20 ";
+        for (int track = 1; text.size() < size; ++track) {
+            text += std::to_string(track) + ". " + pick(rtfWords) + " " + name(2) + " " + pick(rtfWords) + " - "
+                + std::to_string(number(2, 7)) + ":" + std::to_string(number(10, 59)) + "\\par\r\n";
+        }
+        return text + "}\r\n";
+    }
+
+private:
+    std::mt19937 m_random{4711};
+};
+
+bool fill(const QString &path, int entries)
+{
+    if (!createEmptyCatalogue(path))
+        return false;
+    sqlite3 *db = nullptr;
+    if (sqlite3_open(path.toUtf8().constData(), &db) != SQLITE_OK)
+        return false;
+    sqlite3_exec(db, "begin", nullptr, nullptr, nullptr);
+    std::string insert = "insert into Schallplatten (";
+    const QStringList fields = catalogueFieldNames();
+    for (int i = 0; i < fields.size(); ++i)
+        insert += (i ? "," : "") + fields.at(i).toStdString();
+    insert += ") values (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)";
+    sqlite3_stmt *statement = nullptr;
+    sqlite3_prepare_v2(db, insert.c_str(), -1, &statement, nullptr);
+    Generator generate;
+    const std::vector<std::string> media = {"LP", "CD", "MC", "DVD", "Single"};
+    const std::vector<std::string> styles = {"Rock", "Pop", "Hard Rock", "Schlager", "Jazz", "Klassik", "Blues"};
+    std::vector<std::string> bands;
+    for (int i = 0; i < std::max(1, entries / 10); ++i)
+        bands.push_back(generate.name(generate.number(1, 3)) + (i % 3 ? "" : " " + generate.name(2)));
+    for (int row = 0; row < entries; ++row) {
+        const std::string band = generate.pick(bands);
+        const std::string values[18] = {
+            band,
+            generate.name(3) + " " + generate.name(2),
+            generate.pick(media),
+            generate.pick(styles),
+            "Erstpressung " + generate.name(1),
+            generate.name(2) + " Records",
+            "CD-" + std::to_string(generate.number(1000, 99999)),
+            std::to_string(generate.number(5, 40)) + ",99",
+            std::to_string(generate.number(1, 28)) + "." + std::to_string(generate.number(1, 12)) + ".19"
+                + std::to_string(generate.number(60, 99)),
+            generate.rtf(1000),
+            "C:\\Bilder\\" + band + ".jpg",
+            "D:\\Musik\\" + band + "\\" + std::to_string(row),
+            row % 5 == 0 ? generate.rtf(600) : "",
+            row % 7 == 0 ? "Booklet.pdf°" : "",
+            std::to_string(generate.number(1, 6)),
+            row % 3 == 0 ? generate.rtf(200) : "",
+            row % 4 == 0 ? generate.rtf(300) : "",
+            ""};
+        for (int i = 0; i < 18; ++i)
+            sqlite3_bind_text(statement, i + 1, values[i].data(), static_cast<int>(values[i].size()), SQLITE_TRANSIENT);
+        sqlite3_step(statement);
+        sqlite3_reset(statement);
+    }
+    sqlite3_finalize(statement);
+    sqlite3_exec(db, "commit", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    return true;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+// Runs the action and paints the grid at once, as the user would see it.
+double timed(QTableView *grid, const std::function<void()> &action)
+{
+    QElapsedTimer clock;
+    clock.start();
+    action();
+    QCoreApplication::processEvents();
+    grid->viewport()->repaint();
+    return static_cast<double>(clock.nsecsElapsed()) / 1e6;
+}
+
+long peakRssMegabytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong() / 1024;
+    }
+    return -1;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    int entries = 100000;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::string(argv[i]) == "--entries")
+            entries = std::max(1, std::atoi(argv[i + 1]));
+    }
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir folder;
+    qputenv("KLANGTRUHE_SETTINGS", (folder.path() + QStringLiteral("/settings")).toUtf8());
+    QApplication app(argc, argv);
+
+    const QString path = folder.path() + QStringLiteral("/Archiv.mdb");
+    if (!fill(path, entries)) {
+        std::fprintf(stderr, "could not build the catalogue\n");
+        return 1;
+    }
+
+    auto program = std::make_unique<Program>(createSystemPlatform());
+    program->programFolder = folder.path() + QStringLiteral("/");
+    Ausgabebox window(std::move(program));
+    window.RegistryLesen();
+    window.show();
+    QCoreApplication::processEvents();
+    CatalogueComponent &catalogue = window.catalogue();
+    QTableView *grid = catalogue.grid();
+    RecordGrid &table = catalogue.recordGrid();
+
+    std::vector<double> firstPaint;
+    for (int run = 0; run < 5; ++run)
+        firstPaint.push_back(timed(grid, [&] { catalogue.OpenDatabase(path); }));
+    std::printf("first_paint: %.0f ms\n", median(firstPaint));
+
+    table.tableOption()->setChecked(true);
+    table.chkTabelle_Click();
+    std::vector<double> letter;
+    for (int k : {12, 1, 18, 0, 7, 19, 2})
+        letter.push_back(timed(grid, [&] { table.ButtonAlpabeth_Click(k); }));
+    std::printf("letter_filter: %.0f ms\n", median(letter));
+
+    std::vector<double> sort;
+    for (int run = 0; run < 5; ++run)
+        sort.push_back(timed(grid, [&] { table.headerSort(run % 2 ? 1 : 0); }));
+    std::printf("sort: %.0f ms\n", median(sort));
+
+    std::vector<double> change;
+    Data1 &data = catalogue.data();
+    const int before = window.program().settings.diskWrites();
+    for (int run = 0; run < 30; ++run)
+        change.push_back(timed(grid, [&] { data.setAbsolutePosition((data.absolutePosition() + 1) % data.recordCount()); }));
+    std::printf("entry_change: %.1f ms\n", median(change));
+    std::fprintf(stderr, "settings disk writes during %zu entry changes: %d\n", change.size(),
+                 window.program().settings.diskWrites() - before);
+
+    std::vector<double> bare, paint, detail;
+    for (int run = 0; run < 30; ++run) {
+        QElapsedTimer clock;
+        clock.start();
+        data.setAbsolutePosition((data.absolutePosition() + 1) % data.recordCount());
+        bare.push_back(clock.nsecsElapsed() / 1e6);
+        clock.restart();
+        grid->viewport()->repaint();
+        paint.push_back(clock.nsecsElapsed() / 1e6);
+        clock.restart();
+        catalogue.detailView().showCurrentEntry();
+        detail.push_back(clock.nsecsElapsed() / 1e6);
+    }
+    std::fprintf(stderr, "without painting: %.1f ms, grid paint %.1f ms, detail view %.1f ms\n", median(bare),
+                 median(paint), median(detail));
+    std::vector<double> arrange;
+    for (int run = 0; run < 30; ++run)
+        arrange.push_back(timed(grid, [&] { table.TabelleAnordnen(); }));
+    std::fprintf(stderr, "of which TabelleAnordnen: %.1f ms\n", median(arrange));
+
+    catalogue.refresh();
+    std::vector<double> widths;
+    for (int run = 0; run < 3; ++run)
+        widths.push_back(timed(grid, [&] { table.optimiseColumnWidths(); }) / 1000.0);
+    std::printf("width_optimisation: %.2f s\n", median(widths));
+    std::printf("rss: %ld MB\n", peakRssMegabytes());
+    return 0;
+}

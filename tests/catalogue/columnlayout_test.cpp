@@ -1,0 +1,161 @@
+#include "catalogue/columndialogrules.h"
+#include "catalogue/columnlayout.h"
+#include "catalogue/textwidthmeter.h"
+
+#include <gtest/gtest.h>
+
+using namespace klangtruhe;
+
+TEST(ColumnLayout, FlagsDecideWidthsAndTheLayoutKeepsPlainNames)
+{
+    QStringList texts = defaultLayoutTexts();
+    ASSERT_EQ(texts.size(), 18);
+    EXPECT_EQ(texts.at(0), QStringLiteral("Band1"));
+    EXPECT_EQ(texts.at(17), QStringLiteral("SonstigesTab1"));
+    texts[3] = QStringLiteral("Preis0");
+    texts[4] = QStringLiteral("Preis");      // no flag: text and width stay
+    QStringList stored(18, QStringLiteral("1500"));
+    stored[1] = QStringLiteral("0");         // a shown column never reads back as 0
+    stored[2] = QStringLiteral("abc");       // no number: the width stays as it was
+    std::vector<int> widths(19, 777);
+    const QStringList layout = applyLayoutWidths(texts, stored, widths);
+    EXPECT_EQ(layout.at(3), QStringLiteral("Preis"));
+    EXPECT_EQ(layout.at(4), QStringLiteral("Preis"));
+    EXPECT_EQ(widths[0], 1500);
+    EXPECT_EQ(widths[1], 1000);
+    EXPECT_EQ(widths[2], 777);
+    EXPECT_EQ(widths[3], 0);
+    EXPECT_EQ(widths[4], 777);
+    EXPECT_EQ(widths[18], 777); // the picture column is no layout position
+
+    // Fewer columns than layout entries (a statement selecting some fields).
+    std::vector<int> few(2, 500);
+    applyLayoutWidths(texts, stored, few);
+    EXPECT_EQ(few, (std::vector<int>{1500, 1000}));
+}
+
+TEST(ColumnLayout, MovesKeepWidthsWithPositionsAndSkipMissingFields)
+{
+    QStringList headers = {"Band", "LPTitel", "Medium", "SongText", "Bilder"};
+    QStringList texts = {"SongText1", "Band1", "Preis1", "Medium0", "LPTitel1"};
+    QStringList layout;
+    for (const QString &text : texts)
+        layout << layoutFieldName(text);
+    std::vector<int> widths = {1100, 1200, 1300, 1400, 1500};
+    const auto moves = arrangeColumns(headers, layout, texts, widths);
+    // SongText to the front; Band is then at 1 already; Preis is missing, nothing moves for it.
+    EXPECT_EQ(headers, (QStringList{"SongText", "Band", "LPTitel", "Medium", "Bilder"}));
+    ASSERT_EQ(moves.size(), 1u);
+    EXPECT_EQ(moves[0], std::make_pair(3, 0));
+    // Position 3 (Medium0) is hidden again, the others keep their widths.
+    EXPECT_EQ(widths, (std::vector<int>{1100, 1200, 1300, 0, 1500}));
+
+    // LPTitel (layout position 4) stands left of 4 now: nothing moves for it either.
+    EXPECT_EQ(headers.at(2), QStringLiteral("LPTitel"));
+    // An arranged table arranges to nothing.
+    EXPECT_TRUE(arrangeColumns(headers, layout, texts, widths).empty());
+}
+
+TEST(ColumnLayout, LetterButtonStatementsAndTheJumpRules)
+{
+    EXPECT_EQ(letterFilterStatement(0, QStringLiteral("Band")),
+              QStringLiteral("select * from Schallplatten where Band like 'a*' or Band like 'ä*' order by Band, LPTitel"));
+    EXPECT_EQ(letterFilterStatement(1, QStringLiteral("Band")),
+              QStringLiteral("select * from Schallplatten where Band like 'b*' order by Band, LPTitel"));
+    EXPECT_EQ(letterFilterStatement(14, QStringLiteral("Stil")),
+              QStringLiteral("select * from Schallplatten where Stil like 'o*' or Stil like 'ö*' order by Band, LPTitel"));
+    EXPECT_EQ(letterFilterStatement(18, QStringLiteral("Band")),
+              QStringLiteral("select * from Schallplatten where Band like 's*' or Band like 'ß*' order by Band, LPTitel"));
+    EXPECT_EQ(letterFilterStatement(20, QStringLiteral("Band")),
+              QStringLiteral("select * from Schallplatten where Band like 'u*' or Band like 'ü*' order by Band, LPTitel"));
+    EXPECT_EQ(letterFilterStatement(25, QStringLiteral("Info")),
+              QStringLiteral("select * from Schallplatten where Info like 'z*' order by Band, LPTitel"));
+    EXPECT_EQ(letterFilterStatement(26, QStringLiteral("Stil")),
+              QStringLiteral("select * from Schallplatten where Bewertung like '1' order by Band, LPTitel"));
+    EXPECT_EQ(letterFilterStatement(31, QStringLiteral("Band")),
+              QStringLiteral("select * from Schallplatten where Bewertung like '6' order by Band, LPTitel"));
+    EXPECT_EQ(letterButtonCaption(0), QStringLiteral("A"));
+    EXPECT_EQ(letterButtonCaption(25), QStringLiteral("Z"));
+    EXPECT_EQ(letterButtonCaption(26), QStringLiteral("1"));
+    EXPECT_EQ(letterButtonCaption(31), QStringLiteral("6"));
+
+    EXPECT_TRUE(startsWithLetter(QStringLiteral("abba"), QLatin1Char('A')));
+    EXPECT_FALSE(startsWithLetter(QStringLiteral("Ärzte"), QLatin1Char('A')));
+    EXPECT_FALSE(startsWithLetter(QStringLiteral("ßtraße"), QLatin1Char('S')));
+    EXPECT_FALSE(startsWithLetter(QString(), QLatin1Char('A')));
+    EXPECT_FALSE(mayBecomeTopRow(0, 10));
+    EXPECT_FALSE(mayBecomeTopRow(9, 10)); // the last row
+    EXPECT_TRUE(mayBecomeTopRow(8, 10));
+
+    EXPECT_EQ(letterColumnFields().size(), 15);
+    EXPECT_EQ(letterColumnFields().at(5), QStringLiteral("Datum"));
+}
+
+TEST(ColumnLayout, TheHeaderSortTogglesOneSharedDirection)
+{
+    const QString before = QStringLiteral("select * from Schallplatten order by Band, LPTitel");
+    SortStep step = headerSortStatement(QStringLiteral("Band"), false, before);
+    EXPECT_TRUE(step.ascending);
+    EXPECT_EQ(step.statement, QStringLiteral("select * from Schallplatten order by Band ASC"));
+    step = headerSortStatement(QStringLiteral("Band"), step.ascending, step.statement);
+    EXPECT_FALSE(step.ascending);
+    EXPECT_EQ(step.statement, QStringLiteral("select * from Schallplatten order by Band DESC"));
+    // Beyond the layout: the statement stays, the toggle still turns.
+    step = headerSortStatement(QString(), step.ascending, before);
+    EXPECT_TRUE(step.ascending);
+    EXPECT_EQ(step.statement, before);
+}
+
+TEST(ColumnDialogRules, ListsFromTheStoreAndWhatOkStores)
+{
+    QStringList texts = defaultLayoutTexts();
+    ColumnLists lists = listsFromLayoutTexts(texts);
+    EXPECT_EQ(lists.visible.size(), 18);
+    EXPECT_TRUE(lists.hidden.isEmpty());
+
+    texts[7] = QStringLiteral("Preis0");
+    texts[8] = QStringLiteral("Datum"); // no flag: shown as it is
+    lists = listsFromLayoutTexts(texts);
+    EXPECT_EQ(lists.hidden, QStringList{QStringLiteral("Preis")});
+    EXPECT_EQ(lists.visible.at(7), QStringLiteral("Datum"));
+
+    const QStringList stored = layoutTextsFromLists(lists);
+    ASSERT_EQ(stored.size(), 18);
+    EXPECT_EQ(stored.at(16), QStringLiteral("SonstigesTab1"));
+    EXPECT_EQ(stored.at(17), QStringLiteral("Preis0"));
+
+    const ColumnLists preset = defaultColumnPreset();
+    EXPECT_EQ(preset.visible.size() + preset.hidden.size(), 18);
+    EXPECT_EQ(preset.visible.at(4), QStringLiteral("Bewertung"));
+    EXPECT_EQ(standardColumnPreset().visible, listsFromLayoutTexts(defaultLayoutTexts()).visible);
+
+    QStringList items = {"a", "b", "c"};
+    EXPECT_EQ(moveListItem(items, 0, -1), 0);
+    EXPECT_EQ(moveListItem(items, 2, 1), 2);
+    EXPECT_EQ(moveListItem(items, -1, 1), -1);
+    EXPECT_EQ(items, (QStringList{"a", "b", "c"}));
+    EXPECT_EQ(moveListItem(items, 1, -1), 0);
+    EXPECT_EQ(items, (QStringList{"b", "a", "c"}));
+}
+
+TEST(TextWidthMeter, AddsRememberedAdvancesAndStopsAtTheLimit)
+{
+    QFont font;
+    font.setPointSize(10);
+    const TextWidthMeter meter(font, 160);
+    const QFontMetricsF metrics(font);
+    for (const QString &text : {QStringLiteral("Abbey Road"), QStringLiteral("Die Ärzte – Geräusch"),
+                                QStringLiteral("Straße 𝄞 Noten")}) {
+        const double exact = metrics.horizontalAdvance(text);
+        EXPECT_NEAR(meter.width(text.toUtf8(), 1e9), exact, 0.1 * exact + 3) << text.toStdString();
+    }
+    // Line breaks count as blanks; broken UTF-8 neither crashes nor stalls.
+    EXPECT_NEAR(meter.width(QByteArray("a\r\nb"), 1e9), meter.width(QByteArray("a  b"), 1e9), 0.01);
+    EXPECT_GT(meter.width(QByteArray("\xc3\xff\xe2\x82", 4), 1e9), 0);
+    // Counting ends at the limit and at the characters a cell shows.
+    const QByteArray longText(100000, 'W');
+    const double limited = meter.width(longText, 300);
+    EXPECT_GE(limited, 300);
+    EXPECT_LT(limited, 300 + metrics.horizontalAdvance(QLatin1Char('W')) + 1);
+    EXPECT_NEAR(meter.width(longText, 1e9), 160 * metrics.horizontalAdvance(QLatin1Char('W')), 1);
+}

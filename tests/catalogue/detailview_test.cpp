@@ -1,0 +1,218 @@
+#include "catalogue/detailview.h"
+#include "catalogue/recordgrid.h"
+#include "mainwindowharness.h"
+
+#include "texts/richtextbox.h"
+
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace klangtruhe;
+using namespace klangtruhe::test;
+
+namespace {
+
+const QString kSongsRtf = QStringLiteral(
+    "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\\viewkind4\\uc1\\pard\\f0\\fs20 "
+    "1. M\\'fcller \\b Blues\\b0\\par\r\n2. Zugabe\\par\r\n}");
+
+std::vector<Row> entries()
+{
+    return {Row{{"Band", "Abba"}, {"LPTitel", "Arrival"}, {"Songs", kSongsRtf}, {"InfoTab", "nur Text, kein RTF"}},
+            Row{{"Band", "Beatles"}, {"LPTitel", "Help"}, {"Stil", "Rock"}}};
+}
+
+} // namespace
+
+TEST(DetailView, BezIniCaptions)
+{
+    const QStringList design = designCaptions();
+    ASSERT_EQ(design.size(), 14);
+    EXPECT_EQ(design.at(12), QStringLiteral("Tracks && Movies"));
+    EXPECT_EQ(design.at(11), QStringLiteral("eBook u. Multimedia (0)"));
+
+    QStringList captions = captionsFromBezIni("Interpret\r\n\r\nFormat\r\n", design);
+    EXPECT_EQ(captions.at(0), QStringLiteral("Interpret"));
+    EXPECT_EQ(captions.at(1), QStringLiteral("Titel"));
+    EXPECT_EQ(captions.at(2), QStringLiteral("Format"));
+    EXPECT_EQ(captions.at(3), QStringLiteral("Songs"));
+    // Windows-1252, more lines than labels.
+    QByteArray many = "K\xfcnstler\r\n";
+    for (int i = 0; i < 30; ++i)
+        many += "Zeile\r\n";
+    captions = captionsFromBezIni(many, design);
+    EXPECT_EQ(captions.at(0), QStringLiteral("Künstler"));
+    EXPECT_EQ(captions.size(), 14);
+    // Binary and very long lines: what can be read applies, nothing breaks.
+    QByteArray binary(4096, '\0');
+    for (int i = 0; i < binary.size(); ++i)
+        binary[i] = static_cast<char>((i * 37) % 256);
+    captions = captionsFromBezIni(binary, design);
+    EXPECT_EQ(captions.size(), 14);
+    for (const QString &caption : captions) {
+        EXPECT_LE(caption.size(), kMaxCaption);
+        EXPECT_FALSE(caption.contains(QChar(0)));
+    }
+    captions = captionsFromBezIni(QByteArray(2'000'000, 'x') + "\nZwei", design);
+    EXPECT_EQ(captions.at(0).size(), kMaxCaption);
+    EXPECT_EQ(captions.at(1), QStringLiteral("Zwei"));
+
+    // Through the window: the file beside the database.
+    MainWindowHarness h(entries());
+    h.program().databaseFolder = h.env.root() + QLatin1Char('/');
+    writeFile(h.env.path(QStringLiteral("Bez.ini")), "Interpret\r\n\r\nFormat");
+    h.catalogue().BezLaden();
+    EXPECT_EQ(h.find<QLabel>(QStringLiteral("Bez_0"))->text(), QStringLiteral("Interpret"));
+    EXPECT_EQ(h.find<QLabel>(QStringLiteral("Bez_1"))->text(), QStringLiteral("Titel"));
+    EXPECT_EQ(h.find<QLabel>(QStringLiteral("Bez_2"))->text(), QStringLiteral("Format"));
+    EXPECT_EQ(h.find<QLabel>(QStringLiteral("Bez_12"))->text(), QStringLiteral("Tracks && Movies"));
+}
+
+TEST(DetailView, FieldsShowTheEntryAndEditsAreStoredOnEntryChange)
+{
+    MainWindowHarness h(entries());
+    auto *band = h.find<QLineEdit>(QStringLiteral("TextBand"));
+    auto *stil = h.find<QLineEdit>(QStringLiteral("TextStil"));
+    auto *songs = h.find<RichTextBox>(QStringLiteral("TextSongs"));
+    auto *info = h.find<RichTextBox>(QStringLiteral("rtfInfo"));
+    ASSERT_TRUE(band && stil && songs && info);
+    for (const char *name : {"TextLPTitel", "TextMedium", "TextInfo", "TextPreis", "TextKaufdatum", "TextPlattenfirma",
+                             "TextBestellNr", "TextMusikpfad", "txtBildpfad", "txtEbook", "txtBewertung"})
+        EXPECT_NE(h.find<QLineEdit>(QString::fromLatin1(name)), nullptr) << name;
+    for (const char *name : {"txtSongText", "rtfLinks", "rtfSonstiges"})
+        EXPECT_NE(h.find<RichTextBox>(QString::fromLatin1(name)), nullptr) << name;
+    auto *pages = h.find<QTabWidget>(QStringLiteral("tabTexte"));
+    ASSERT_NE(pages, nullptr);
+    EXPECT_EQ(pages->count(), 5);
+    EXPECT_EQ(pages->tabText(1), QStringLiteral("Internet"));
+    EXPECT_EQ(pages->tabText(4), QStringLiteral("Playlists"));
+
+    EXPECT_EQ(band->text(), QStringLiteral("Abba"));
+    EXPECT_TRUE(songs->showsRtf());
+    EXPECT_EQ(songs->toPlainText(), QStringLiteral("1. Müller Blues\n2. Zugabe"));
+    EXPECT_FALSE(info->showsRtf());
+    EXPECT_EQ(info->toPlainText(), QStringLiteral("nur Text, kein RTF"));
+
+    // Looking is no edit: moving on leaves the fields byte for byte.
+    h.data().setAbsolutePosition(1);
+    h.data().setAbsolutePosition(0);
+    EXPECT_EQ(querySingle(h.path, QStringLiteral("select Songs from Schallplatten where Band = 'Abba'")).toString(),
+              kSongsRtf);
+    EXPECT_EQ(querySingle(h.path, QStringLiteral("select InfoTab from Schallplatten where Band = 'Abba'")).toString(),
+              QStringLiteral("nur Text, kein RTF"));
+    EXPECT_TRUE(querySingle(h.path, QStringLiteral("select Stil from Schallplatten where Band = 'Abba'")).isNull());
+
+    // Typing, then another entry: a second connection sees the edits.
+    band->setFocus();
+    band->selectAll();
+    QTest::keyClicks(band, QStringLiteral("ABBA"));
+    songs->moveCursor(QTextCursor::End);
+    songs->insertPlainText(QStringLiteral(" 3. Neu"));
+    info->moveCursor(QTextCursor::End);
+    info->insertPlainText(QStringLiteral("!"));
+    h.data().setAbsolutePosition(1);
+    EXPECT_EQ(querySingle(h.path, QStringLiteral("select count(*) from Schallplatten where Band = 'ABBA'")).toInt(), 1);
+    const QString storedSongs =
+        querySingle(h.path, QStringLiteral("select Songs from Schallplatten where Band = 'ABBA'")).toString();
+    EXPECT_TRUE(storedSongs.startsWith(QStringLiteral("{\\rtf1")));
+    EXPECT_TRUE(storedSongs.contains(QStringLiteral("M\\'fcller")));
+    EXPECT_TRUE(storedSongs.contains(QStringLiteral("3. Neu")));
+    const QString storedInfo =
+        querySingle(h.path, QStringLiteral("select InfoTab from Schallplatten where Band = 'ABBA'")).toString();
+    EXPECT_TRUE(storedInfo.startsWith(QStringLiteral("{\\rtf1")));
+    EXPECT_TRUE(storedInfo.contains(QStringLiteral("kein RTF!")));
+    EXPECT_EQ(stil->text(), QStringLiteral("Rock"));
+}
+
+TEST(DetailView, StarsWriteTheRatingAndKeysFollowTheirRules)
+{
+    MainWindowHarness h(entries());
+    int playlistHidden = 0;
+    h.catalogue().hooks.hidePlaylistView = [&] { ++playlistHidden; };
+    auto *fourth = h.find<QLabel>(QStringLiteral("imgCDnote_3"));
+    ASSERT_NE(fourth, nullptr);
+    const QPoint before = fourth->pos();
+    QTest::mouseClick(fourth, Qt::LeftButton);
+    EXPECT_EQ(fourth->pos(), before);
+    DetailView &view = h.catalogue().detailView();
+    for (int k = 0; k < 6; ++k)
+        EXPECT_EQ(view.starIsGold(k), k <= 3) << k;
+    EXPECT_EQ(playlistHidden, 1);
+    EXPECT_EQ(h.find<QLineEdit>(QStringLiteral("txtBewertung"))->text(), QStringLiteral("4"));
+    h.data().setAbsolutePosition(1);
+    EXPECT_EQ(querySingle(h.path, QStringLiteral("select Bewertung from Schallplatten where Band = 'Abba'")).toString(),
+              QStringLiteral("4"));
+    QTest::mouseClick(h.find<QLabel>(QStringLiteral("imgCDnote_0")), Qt::LeftButton);
+    EXPECT_TRUE(view.starIsGold(0));
+    EXPECT_FALSE(view.starIsGold(1));
+
+    // Enter in the style field is swallowed; Esc in the song list ends a pause.
+    auto *stil = h.find<QLineEdit>(QStringLiteral("TextStil"));
+    QSignalSpy returns(stil, &QLineEdit::returnPressed);
+    QTest::keyClick(stil, Qt::Key_Return);
+    QTest::keyClick(stil, Qt::Key_Enter);
+    EXPECT_EQ(returns.count(), 0);
+    EXPECT_FALSE(h.program().PauseAbbrechen);
+    QTest::keyClick(h.find<RichTextBox>(QStringLiteral("TextSongs")), Qt::Key_Escape);
+    EXPECT_TRUE(h.program().PauseAbbrechen);
+
+    // The last focused field is remembered; nothing clears it.
+    for (const char *name : {"TextLPTitel", "rtfLinks", "MSFlexGrid1"}) {
+        QFocusEvent focus(QEvent::FocusIn);
+        QCoreApplication::sendEvent(h.window->findChild<QWidget *>(QString::fromLatin1(name)), &focus);
+        EXPECT_EQ(h.program().lastFocusedControl, QString::fromLatin1(name));
+    }
+    QFocusEvent focus(QEvent::FocusIn); // not one of the remembered fields
+    QCoreApplication::sendEvent(h.find<QLineEdit>(QStringLiteral("TextMusikpfad")), &focus);
+    EXPECT_EQ(h.program().lastFocusedControl, QStringLiteral("MSFlexGrid1"));
+
+    // The link captions report which search was asked for.
+    QList<int> searches;
+    h.catalogue().hooks.onlineSearch = [&](int label) { searches << label; };
+    auto *title = h.find<QLabel>(QStringLiteral("Bez_1"));
+    EXPECT_EQ(title->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    QTest::mousePress(title, Qt::LeftButton);
+    EXPECT_EQ(title->palette().color(QPalette::WindowText), QColor(255, 0, 255));
+    QTest::mouseRelease(title, Qt::LeftButton);
+    EXPECT_EQ(title->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    QTest::mouseClick(h.find<QLabel>(QStringLiteral("Bez_2")), Qt::LeftButton);
+    EXPECT_EQ(searches, QList<int>{1});
+}
+
+TEST(DetailView, ACatalogueWithMissingFieldsAndNullsShowsWhatItHas)
+{
+    TestEnvironment env;
+    const QString path = env.path(QStringLiteral("alt.mdb"));
+    execSql(path, QStringLiteral("create table Schallplatten (Band text, LPTitel text, Extra text);"
+                                 "insert into Schallplatten values ('Can', NULL, 'x');"
+                                 "insert into Schallplatten values (NULL, NULL, NULL);"));
+    auto program = std::make_unique<Program>(std::make_unique<RecordingPlatform>());
+    program->programFolder = env.programFolder();
+    Ausgabebox window(std::move(program));
+    window.RegistryLesen();
+    window.catalogue().OpenDatabase(path);
+    Data1 &data = window.catalogue().data();
+    EXPECT_EQ(data.recordCount(), 2);
+    EXPECT_TRUE(window.findChild<QLineEdit *>(QStringLiteral("TextBand"))->text().isEmpty()); // NULL sorts first
+    EXPECT_TRUE(window.findChild<QLineEdit *>(QStringLiteral("TextMedium"))->text().isEmpty());
+    data.setAbsolutePosition(1);
+    EXPECT_EQ(window.findChild<QLineEdit *>(QStringLiteral("TextBand"))->text(), QStringLiteral("Can"));
+
+    // A statement naming a missing field fails silently: the selection stays.
+    RecordGrid &grid = window.catalogue().recordGrid();
+    grid.tableOption()->setChecked(true);
+    grid.ButtonAlpabeth_Click(30);
+    EXPECT_EQ(data.recordCount(), 2);
+    grid.headerSort(2);
+    EXPECT_EQ(data.recordCount(), 2);
+    grid.optimiseColumnWidths();
+    for (int c = 0; c < 3; ++c) // NULLs and a foreign column are measured like any other
+        EXPECT_TRUE(grid.columnWidth(c) > 0 && grid.columnWidth(c) <= 10000) << c;
+}

@@ -1,0 +1,288 @@
+#include "catalogue/recordgrid.h"
+#include "catalogue/recordtablemodel.h"
+#include "mainwindowharness.h"
+
+#include "app/statusbar.h"
+#include "common/twips.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace klangtruhe;
+using namespace klangtruhe::test;
+
+namespace {
+
+std::vector<Row> someEntries()
+{
+    return {Row{{"Band", "Beatles"}, {"LPTitel", "Abbey Road"}, {"Stil", "Rock"}, {"Bewertung", "5"}},
+            Row{{"Band", "Abba"}, {"LPTitel", "Arrival"}, {"Stil", "Pop"}, {"Bewertung", "1"}},
+            Row{{"Band", "Ärzte"}, {"LPTitel", "Geräusch"}, {"Stil", "Punk"}},
+            Row{{"Band", "ßtraßenjungs"}, {"LPTitel", "Dauerlauf"}, {"Stil", "Schlager"}},
+            Row{{"Band", "Scorpions"}, {"LPTitel", "Lovedrive"}, {"Stil", "Hard Rock"}, {"Bewertung", "1"}}};
+}
+
+QStringList headers(CatalogueComponent &catalogue)
+{
+    QStringList names;
+    for (int c = 0; c < catalogue.model().columnCount(); ++c)
+        names << catalogue.model().headerText(c);
+    return names;
+}
+
+void clickHeader(QTableView *grid, int section)
+{
+    QHeaderView *header = grid->horizontalHeader();
+    const QPoint centre(header->sectionViewportPosition(section) + header->sectionSize(section) / 2,
+                        header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, centre);
+}
+
+} // namespace
+
+TEST(RecordGrid, EmptyStoreAndStoredLayoutsShapeTheColumns)
+{
+    MainWindowHarness h(someEntries());
+    RecordGrid &grid = h.catalogue().recordGrid();
+    // Empty store: table order, all shown at 1000 twips, the picture last.
+    const QStringList names = headers(h.catalogue());
+    ASSERT_EQ(names.size(), 19);
+    EXPECT_EQ(names.mid(0, 3), (QStringList{"Band", "LPTitel", "Medium"}));
+    EXPECT_EQ(names.last(), QStringLiteral("Bilder"));
+    for (int c = 0; c < 18; ++c)
+        EXPECT_EQ(grid.columnWidth(c), 1000) << c;
+    EXPECT_FALSE(h.catalogue().grid()->isColumnHidden(7));
+
+    // SongText leftmost, Preis hidden; position 0 keeps the width it had.
+    SettingsStore &settings = h.program().settings;
+    grid.setColumnWidth(0, 2400);
+    grid.setColumnWidth(12, 3100);
+    settings.write(keys::TabelleAnordnenCaption, 0, QStringLiteral("SongText1"));
+    settings.write(keys::TabelleAnordnenCaption, 12, QStringLiteral("Band1"));
+    settings.write(keys::TabelleAnordnenCaption, 3, QStringLiteral("Preis0"));
+    settings.write(keys::TabelleAnordnenCaption, 7, QStringLiteral("Stil1"));
+    h.catalogue().TabelleAnordnen();
+    const QStringList arranged = headers(h.catalogue());
+    EXPECT_EQ(arranged.at(0), QStringLiteral("SongText"));
+    EXPECT_EQ(arranged.at(3), QStringLiteral("Preis"));
+    EXPECT_EQ(grid.columnWidth(0), 2400);
+    EXPECT_EQ(grid.columnWidth(12), 3100);
+    EXPECT_EQ(grid.columnWidth(3), 0);
+    EXPECT_TRUE(h.catalogue().grid()->isColumnHidden(3));
+    EXPECT_EQ(settings.read(keys::Spaltenbreite, 0), QStringLiteral("2400"));
+    // The grid cell shows what the arranged column holds.
+    EXPECT_EQ(h.catalogue().model().cellText(0, 3), QString());
+    EXPECT_EQ(h.catalogue().model().cellText(0, 12), QStringLiteral("Abba"));
+
+    // The sort uses the layout's name of the clicked position.
+    clickHeader(h.catalogue().grid(), 12);
+    EXPECT_EQ(h.data().recordSource(), QStringLiteral("select * from Schallplatten order by Band ASC"));
+    // The arrangement survives the reload.
+    EXPECT_EQ(headers(h.catalogue()).at(0), QStringLiteral("SongText"));
+    EXPECT_TRUE(h.catalogue().grid()->isColumnHidden(3));
+
+    // With the option of the column dialog nothing moves.
+    h.program().tableNotSorted = true;
+    settings.write(keys::TabelleAnordnenCaption, 0, QStringLiteral("Band1"));
+    h.catalogue().refresh();
+    EXPECT_EQ(headers(h.catalogue()).at(0), QStringLiteral("Band"));
+}
+
+TEST(RecordGrid, WidthOptimisationMeasuresAllColumnsAndKeepsHiddenOnesHidden)
+{
+    std::vector<Row> rows = someEntries();
+    rows[0]["Info"] = QString(3000, QLatin1Char('W'));
+    rows[1]["Medium"] = QStringLiteral("CD");
+    MainWindowHarness h(rows);
+    SettingsStore &settings = h.program().settings;
+    settings.write(keys::TabelleAnordnenCaption, 3, QStringLiteral("Stil0"));
+    h.catalogue().TabelleAnordnen();
+    RecordGrid &grid = h.catalogue().recordGrid();
+    ASSERT_EQ(grid.columnWidth(3), 0);
+
+    grid.optimiseColumnWidths();
+    EXPECT_FALSE(h.program().autosizeRunning);
+    EXPECT_EQ(grid.columnWidth(3), 0);
+    const int measuredStil = settings.read(keys::Spaltenbreite, 3).toInt();
+    EXPECT_GT(measuredStil, 200);
+    EXPECT_LT(measuredStil, 10000);
+    EXPECT_EQ(grid.columnWidth(4), 10000); // Info: capped
+    // Medium: the header is wider than "CD"; at least padding and header.
+    EXPECT_GT(grid.columnWidth(2), 400);
+    EXPECT_LT(grid.columnWidth(2), 2500);
+    // The optimisation does not move the catalogue.
+    EXPECT_EQ(h.data().absolutePosition(), 0);
+}
+
+TEST(RecordGrid, HeaderClicksShareOneToggle)
+{
+    MainWindowHarness h(someEntries());
+    QTableView *grid = h.catalogue().grid();
+    clickHeader(grid, 0);
+    EXPECT_EQ(h.data().recordSource().toStdString(), "select * from Schallplatten order by Band ASC");
+    EXPECT_EQ(h.data().fieldValue(QStringLiteral("Band")), QStringLiteral("Abba"));
+    clickHeader(grid, 0);
+    EXPECT_EQ(h.data().recordSource(), QStringLiteral("select * from Schallplatten order by Band DESC"));
+    EXPECT_EQ(h.data().fieldValue(QStringLiteral("Band")), QStringLiteral("ßtraßenjungs")); // "ss" after "sc"
+    clickHeader(grid, 1);
+    EXPECT_EQ(h.data().recordSource(), QStringLiteral("select * from Schallplatten order by LPTitel ASC"));
+    // A header click selects no column.
+    EXPECT_LE(grid->selectionModel()->selectedRows().size(), 1);
+    // Not stored.
+    EXPECT_EQ(h.program().settings.read(keys::Data1RecordSource),
+              QStringLiteral("select * from Schallplatten order by Band, LPTitel"));
+}
+
+TEST(RecordGrid, LetterButtonsFilterInTableMode)
+{
+    MainWindowHarness h(someEntries());
+    int cleared = 0;
+    h.catalogue().hooks.clearStilAusgeschlossen = [&] { ++cleared; };
+    auto *table = h.find<QCheckBox>(QStringLiteral("chkTabelle"));
+    ASSERT_NE(table, nullptr);
+    EXPECT_FALSE(table->isChecked());
+    EXPECT_EQ(table->toolTip(), QStringLiteral(" Für jeden Buchstaben A-Z, eine eigene Tabelle anzeigen "));
+
+    // Button "1" ticks the table option and selects the rating.
+    QTest::mouseClick(h.find<QToolButton>(QStringLiteral("ButtonAlpabeth_26")), Qt::LeftButton);
+    EXPECT_TRUE(table->isChecked());
+    EXPECT_EQ(h.program().settings.read(keys::TopRow), QStringLiteral("1"));
+    EXPECT_EQ(h.data().recordSource(),
+              QStringLiteral("select * from Schallplatten where Bewertung like '1' order by Band, LPTitel"));
+    EXPECT_EQ(h.data().recordCount(), 2);
+    EXPECT_EQ(h.window->status().panel(3), QStringLiteral("Tonträger: 2"));
+
+    auto *s = h.find<QToolButton>(QStringLiteral("ButtonAlpabeth_18"));
+    EXPECT_EQ(s->text(), QStringLiteral("S"));
+    QTest::mouseClick(s, Qt::LeftButton);
+    EXPECT_EQ(h.data().recordSource(), QStringLiteral("select * from Schallplatten where Band like 's*' or Band "
+                                                      "like 'ß*' order by Band, LPTitel"));
+    EXPECT_EQ(h.data().recordCount(), 2);
+    EXPECT_EQ(cleared, 2);
+    // The filter is not stored and the selection name stays.
+    EXPECT_EQ(h.program().settings.read(keys::Data1RecordSource),
+              QStringLiteral("select * from Schallplatten order by Band, LPTitel"));
+    EXPECT_EQ(h.catalogue().tableNameLabel()->text(), QStringLiteral("alle"));
+
+    // The column menu opens on the right button; "Stil" chosen, "P" filters styles.
+    QMenu *menu = h.catalogue().recordGrid().columnMenu();
+    EXPECT_EQ(menu->title(), QStringLiteral("Spaltenkopf"));
+    QTest::mousePress(s, Qt::RightButton);
+    EXPECT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }, 1000));
+    menu->actions().at(3)->trigger();
+    menu->hide();
+    int checked = 0;
+    for (QAction *entry : menu->actions())
+        checked += entry->isChecked();
+    EXPECT_EQ(checked, 1);
+    QTest::mouseClick(h.find<QToolButton>(QStringLiteral("ButtonAlpabeth_15")), Qt::LeftButton);
+    EXPECT_EQ(h.data().recordSource(),
+              QStringLiteral("select * from Schallplatten where Stil like 'p*' order by Band, LPTitel"));
+    EXPECT_EQ(h.data().recordCount(), 2); // Pop, Punk
+
+    // A filter on a field the table lacks changes nothing and reports nothing.
+    // Unticking shows the whole table again and stores "0".
+    QTest::mouseClick(table, Qt::LeftButton);
+    EXPECT_EQ(h.program().settings.read(keys::TopRow), QStringLiteral("0"));
+    EXPECT_EQ(h.data().recordCount(), 5);
+}
+
+TEST(RecordGrid, JumpModeScrollsToTheFirstMatchButNeverToTheLastRow)
+{
+    std::vector<Row> rows;
+    for (int i = 0; i < 30; ++i) {
+        rows.push_back(Row{{"Band", QStringLiteral("Band %1").arg(i, 2, 10, QLatin1Char('0'))}});
+        rows.push_back(Row{{"Band", QStringLiteral("Kiss %1").arg(i, 2, 10, QLatin1Char('0'))}});
+    }
+    rows.push_back(Row{{"Band", QStringLiteral("cream")}});
+    rows.push_back(Row{{"Band", QStringLiteral("Dio")}});
+    rows.push_back(Row{{"Band", QStringLiteral("Muse")}}); // the last row
+    MainWindowHarness h(rows);
+    QTableView *grid = h.catalogue().grid();
+    grid->resize(600, 200);
+    RecordGrid &table = h.catalogue().recordGrid();
+    const QString statement = h.data().recordSource();
+    EXPECT_EQ(table.topRow(), 1);
+
+    QTest::mouseClick(h.find<QToolButton>(QStringLiteral("ButtonAlpabeth_2")), Qt::LeftButton);
+    EXPECT_EQ(table.topRow(), 31); // cream (lower case matches too), grid row 31
+    EXPECT_EQ(h.data().absolutePosition(), 0); // no entry move, no filter
+    EXPECT_EQ(h.data().recordSource(), statement);
+
+    grid->verticalScrollBar()->setValue(0);
+    QTest::mouseClick(h.find<QToolButton>(QStringLiteral("ButtonAlpabeth_12")), Qt::LeftButton);
+    EXPECT_EQ(table.topRow(), 1); // Muse is the last row
+    QTest::mouseClick(h.find<QToolButton>(QStringLiteral("ButtonAlpabeth_25")), Qt::LeftButton);
+    EXPECT_EQ(table.topRow(), 1); // no Z at all
+}
+
+TEST(RecordGrid, TheEntryChangeSequenceRunsInItsOrder)
+{
+    MainWindowHarness h(someEntries());
+    QStringList steps;
+    CatalogueHooks &hooks = h.catalogue().hooks;
+    StatusBar &status = h.window->status();
+    hooks.coverDisplay = [&] { steps << QStringLiteral("cover"); };
+    hooks.trackList = [&] { steps << QStringLiteral("tracks"); };
+    hooks.coverStrip = [&] { steps << QStringLiteral("strip"); };
+    hooks.eBookList = [&] { steps << QStringLiteral("ebook:") + status.panel(3); };
+    h.catalogue().detailView(); // the detail view follows before the sequence
+
+    // Selecting grid row 3 goes to position 2 and runs the whole sequence;
+    // the last "tracks" is the column builder's reload of the track list.
+    QTableView *grid = h.catalogue().grid();
+    grid->setCurrentIndex(h.catalogue().model().index(2, 0));
+    EXPECT_EQ(h.data().absolutePosition(), 2);
+    EXPECT_EQ(steps, (QStringList{"cover", "tracks", "strip", "ebook:Tonträger: 5", "tracks"}));
+    EXPECT_EQ(h.find<QLineEdit>(QStringLiteral("TextBand"))->text(), h.data().fieldValue(QStringLiteral("Band")));
+
+    // Nothing runs while the widths are optimised.
+    steps.clear();
+    h.program().autosizeRunning = true;
+    grid->setCurrentIndex(h.catalogue().model().index(4, 0));
+    EXPECT_EQ(h.data().absolutePosition(), 2);
+    EXPECT_TRUE(steps.isEmpty());
+    h.program().autosizeRunning = false;
+
+    // An empty result counts 0.
+    h.catalogue().recordGrid().tableOption()->setChecked(true);
+    h.catalogue().recordGrid().ButtonAlpabeth_Click(25);
+    EXPECT_EQ(status.panel(3), QStringLiteral("Tonträger: 0"));
+}
+
+TEST(RecordGrid, StartUpSettingsAndTheEditMenu)
+{
+    MainWindowHarness h(someEntries(), false);
+    SettingsStore &settings = h.program().settings;
+    settings.write(keys::TopRow, QStringLiteral("1"));
+    settings.write(keys::TabelleAnordnenCaption, 7, QStringLiteral("Preis0"));
+    settings.write(keys::Spaltenbreite, 1, QStringLiteral("0"));
+    settings.write(keys::Spaltenbreite, 2, QStringLiteral("2000"));
+    h.window->RegistryLesen();
+    RecordGrid &grid = h.catalogue().recordGrid();
+    EXPECT_TRUE(grid.tableOption()->isChecked());
+    EXPECT_EQ(grid.columnLayout().at(7), QStringLiteral("Preis"));
+    EXPECT_EQ(grid.columnWidth(1), 1000);
+    EXPECT_EQ(grid.columnWidth(2), 2000);
+    EXPECT_EQ(grid.columnWidth(7), 0);
+    h.catalogue().OpenDatabase(h.path);
+    EXPECT_TRUE(h.catalogue().grid()->isColumnHidden(7));
+    EXPECT_EQ(h.catalogue().grid()->columnWidth(2), twipsToPixelsX(2000));
+
+    auto *arrange = h.find<QAction>(QStringLiteral("mnuTabelleAnordnen"));
+    auto *optimise = h.find<QAction>(QStringLiteral("mnuSpaltenbreite"));
+    ASSERT_TRUE(arrange && optimise);
+    EXPECT_TRUE(arrange->isEnabled());
+    EXPECT_TRUE(optimise->isEnabled());
+    EXPECT_EQ(optimise->shortcut(), QKeySequence(Qt::Key_F9));
+    EXPECT_EQ(h.catalogue().grid()->contextMenuPolicy(), Qt::CustomContextMenu);
+}
