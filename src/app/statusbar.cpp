@@ -19,8 +19,12 @@ StatusBar::StatusBar(QWidget *parent)
         label->setFrameShape(QFrame::StyledPanel);
         label->setFrameShadow(QFrame::Raised);
         label->setContentsMargins(4, 0, 4, 0);
-        label->setMinimumWidth(i == 3 || i == 4 ? label->fontMetrics().horizontalAdvance(QStringLiteral("CPU 100 %")) + 12
-                                                : 60);
+        if (i == 3 || i == 4)
+            label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("CPU 100 %")) + 12);
+        else if (i == 5)
+            label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("Sleep 00:00")) + 16);
+        else
+            label->setMinimumWidth(60);
         label->installEventFilter(this);
         addWidget(label, stretch[i]);
         m_panels[static_cast<size_t>(i)] = label;
