@@ -5,6 +5,7 @@
 #include "app/menutable.h"
 #include "app/program.h"
 #include "app/statusbar.h"
+#include "app/titlestrip.h"
 #include "app/toolbuttons.h"
 #include "catalogue/cataloguecomponent.h"
 #include "catalogue/data1.h"
@@ -48,6 +49,11 @@ Ausgabebox::Ausgabebox(std::unique_ptr<Program> program)
     m_frame = new FrameComponent(*m_program, *this, *m_status);
     m_frame->closeAllWindows = [this] { Beenden(); };
     createToolButtons(*this, area);
+    auto *title = new TitleStrip(area);
+    connect(&m_catalogue->data(), &Data1::currentChanged, title, [this, title] {
+        Data1 &data = m_catalogue->data();
+        title->showEntry(data.fieldValue(QStringLiteral("Band")), data.fieldValue(QStringLiteral("LPTitel")));
+    });
     m_catalogue->hooks.clearStilAusgeschlossen = [this] { m_program->StilAusgeschlossen = false; };
 
     if (QAction *quit = findChild<QAction *>(QStringLiteral("mnuBeenden"))) {
@@ -164,14 +170,31 @@ void Ausgabebox::resizeEvent(QResizeEvent *event)
 
 void Ausgabebox::applyLayout()
 {
-    const QWidget *area = centralWidget();
+    QWidget *area = centralWidget();
     if (!area)
         return;
+    auto control = [area](const char *name) { return area->findChild<QWidget *>(QString::fromLatin1(name)); };
+    LayoutInputs inputs;
+    if (QWidget *list = control("filTrack"))
+        inputs.trackListHeight = pixelsToTwipsY(list->height());
     const QSizeF inner(pixelsToTwipsX(area->width()), pixelsToTwipsY(area->height()));
-    const MainWindowGeometry g = mainWindowGeometry(inner, 0);
+    const MainWindowGeometry g = mainWindowGeometry(inner, 0, inputs);
+
     // Sizes that would be invalid are skipped; the control keeps its last place.
-    if (g.grid.width() > 0 && g.grid.height() > 0)
-        m_catalogue->grid()->setGeometry(twipsRect(g.grid.left(), g.grid.top(), g.grid.width(), g.grid.height()));
+    auto place = [](QWidget *widget, const QRectF &r) {
+        if (widget && r.width() > 0 && r.height() > 0)
+            widget->setGeometry(twipsRect(r.left(), r.top(), r.width(), r.height()));
+    };
+    place(m_catalogue->grid(), g.grid);
+    place(control("lblGradiant_0"), g.titleStrip);
+    place(control("cmdPlayAsso"), g.playAsso);
+    place(control("filTrack"), g.trackList);
+    place(control("txtSuchen"), g.quickSearch);
+    place(control("txtSongText"), g.songText);
+    if (QWidget *stars = control("fraSternTrack")) {
+        place(stars, g.trackStars);
+        stars->setVisible(g.trackStarsVisible);
+    }
 }
 
 } // namespace klangtruhe

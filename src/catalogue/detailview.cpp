@@ -1,5 +1,7 @@
 #include "catalogue/detailview.h"
 
+#include "common/numbers.h"
+
 #include "app/mainlayout.h"
 #include "app/program.h"
 #include "catalogue/data1.h"
@@ -293,6 +295,16 @@ void DetailView::showCurrentEntry()
     for (const RichBinding &rich : m_rich)
         rich.box->showFieldText(m_data.fieldValue(rich.field));
     showPicture();
+    showEntryStars();
+}
+
+void DetailView::showEntryStars()
+{
+    const QString rating = m_data.fieldValue(QStringLiteral("Bewertung"));
+    const double value = leadingNumber(rating);
+    const long long gold = !rating.isEmpty() && value >= 0 && value < 7 ? roundHalfEven(value) : 0;
+    for (int i = 0; i < 6; ++i)
+        setStar(i, i < gold);
 }
 
 void DetailView::showPicture()

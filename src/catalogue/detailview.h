@@ -36,6 +36,8 @@ public:
 
     // Shows the current entry in every bound control.
     void showCurrentEntry();
+    // The entry's own rating as gold stars (the second row of BewertungTracks).
+    void showEntryStars();
     // Reads "Bez.ini" from the database folder.
     void BezLaden();
     // Rating star k (0..5) clicked.
