@@ -12,6 +12,7 @@
 #include "catalogue/recordtablemodel.h"
 #include "lists/exclusioncomponent.h"
 #include "common/events.h"
+#include "common/helpactions.h"
 #include "common/numbers.h"
 #include "common/twips.h"
 
@@ -54,6 +55,7 @@ Ausgabebox::Ausgabebox(std::unique_ptr<Program> program)
         Data1 &data = m_catalogue->data();
         title->showEntry(data.fieldValue(QStringLiteral("Band")), data.fieldValue(QStringLiteral("LPTitel")));
     });
+    m_catalogue->hooks.ShowHelp = [this](const QString &topic) { klangtruhe::ShowHelp(*m_program, topic); };
     m_catalogue->hooks.clearStilAusgeschlossen = [this] { m_program->StilAusgeschlossen = false; };
 
     if (QAction *quit = findChild<QAction *>(QStringLiteral("mnuBeenden"))) {

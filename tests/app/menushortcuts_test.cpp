@@ -71,6 +71,29 @@ TEST(MenuBar, ShortcutsReachTheirEntries)
     QTest::keyClick(window, Qt::Key_T, Qt::ControlModifier);
     EXPECT_EQ(tipsTitle, QStringLiteral("Tipps und Tricks"));
 
+    QString infoName;
+    onNextModalDialog([&infoName](QWidget *dialog) {
+        infoName = dialog->objectName();
+        dialog->close();
+    });
+    QApplication::setActiveWindow(window);
+    QTest::keyClick(window, Qt::Key_I, Qt::ControlModifier);
+    EXPECT_EQ(infoName, QStringLiteral("frmInfo"));
+
+    QString openTitle;
+    onNextModalDialog([&openTitle](QWidget *dialog) {
+        openTitle = dialog->windowTitle();
+        dialog->close();
+    });
+    QApplication::setActiveWindow(window);
+    QTest::keyClick(window, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(openTitle, QStringLiteral(" Datenbank laden"));
+
+    QSignalSpy optimised(window->findChild<QAction *>(QStringLiteral("mnuSpaltenbreite")), &QAction::triggered);
+    QApplication::setActiveWindow(window);
+    QTest::keyClick(window, Qt::Key_F9);
+    EXPECT_EQ(optimised.count(), 1);
+
     // A tool button runs its entry: cmdButton_2 refreshes.
     auto *refreshButton = window->findChild<QToolButton *>(QStringLiteral("cmdButton_2"));
     ASSERT_NE(refreshButton, nullptr);
