@@ -1,6 +1,5 @@
 #include "sequencerfixture.h"
 
-#include "common/events.h"
 
 #include <QElapsedTimer>
 #include <QRegularExpression>
