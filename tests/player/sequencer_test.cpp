@@ -1,6 +1,5 @@
 #include "sequencerfixture.h"
 
-
 #include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QTimer>
