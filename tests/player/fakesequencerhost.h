@@ -1,0 +1,149 @@
+#pragma once
+
+#include "app/program.h"
+#include "player/sequencerhost.h"
+
+#include <QList>
+#include <QStringList>
+
+namespace klangtruhe::test {
+
+// One catalogue entry of the fake table.
+struct FakeEntry {
+    QString band;
+    QString style;
+    int tracks = 3;
+};
+
+// The player as the sequencer sees it. Every track has ended when a tick
+// comes (the media player reports stopped), so each tick moves on. What
+// happens is written to `log`: "Start 2", "Start 3/1" (row/track with a
+// table), "Stop", "sleep 500", "status 3 Sek. Pause", "notice <title>".
+class FakeSequencerHost : public SequencerHost {
+public:
+    explicit FakeSequencerHost(Program &program) : m_program(program) {}
+
+    PlayModes playModes() const override { return modes; }
+    void setPlayModes(const PlayModes &newModes) override { modes = newModes; }
+
+    bool winPlayerVerwenden() const override { return winPlayer; }
+    bool videoModus() const override { return video; }
+    int mediaPlayerPlayState() const override { return playState; }
+    int externalPlayerPlayState() const override { return externalPlayState; }
+    double trackEnde() const override { return ende; }
+
+    int trackCount() const override { return tracks; }
+    void markTrack(int index, bool marked) override { marks[index] = marked; }
+    QList<bool> playlistChecked() const override { return checked; }
+    void selectPlaylistItem(int item) override { selectedItems << item; }
+    QList<int> &TrackGespielt() override { return gespielt; }
+
+    int tableRowCount() const override { return static_cast<int>(entries.size()); }
+    int currentTableRow() const override { return row; }
+    QString tableCell(int r, int column) const override
+    {
+        if (r < 1 || r > entries.size())
+            return {};
+        const FakeEntry &entry = entries.at(r - 1);
+        return column == 0 ? entry.band : column == kStil ? entry.style : QString();
+    }
+    void StilSpalteSetzen() override { stilSpalte = kStil; }
+    int StilSpalte() const override { return stilSpalte; }
+    void moveToTableRow(int r) override
+    {
+        ++moves;
+        row = r;
+        // Refilling the track list starts afresh.
+        tracks = entries.at(r - 1).tracks;
+        gespielt = QList<int>(tracks, 0);
+        marks.clear();
+        m_program.AktuellerTrack = 0;
+    }
+
+    QStringList abspielausschluss() const override { return styles; }
+    QStringList bandAusschluss() const override { return bands; }
+
+    QString statusText() const override { return status; }
+    void setStatusText(const QString &text) override
+    {
+        status = text;
+        log << QStringLiteral("status ") + text;
+    }
+    void showPauseActive(bool active) override { pauseActive = active; }
+    bool miniPlayerVisible() const override { return miniVisible; }
+    void showMiniPlayerPauseActive(bool active) override { miniPauseActive = active; }
+    void setMiniPlayerCaption(const QString &caption) override { miniCaption << caption; }
+
+    void Start() override
+    {
+        m_program.StopNachPause = false;
+        const int track = m_program.AktuellerTrack;
+        log << (entries.isEmpty() ? QStringLiteral("Start %1").arg(track)
+                                  : QStringLiteral("Start %1/%2").arg(row).arg(track));
+        if (modes.chkTracksZufaellig.value && track >= 0 && track < gespielt.size())
+            gespielt[track] = 1;
+        timer1 = modes.sequencing() && !m_program.StilAusgeschlossen;
+        status = QStringLiteral("playing:  x");
+    }
+    void Stop() override
+    {
+        log << QStringLiteral("Stop");
+        timer1 = false;
+        status = QStringLiteral("no play");
+    }
+    void TextSongAktualisieren() override { ++textSongCalls; }
+    void setTimer1(bool on) override { timer1 = on; }
+
+    static constexpr int kStil = 5;
+
+    PlayModes modes;
+    bool winPlayer = true;
+    bool video = false;
+    int playState = 1;
+    int externalPlayState = 3;
+    double ende = 0;
+    int tracks = 0;
+    QHash<int, bool> marks;
+    QList<bool> checked;
+    QList<int> selectedItems;
+    QList<int> gespielt;
+    QList<FakeEntry> entries;
+    int row = 0;
+    int stilSpalte = kStil;
+    int moves = 0;
+    QStringList styles, bands;
+    QString status = QStringLiteral("playing:  x");
+    bool pauseActive = false;
+    bool miniVisible = false;
+    bool miniPauseActive = false;
+    QStringList miniCaption;
+    bool timer1 = true;
+    int textSongCalls = 0;
+    QStringList log;
+
+private:
+    Program &m_program;
+};
+
+// Dialogs answered from queues; every question and notice is recorded.
+class FakeDialogs : public PlayerDialogs {
+public:
+    QString message(const QString &text, int kind, int, const QString &title, int, quint32, quint32) override
+    {
+        messages << title + QLatin1Char('|') + text;
+        kinds << kind;
+        return replies.isEmpty() ? QString() : replies.takeFirst();
+    }
+    QString input(const QString &prompt, const QString &title, const QString &defaultText, quint32,
+                  quint32) override
+    {
+        inputs << title + QLatin1Char('|') + prompt + QLatin1Char('|') + defaultText;
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+
+    QStringList answers, replies;
+    QStringList inputs, messages;
+    QList<int> kinds;
+};
+
+} // namespace klangtruhe::test
