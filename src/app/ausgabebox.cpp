@@ -9,6 +9,7 @@
 #include "common/events.h"
 #include "common/numbers.h"
 #include "common/twips.h"
+#include "player/playercomponent.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,6 +34,9 @@ Ausgabebox::Ausgabebox(std::unique_ptr<Program> program)
     setStatusBar(m_status);
 
     m_catalogue = new CatalogueComponent(*m_program, *this, *m_status);
+    m_player = new PlayerComponent(*m_program, *this, *m_status, *m_catalogue);
+    // Clicking any panel shows the playing entry.
+    connect(m_status, &StatusBar::panelClicked, m_player, &PlayerComponent::AktuelleCDanzeigen);
 
     if (QAction *quit = findChild<QAction *>(QStringLiteral("mnuBeenden"))) {
         quit->setEnabled(true);
@@ -73,6 +77,9 @@ void Ausgabebox::RegistryLesen()
             bounds.setHeight(twipsToPixelsY(value));
         setGeometry(bounds);
     }
+
+    // "Laufschrift", "WinMediaPlayer", "WinMediaPlayerVisualisierung".
+    m_player->readSettings();
 
     // Program font: the grid now, the detail fields as they join.
     QFont font = m_catalogue->grid()->font();
@@ -156,6 +163,7 @@ void Ausgabebox::applyLayout()
     // Sizes that would be invalid are skipped; the control keeps its last place.
     if (g.grid.width() > 0 && g.grid.height() > 0)
         m_catalogue->grid()->setGeometry(twipsRect(g.grid.left(), g.grid.top(), g.grid.width(), g.grid.height()));
+    m_player->applyLayout(inner.width());
 }
 
 } // namespace klangtruhe

@@ -6,6 +6,7 @@
 namespace klangtruhe {
 
 class CatalogueComponent;
+class PlayerComponent;
 class Program;
 class StatusBar;
 
@@ -21,6 +22,7 @@ public:
     Program &program() { return *m_program; }
     StatusBar &status() { return *m_status; }
     CatalogueComponent &catalogue() { return *m_catalogue; }
+    PlayerComponent &player() { return *m_player; }
 
     // Applies the start-up options of the settings store.
     void RegistryLesen();
@@ -40,6 +42,7 @@ private:
     std::unique_ptr<Program> m_program;
     StatusBar *m_status;
     CatalogueComponent *m_catalogue;
+    PlayerComponent *m_player;
     bool m_unloaded = false;
 };
 

@@ -38,6 +38,8 @@ public:
     bool PlaylistModus = false;
     bool PauseAbbrechen = false;
     bool StopNachPause = false;
+    // The random entry choice found only entries of excluded styles.
+    bool StilAusgeschlossen = false;
 
     // Catalogue
     bool tableNotSorted = false;
