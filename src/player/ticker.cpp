@@ -109,7 +109,9 @@ void PlayerComponent::onWindowStateChanged()
     if (m_window.isMinimized()) {
         m_timer2.start();
     } else {
+        // The next minimising starts again with the band.
         m_timer2.stop();
+        m_tickerPhase = 0;
         restCaption();
     }
 }
