@@ -11,7 +11,9 @@
 #include "support/tempfolders.h"
 
 #include <QDir>
+#include <QCoreApplication>
 #include <QSettings>
+#include <QTimer>
 #include <memory>
 
 namespace klangtruhe::test {
@@ -49,12 +51,22 @@ struct PlayerProgram {
         for (auto it = settings.begin(); it != settings.end(); ++it)
             store.setValue(QStringLiteral("Options/") + it.key(), it.value());
         store.sync();
+        clearPendingQuit();
         started = std::make_unique<StartedProgram>();
         PlayerComponent &p = player();
         p.hooks.setTrackCaption = [this](const QString &text) { caption = text; };
         p.hooks.setCoverHeight = [this](int height) { coverHeights << height; };
         p.hooks.bewertungTracks = [this] { ++ratings; };
         p.fillTrackList();
+    }
+
+    // Closing an earlier test's main window asked the application to quit; with
+    // no event loop running that request stays pending and would end the next
+    // modal dialog at once. A short run of the application loop clears it.
+    static void clearPendingQuit()
+    {
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        QCoreApplication::exec();
     }
 
     Ausgabebox *window() const { return started->window(); }
