@@ -80,7 +80,8 @@ void PlayerComponent::buildControls(QWidget *area)
     m_filTrack->setContextMenuPolicy(Qt::CustomContextMenu);
     m_filTrack->setEnabled(false);
     m_filTrack->installEventFilter(this);
-    m_filTrack->viewport()->installEventFilter(this);
+    m_trackViewport = m_filTrack->viewport();
+    m_trackViewport->installEventFilter(this);
     connect(m_filTrack, &QListWidget::itemClicked, this, [this] { onTrackClicked(); });
     connect(m_filTrack, &QListWidget::itemDoubleClicked, this, [this] { imgStart_Click(); });
     connect(m_filTrack, &QWidget::customContextMenuRequested, this, &PlayerComponent::showTrackMenu);

@@ -185,6 +185,7 @@ private:
     StatusBar &m_status;
     CatalogueComponent &m_catalogue;
     QListWidget *m_filTrack = nullptr;
+    QWidget *m_trackViewport = nullptr; // compared only, never dereferenced in the filter
     QMenu *m_trackMenu = nullptr;
     std::unique_ptr<MediaComponent> m_mediaPlayer;
     std::unique_ptr<MciLayer> m_mci;

@@ -175,8 +175,7 @@ bool PlayerComponent::eventFilter(QObject *watched, QEvent *event)
             onWindowStateChanged();
         return false;
     }
-    const bool onList = watched == m_filTrack || watched == m_filTrack->viewport();
-    if (!onList)
+    if (watched != m_filTrack && watched != m_trackViewport)
         return false;
     switch (event->type()) {
     case QEvent::FocusIn:
@@ -190,7 +189,7 @@ bool PlayerComponent::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     case QEvent::MouseButtonRelease:
-        if (watched == m_filTrack->viewport())
+        if (watched == m_trackViewport)
             onTrackChosen(false, 0);
         break;
     default:

@@ -55,6 +55,17 @@ TEST(PlayerView, StoredOptionsAndTheirSwitches)
     EXPECT_TRUE(area->isHidden());
     EXPECT_EQ(stored(p, "WinMediaPlayerVisualisierung"), QStringLiteral("0"));
 
+    // Picture buttons sit 10 twips lower and further right while pressed.
+    QWidget *start = p.window()->findChild<QWidget *>(QStringLiteral("imgStart"));
+    ASSERT_NE(start, nullptr);
+    const QPoint rest = start->pos();
+    QTest::mousePress(start, Qt::LeftButton);
+    EXPECT_EQ(start->pos(), rest + twipsPoint(10, 10));
+    QTest::mouseRelease(start, Qt::LeftButton);
+    EXPECT_EQ(start->pos(), rest);
+    EXPECT_EQ(start->toolTip(), QStringLiteral(" Play "));
+    player.imgStop_Click();
+
     // The play-mode boxes start unticked, three of them locked.
     for (QCheckBox *box : {player.chkAlleTracks, player.chkMarkTracks, player.chkTracksZufaellig,
                            player.chkTracksAnspielen, player.chkRepeat, player.chkShuffle})

@@ -317,3 +317,27 @@ TEST(Transport, PlaylistSourceKeepsItsOwnItemNumber)
     EXPECT_EQ(str(p.status()), "no play");
     player.playlist = nullptr;
 }
+
+TEST(Transport, LeftClickOnThePlayerReplaysAFilmThroughMci)
+{
+    PlayerProgram p({{"CLIP.AVI", wavSine(1)}, {"film.avi", wavSine(1)}, {"song.wav", wavSine(3)}});
+    PlayerComponent &player = p.player();
+    QListWidget *list = player.filTrack();
+    p.program().AktuellerTrack = 2;
+    player.imgStart_Click();
+    ASSERT_TRUE(p.status().endsWith(QStringLiteral("song.wav")));
+
+    // The ending is compared as written: capitals are no film here.
+    list->setCurrentItem(list->findItems(QStringLiteral("CLIP.AVI"), Qt::MatchExactly).value(0));
+    emit player.MediaPlayer1().mouseReleased(1);
+    EXPECT_TRUE(p.status().endsWith(QStringLiteral("song.wav")));
+    list->setCurrentItem(list->findItems(QStringLiteral("film.avi"), Qt::MatchExactly).value(0));
+    emit player.MediaPlayer1().mouseReleased(2);
+    EXPECT_TRUE(p.status().endsWith(QStringLiteral("song.wav")));
+
+    emit player.MediaPlayer1().mouseReleased(1);
+    EXPECT_EQ(str(p.status()), "no play");
+    EXPECT_EQ(str(player.mci().openAlias()), "MyAlias");
+    player.imgStop_Click();
+    EXPECT_TRUE(player.mci().openAlias().isEmpty());
+}
