@@ -182,11 +182,11 @@ void PlayerComponent::buildPlayModes(QWidget *area)
     chkRepeat->setEnabled(false);
 
     const auto &rows = layout::kPlayModeRows;
-    const QCheckBox *order[] = {chkAlleTracks, chkMarkTracks, chkTracksZufaellig,
+    QCheckBox *const order[] = {chkAlleTracks, chkMarkTracks, chkTracksZufaellig,
                                 chkTracksAnspielen, chkRepeat, chkShuffle};
     const double width = rows.width / 3;
     for (int i = 0; i < 6; ++i) {
-        const_cast<QCheckBox *>(order[i])->setGeometry(
+        order[i]->setGeometry(
             twipsRect(rows.left + (i % 3) * width, rows.top + (i / 3) * rows.height / 2, width, rows.height / 2));
     }
 }

@@ -28,9 +28,12 @@ QString PlayerComponent::tickerText(int phase) const
     const bool fromPlaylist = m_program.PlaylistModus && playlist;
     const int selected = fromPlaylist ? playlist->selectedItem() : 0;
     switch (phase) {
-    case 1:
-        return fromPlaylist ? playlist->bandUndCd(selected).chopped(std::min<qsizetype>(1, playlist->bandUndCd(selected).size()))
-                            : m_catalogue.data().fieldValue(QStringLiteral("Band"));
+    case 1: {
+        if (!fromPlaylist)
+            return m_catalogue.data().fieldValue(QStringLiteral("Band"));
+        const QString folder = playlist->bandUndCd(selected); // without its trailing separator
+        return folder.left(std::max<qsizetype>(0, folder.size() - 1));
+    }
     case 2: {
         if (!fromPlaylist)
             return m_catalogue.data().fieldValue(QStringLiteral("LPTitel"));
