@@ -240,7 +240,7 @@ TEST(Transport, WithoutTheMediaPlayerMciPlaysAndTheLengthGivesTheEnd)
 TEST(Transport, FilmsAndPicturesOpenTheMovieWindowAndBadFilesEndQuietly)
 {
     PlayerProgram p({{"bild.PNG", QByteArray("kein Bild")}, {"kaputt.mp3", QByteArray("kein Ton")},
-                     {"lied.wav", wavSine(2)}});
+                     {"lied.wav", wavSine(2)}, {QStringLiteral("Ωmega ♫.wav"), wavSine(2)}});
     PlayerComponent &player = p.player();
     frmWinMediaPlayer &movie = player.movieWindow();
     EXPECT_EQ(str(movie.windowTitle()), "Movie Player");
@@ -255,6 +255,12 @@ TEST(Transport, FilmsAndPicturesOpenTheMovieWindowAndBadFilesEndQuietly)
     player.imgStart_Click();
     EXPECT_FALSE(player.VideoModus);
     EXPECT_EQ(player.MediaPlayer1().playState(), MediaComponent::Stopped);
+
+    // A name outside Windows-1252 plays like any other.
+    p.program().AktuellerTrack = 3;
+    player.imgStart_Click();
+    EXPECT_TRUE(p.status().endsWith(QStringLiteral("Ωmega ♫.wav")));
+    EXPECT_TRUE(playing(player.MediaPlayer1()));
 
     // The folder vanishes while playing: the next Start plays nothing and nothing breaks.
     p.program().AktuellerTrack = 2;
