@@ -9,6 +9,8 @@
 #include "app/toolbuttons.h"
 #include "catalogue/cataloguecomponent.h"
 #include "catalogue/data1.h"
+#include "catalogue/detailview.h"
+#include "player/playercomponent.h"
 #include "catalogue/recordtablemodel.h"
 #include "lists/exclusioncomponent.h"
 #include "common/events.h"
@@ -19,6 +21,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLabel>
+#include <QTextEdit>
 #include <QTableView>
 #include <cmath>
 
@@ -57,6 +61,10 @@ Ausgabebox::Ausgabebox(std::unique_ptr<Program> program)
     });
     m_catalogue->hooks.ShowHelp = [this](const QString &topic) { klangtruhe::ShowHelp(*m_program, topic); };
     m_catalogue->hooks.clearStilAusgeschlossen = [this] { m_program->StilAusgeschlossen = false; };
+    m_player = new PlayerComponent(*m_program, *this, *m_status, *m_catalogue);
+    // Clicking any panel shows the playing entry.
+    connect(m_status, &StatusBar::panelClicked, m_player, &PlayerComponent::AktuelleCDanzeigen);
+    wirePlayerToDetailView();
 
     if (QAction *quit = findChild<QAction *>(QStringLiteral("mnuBeenden"))) {
         quit->setEnabled(true);
@@ -66,6 +74,26 @@ Ausgabebox::Ausgabebox(std::unique_ptr<Program> program)
 }
 
 Ausgabebox::~Ausgabebox() = default;
+
+void Ausgabebox::wirePlayerToDetailView()
+{
+    DetailView &detail = m_catalogue->detailView();
+    PlayerHooks &hooks = m_player->hooks;
+    hooks.setTrackCaption = [&detail](const QString &text) {
+        if (QLabel *caption = detail.caption(12))
+            caption->setText(text);
+    };
+    hooks.songTextBox = findChild<QTextEdit *>(QStringLiteral("txtSongText"));
+    hooks.setLastFocusedControl = [this](const QString &name) { m_program->lastFocusedControl = name; };
+    hooks.setCoverHeight = [this](int twips) {
+        // The playing media player's control strip shows below a shorter cover.
+        for (const char *name : {"Bild1", "imgBildpfad"}) {
+            if (auto *cover = findChild<QWidget *>(QString::fromLatin1(name)))
+                cover->resize(cover->width(), twipsToPixelsY(twips));
+        }
+    };
+    hooks.bewertungTracks = [&detail] { detail.showEntryStars(); };
+}
 
 void Ausgabebox::RegistryLesen()
 {
@@ -100,6 +128,9 @@ void Ausgabebox::RegistryLesen()
 
     // "TopRow", the column layout and the column widths.
     m_catalogue->readGridSettings();
+
+    // "Laufschrift", "WinMediaPlayer", "WinMediaPlayerVisualisierung".
+    m_player->readSettings();
 
     // Program font of the detail fields, the grid and the playlist.
     double size = 0;
@@ -197,6 +228,7 @@ void Ausgabebox::applyLayout()
         place(stars, g.trackStars);
         stars->setVisible(g.trackStarsVisible);
     }
+    m_player->applyLayout(inner.width());
 }
 
 } // namespace klangtruhe

@@ -8,6 +8,7 @@ namespace klangtruhe {
 class CatalogueComponent;
 class ExclusionComponent;
 class FrameComponent;
+class PlayerComponent;
 class Program;
 class StatusBar;
 
@@ -25,6 +26,7 @@ public:
     CatalogueComponent &catalogue() { return *m_catalogue; }
     ExclusionComponent &exclusions() { return *m_exclusions; }
     FrameComponent &frame() { return *m_frame; }
+    PlayerComponent &player() { return *m_player; }
 
     // Applies the start-up options of the settings store.
     void RegistryLesen();
@@ -39,6 +41,7 @@ protected:
 
 private:
     void storePlacement();
+    void wirePlayerToDetailView();
     void applyLayout();
 
     std::unique_ptr<Program> m_program;
@@ -46,6 +49,7 @@ private:
     CatalogueComponent *m_catalogue;
     ExclusionComponent *m_exclusions;
     FrameComponent *m_frame;
+    PlayerComponent *m_player;
     bool m_unloaded = false;
 };
 

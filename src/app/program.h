@@ -38,7 +38,6 @@ public:
     bool PlaylistModus = false;
     bool PauseAbbrechen = false;
     bool StopNachPause = false;
-
     // The random entry choice found only entries of excluded styles; cleared
     // by every change of the catalogue's selection.
     bool StilAusgeschlossen = false;

@@ -3,6 +3,9 @@
 #include "app/ausgabebox.h"
 #include "app/launch.h"
 
+#include <QCoreApplication>
+#include <QTimer>
+
 namespace klangtruhe::test {
 
 StartedProgram::StartedProgram(const QStringList &arguments)
@@ -20,6 +23,11 @@ StartedProgram::~StartedProgram()
         m_window->close();
         delete m_window;
     }
+    // Closing the main window asks the event loop to end; with no loop running
+    // that request would wait and end the next modal dialog of this process
+    // at once. Let a short loop take it.
+    QTimer::singleShot(0, QCoreApplication::instance(), [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
 }
 
 } // namespace klangtruhe::test

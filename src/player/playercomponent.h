@@ -1,0 +1,209 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QAction;
+class QCheckBox;
+class QListWidget;
+class QMainWindow;
+class QMenu;
+class QPushButton;
+class QTextEdit;
+class QWidget;
+
+namespace klangtruhe {
+
+class CatalogueComponent;
+class MciLayer;
+class MediaComponent;
+class PictureButton;
+class PlaylistSource;
+class Program;
+class StatusBar;
+class frmWinMediaPlayer;
+
+// What the player asks of other subsystems; each may stay empty (or null).
+struct PlayerHooks {
+    // Label Bez(12) of the detail view; the caption keeps "&&" for one "&".
+    std::function<void(const QString &)> setTrackCaption;
+    // The song-text box the track list scrolls along.
+    QPointer<QTextEdit> songTextBox;
+    // The detail view remembers which control last had the focus.
+    std::function<void(const QString &)> setLastFocusedControl;
+    // Height in twips of both cover pictures (Bild1, imgBildpfad).
+    std::function<void(int)> setCoverHeight;
+    // Shows the rating of track AktuellerTrack.
+    std::function<void()> bewertungTracks;
+    // One tick of Timer1: has the track ended, what plays next.
+    std::function<void()> sequencingTick;
+    // "In Playlist aufnehmen" from the track list's context menu.
+    std::function<void()> trackInPlaylist;
+    // The quick search for the playing playlist title.
+    std::function<void()> suchenPlaylistTitel;
+    // A-B loop: clear its marks and switch TimerPosAB off.
+    std::function<void()> abLoopAus;
+    // Mini player: its ticker timer on/off, its caption, its pause pictures back to normal.
+    std::function<void(bool)> miniPlayerTicker;
+    std::function<void(const QString &)> setMiniPlayerCaption;
+    std::function<void()> miniPlayerPauseAus;
+};
+
+// The player of the main window: the track list filTrack, the transport
+// buttons, the play-mode check boxes, the embedded media player MediaPlayer1,
+// the movie window, Timer1 and the title ticker Timer2, and the transport
+// procedures that the mini player, the movie window and the playlist call by
+// name.
+class PlayerComponent : public QObject {
+    Q_OBJECT
+public:
+    PlayerComponent(Program &program, QMainWindow &window, StatusBar &status, CatalogueComponent &catalogue);
+    ~PlayerComponent() override;
+
+    PlayerHooks hooks;
+    // The playlist view, once there is one.
+    PlaylistSource *playlist = nullptr;
+
+    // Transport (the procedures other windows call).
+    void imgStart_Click();
+    void imgStop_Click();
+    void imgPause_Click();
+    void imgResume_Click();
+    void imgVorBack_Click(int index);
+    void SonderfunktionenAus();
+    void AktuelleCDanzeigen();
+    void TextSongAktualisieren();
+    void BewertungTracks();
+    void cmdPlayAsso_Click();
+    void cmdInfoTrack_Click();
+
+    // Track list: refilled on every entry change; its height in rows.
+    void fillTrackList();
+    void setTrackListRows(int rows);
+
+    // Start-up options: "Laufschrift", "WinMediaPlayer", "WinMediaPlayerVisualisierung".
+    void readSettings();
+    // Places the parts that follow the window's width (inner width in twips).
+    void applyLayout(double innerWidthTwips);
+
+    // Player state of the main window.
+    bool Pausiert = false;
+    int PosA = 0;
+    int PosB = 0;
+    bool PosAGesetzt = false;
+    int ResumePosition = 0;
+    QString ResumeOrdner;
+    int ResumeTrack = 0;
+    bool VideoModus = false;
+    double TrackEnde = 0;
+    QString AbspielText;
+    std::vector<int> TrackGespielt;
+    int StilSpalte = 0;
+    int SongsAufTontraeger = 0;
+
+    // Controls, for the sequencing, the ratings and the tests.
+    QListWidget *filTrack() const { return m_filTrack; }
+    MediaComponent &MediaPlayer1() { return *m_mediaPlayer; }
+    MciLayer &mci() { return *m_mci; }
+    frmWinMediaPlayer &movieWindow() { return *m_movieWindow; }
+    QTimer &Timer1() { return m_timer1; }
+    QTimer &Timer2() { return m_timer2; }
+    QCheckBox *chkAlleTracks = nullptr;
+    QCheckBox *chkMarkTracks = nullptr;
+    QCheckBox *chkTracksZufaellig = nullptr;
+    QCheckBox *chkTracksAnspielen = nullptr;
+    QCheckBox *chkRepeat = nullptr;
+    QCheckBox *chkShuffle = nullptr;
+    QCheckBox *chkVisualisierung = nullptr;
+    QCheckBox *chkVollbild = nullptr;
+    QPushButton *cmdPlayAsso = nullptr;
+    QPushButton *cmdInfoTrack = nullptr;
+
+    // The music folder of the current entry, as its field shows it.
+    QString musicFolder() const;
+    // Menu "Windows Media Player &verwenden" checked.
+    bool mediaPlayerInUse() const;
+    // The ticker waits this long per character (tests shorten it).
+    int tickerStepMs = 120;
+    int tickerHoldMs = 500;
+    int tickerPhase() const { return m_tickerPhase; }
+
+private:
+    void buildControls(QWidget *area);
+    void buildTransport(QWidget *area);
+    void buildPlayModes(QWidget *area);
+    void connectMenu();
+
+    // Track list events.
+    void onTrackClicked();
+    void onTrackChosen(bool byKey, int key);
+    void onTrackFocused();
+    void showTrackMenu(const QPoint &position);
+    void songTextFollow(bool letEventsRun);
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    // Start's two sources and the output paths.
+    bool startFromPlaylist();
+    bool startFromTrackList();
+    void playThroughMediaPlayer(const QString &path);
+    void playThroughMci(const QString &path, bool measure);
+    void afterStart(const QString &playingPath);
+    void setCovers(int heightTwips);
+    void setTrackCaption(const QString &caption);
+    void hideMovieWindow();
+    void startAnspielen();
+    double anspielenSeconds() const;
+    std::vector<bool> markedTracks() const;
+    int trackCount() const;
+    QString trackName(int index) const;
+    int musikpfadColumn() const;
+
+    // Media player and view.
+    void onPlayStateChanged(int state);
+    void onMediaMouseReleased(int button);
+    void chkVisualisierung_Click();
+    void chkVollbild_Click();
+    void placeMediaPlayer();
+    void mnuLaufschrift_Click();
+    void mnuWinPlayerVerwenden_Click();
+
+    // Title ticker.
+    void Timer2_Timer();
+    QString tickerText(int phase) const;
+    bool tickerMustEnd() const;
+    bool tickerEnded() const;
+    void restCaption();
+    void onWindowStateChanged();
+
+    Program &m_program;
+    QMainWindow &m_window;
+    StatusBar &m_status;
+    CatalogueComponent &m_catalogue;
+    QListWidget *m_filTrack = nullptr;
+    QWidget *m_trackViewport = nullptr; // compared only, never dereferenced in the filter
+    QMenu *m_trackMenu = nullptr;
+    std::unique_ptr<MediaComponent> m_mediaPlayer;
+    std::unique_ptr<MciLayer> m_mci;
+    std::unique_ptr<frmWinMediaPlayer> m_movieWindow;
+    PictureButton *m_imgStart = nullptr;
+    PictureButton *m_imgStop = nullptr;
+    PictureButton *m_imgPause0 = nullptr;
+    PictureButton *m_imgPause1 = nullptr;
+    PictureButton *m_imgResume = nullptr;
+    PictureButton *m_imgVorBack0 = nullptr;
+    PictureButton *m_imgVorBack1 = nullptr;
+    QAction *m_mnuLaufschrift = nullptr;
+    QAction *m_mnuWinPlayerVerwenden = nullptr;
+    QTimer m_timer1;
+    QTimer m_timer2;
+    int m_tickerPhase = 0;
+    bool m_tickerRunning = false;
+    int m_trackListRows = 15;
+};
+
+} // namespace klangtruhe

@@ -1,0 +1,155 @@
+#include "player/playerrules.h"
+
+namespace klangtruhe {
+
+FileClass fileClassOf(const QString &fileName)
+{
+    // Four characters only: "jpeg", "tiff" and "m2ts" carry no dot.
+    const QString ending = fileName.right(4).toLower();
+    if (ending == QLatin1String(".mov"))
+        return FileClass::MciFilm;
+    static const char *const pictures[] = {".avi", ".wmv", ".mpg", ".jpg", "jpeg", ".gif", ".png",
+                                           ".bmp", ".tif", "tiff", ".pcx", ".rle", ".wmf", ".dib",
+                                           ".emf", ".cur", ".mp4", ".flv", "m2ts"};
+    for (const char *candidate : pictures) {
+        if (ending == QLatin1String(candidate))
+            return FileClass::VideoOrPicture;
+    }
+    return FileClass::Audio;
+}
+
+bool isFilmForMciWindow(const QString &fileName)
+{
+    const QString ending = fileName.right(4);
+    static const char *const films[] = {".avi", ".wmv", ".mpg", ".mp4", ".flv", "m2ts"};
+    for (const char *candidate : films) {
+        if (ending == QLatin1String(candidate))
+            return true;
+    }
+    return false;
+}
+
+QString songSearchKey(const QString &fileName)
+{
+    if (fileName.size() <= 8)
+        return QString();
+    return fileName.left(fileName.size() - 8);
+}
+
+QString withoutEnding(const QString &fileName)
+{
+    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? fileName : fileName.left(dot);
+}
+
+int firstMarkedFrom(int from, const std::vector<bool> &marked)
+{
+    for (int i = std::max(0, from); i < int(marked.size()); ++i) {
+        if (marked[size_t(i)])
+            return i;
+    }
+    return -1;
+}
+
+namespace {
+
+int lastMarkedDownFrom(int from, const std::vector<bool> &marked)
+{
+    for (int i = std::min(from, int(marked.size()) - 1); i >= 0; --i) {
+        if (marked[size_t(i)])
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
+int trackListBack(int current, int count, bool markMode, const std::vector<bool> &marked)
+{
+    if (current > 0) {
+        if (!markMode)
+            return current - 1;
+        const int found = lastMarkedDownFrom(current - 1, marked);
+        return found >= 0 ? found : current;
+    }
+    if (!markMode)
+        return std::max(0, count - 1);
+    const int found = lastMarkedDownFrom(count - 1, marked);
+    return found >= 0 ? found : current;
+}
+
+int trackListForward(int current, int count)
+{
+    return current + 1 >= count ? 0 : current + 1;
+}
+
+std::optional<int> playlistBack(int current, int count, const std::function<bool(int)> &checked)
+{
+    if (count < 1)
+        return std::nullopt;
+    int start = current - 1;
+    if (start < 1)
+        start = count;
+    // Two rounds at most: from here down, then once more from the last item.
+    for (int round = 0; round < 2; ++round) {
+        for (int n = std::min(start, count); n >= 1; --n) {
+            if (checked(n))
+                return n;
+        }
+        start = count;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> playlistForward(int current, int count, const std::function<bool(int)> &checked)
+{
+    if (count < 1)
+        return std::nullopt;
+    int start = current + 1;
+    if (start > count)
+        start = 1;
+    for (int round = 0; round < 2; ++round) {
+        for (int n = std::max(start, 1); n <= count; ++n) {
+            if (checked(n))
+                return n;
+        }
+        start = 1;
+    }
+    return std::nullopt;
+}
+
+int nextTickerPhase(int phase)
+{
+    return phase + 1 > 3 ? 1 : phase + 1;
+}
+
+QString trackInfoText(const MediaInfo &info)
+{
+    const QString crlf = QStringLiteral("\r\n");
+    QString text = QStringLiteral("Name = ") + info.name + crlf + QStringLiteral("Länge = ") + info.duration
+                   + QStringLiteral(" Min.") + crlf + crlf;
+    for (int i = 0; i < info.attributeNames.size(); ++i) {
+        text += QString::number(i) + QStringLiteral(" - ") + info.attributeNames.at(i) + QStringLiteral(" = ")
+                + info.attributeValues.value(i) + crlf;
+    }
+    return text;
+}
+
+AssociatedCall associatedCall(const QString &associated, const QString &file,
+                              const std::function<QString(const QString &)> &shortPath)
+{
+    QString program = associated;
+    const int nul = program.indexOf(QChar(u'\0'));
+    if (nul >= 0)
+        program.truncate(nul);
+    if (program.compare(file, Qt::CaseInsensitive) == 0)
+        program.clear();
+    QString target = file;
+    if (program.contains(QLatin1Char(' ')))
+        program = shortPath(program);
+    if (target.contains(QLatin1Char(' ')))
+        target = shortPath(target);
+    return {program, target};
+}
+
+} // namespace klangtruhe

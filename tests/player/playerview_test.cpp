@@ -1,0 +1,120 @@
+#include "common/twips.h"
+#include "player/mediacomponent.h"
+#include "playerprogram.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace klangtruhe;
+using namespace klangtruhe::test;
+
+namespace {
+
+QString stored(const PlayerProgram &p, const char *key)
+{
+    QSettings settings(p.env.settingsFile(), QSettings::IniFormat);
+    return settings.value(QStringLiteral("Options/") + QLatin1String(key)).toString();
+}
+
+} // namespace
+
+TEST(PlayerView, StoredOptionsAndTheirSwitches)
+{
+    PlayerProgram p({{"a.wav", wavSine(3)}},
+                    {{"Laufschrift", "aus"}, {"WinMediaPlayer", "True"}, {"WinMediaPlayerVisualisierung", "0"}});
+    PlayerComponent &player = p.player();
+    auto *ticker = p.window()->findChild<QAction *>(QStringLiteral("mnuLaufschrift"));
+    ASSERT_NE(ticker, nullptr);
+    EXPECT_TRUE(ticker->isEnabled());
+    EXPECT_FALSE(ticker->isChecked());
+    EXPECT_EQ(ticker->text(), QStringLiteral("&Laufschrift Titelzeile ein/aus"));
+    EXPECT_EQ(player.chkVisualisierung->text(), QStringLiteral("Visual"));
+    EXPECT_EQ(player.chkVollbild->text(), QStringLiteral("Vollbild"));
+    EXPECT_FALSE(player.chkVisualisierung->isChecked());
+    QWidget *area = player.MediaPlayer1().widget();
+    EXPECT_EQ(area->objectName(), QStringLiteral("MediaPlayer1"));
+    EXPECT_EQ(area->geometry(), twipsRect(8610, 4575, 4150, 960));
+
+    ticker->trigger();
+    EXPECT_EQ(stored(p, "Laufschrift"), QStringLiteral("ein"));
+    ticker->trigger();
+    EXPECT_EQ(stored(p, "Laufschrift"), QStringLiteral("aus"));
+
+    // Visual on while playing: the large area, shown again.
+    player.imgStart_Click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return player.MediaPlayer1().playState() == MediaComponent::Playing; }, 3000));
+    QTest::mouseClick(player.chkVisualisierung, Qt::LeftButton);
+    EXPECT_EQ(area->geometry(), twipsRect(8610, 1380, 4150, 4150));
+    EXPECT_FALSE(area->isHidden());
+    EXPECT_EQ(stored(p, "WinMediaPlayerVisualisierung"), QStringLiteral("1"));
+    player.imgStop_Click();
+    QTest::mouseClick(player.chkVisualisierung, Qt::LeftButton);
+    EXPECT_TRUE(area->isHidden());
+    EXPECT_EQ(stored(p, "WinMediaPlayerVisualisierung"), QStringLiteral("0"));
+
+    // Picture buttons sit 10 twips lower and further right while pressed.
+    QWidget *start = p.window()->findChild<QWidget *>(QStringLiteral("imgStart"));
+    ASSERT_NE(start, nullptr);
+    const QPoint rest = start->pos();
+    QTest::mousePress(start, Qt::LeftButton);
+    EXPECT_EQ(start->pos(), rest + twipsPoint(10, 10));
+    QTest::mouseRelease(start, Qt::LeftButton);
+    EXPECT_EQ(start->pos(), rest);
+    EXPECT_EQ(start->toolTip(), QStringLiteral(" Play "));
+    player.imgStop_Click();
+
+    // The play-mode boxes start unticked, three of them locked.
+    for (QCheckBox *box : {player.chkAlleTracks, player.chkMarkTracks, player.chkTracksZufaellig,
+                           player.chkTracksAnspielen, player.chkRepeat, player.chkShuffle})
+        EXPECT_FALSE(box->isChecked()) << box->objectName().toStdString();
+    EXPECT_FALSE(player.chkRepeat->isEnabled());
+    EXPECT_TRUE(player.chkShuffle->isEnabled());
+    EXPECT_EQ(player.chkTracksZufaellig->text(), QStringLiteral("Zufällig"));
+    EXPECT_EQ(player.chkShuffle->toolTip(), QStringLiteral(" Tonträger u. Song zufällig wählen "));
+}
+
+TEST(PlayerView, TitleTickerTypesWhileMinimisedAndStopsOnRestore)
+{
+    PlayerProgram p({{"Intro.mp3", wavSine(30)}});
+    PlayerComponent &player = p.player();
+    player.tickerStepMs = 5;
+    player.tickerHoldMs = 5;
+    Ausgabebox *window = p.window();
+    player.imgStart_Click();
+    ASSERT_TRUE(p.status().contains(QStringLiteral("playing:")));
+
+    QSignalSpy titles(window, &QWidget::windowTitleChanged);
+    window->showMinimized();
+    EXPECT_TRUE(player.Timer2().isActive());
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        for (const QList<QVariant> &title : titles) {
+            if (title.first().toString() == QLatin1String("Intro"))
+                return true;
+        }
+        return false;
+    }, 10000));
+    QStringList seen;
+    for (const QList<QVariant> &title : titles)
+        seen << title.first().toString();
+    // Band, title, track, each typed in letter by letter.
+    EXPECT_TRUE(seen.contains(QStringLiteral("C")));
+    EXPECT_TRUE(seen.contains(QStringLiteral("Can")));
+    EXPECT_TRUE(seen.contains(QStringLiteral("Tago Mago")));
+    EXPECT_LT(seen.indexOf(QStringLiteral("Can")), seen.indexOf(QStringLiteral("Tago Mago")));
+    EXPECT_FALSE(seen.contains(QStringLiteral("Intro.mp3")));
+
+    window->showNormal();
+    EXPECT_FALSE(player.Timer2().isActive());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Klangtruhe-Player - Fernwerk"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player.tickerPhase() == 0; }, 1000));
+    // Minimised again, the ticker starts with the band.
+    titles.clear();
+    window->showMinimized();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !titles.isEmpty(); }, 3000));
+    EXPECT_EQ(titles.first().first().toString(), QStringLiteral("C"));
+    window->showNormal();
+    player.imgStop_Click();
+}

@@ -1,0 +1,161 @@
+#include "catalogue/cataloguecomponent.h"
+#include "catalogue/data1.h"
+#include "player/mediacomponent.h"
+#include "playerprogram.h"
+#include "support/dialogdriver.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
+#include <gtest/gtest.h>
+
+using namespace klangtruhe;
+using namespace klangtruhe::test;
+
+namespace {
+
+QStringList items(QListWidget *list)
+{
+    QStringList names;
+    for (int i = 0; i < list->count(); ++i)
+        names << list->item(i)->text();
+    return names;
+}
+
+QPoint itemCentre(QListWidget *list, int row)
+{
+    return list->visualItemRect(list->item(row)).center();
+}
+
+} // namespace
+
+TEST(TrackList, ListsTheEntrysFilesAlphabeticallyOrShowsTheEmptyState)
+{
+    PlayerProgram p({{"b.wav", wavSine(0.2)}, {"A.wav", wavSine(0.2)}, {"c.mp3", QByteArray("x")}});
+    QDir().mkpath(p.music + QStringLiteral("Unterordner"));
+    p.player().fillTrackList();
+    QListWidget *list = p.player().filTrack();
+    EXPECT_EQ(list->objectName(), QStringLiteral("filTrack"));
+    EXPECT_EQ(items(list), (QStringList{"A.wav", "b.wav", "c.mp3"}));
+    EXPECT_TRUE(list->isEnabled());
+    EXPECT_EQ(list->selectionMode(), QAbstractItemView::ExtendedSelection);
+    EXPECT_TRUE(list->item(0)->isSelected());
+    EXPECT_EQ(p.caption, QStringLiteral("Tracks && Movies 3"));
+    EXPECT_EQ(p.player().TrackGespielt, std::vector<int>(3, 0));
+    // Fifteen rows high, frame aside.
+    EXPECT_NEAR(list->height() - 2 * list->frameWidth(), 15 * list->sizeHintForRow(0), 1);
+
+    Data1 &data = p.window()->catalogue().data();
+    const auto showFolder = [&](const QString &folder) {
+        data.setFieldValue(QStringLiteral("Musikpfad"), folder);
+        p.program().AktuellerTrack = 2;
+        p.player().fillTrackList();
+    };
+    // One character: the list is emptied and disabled, the label keeps its text.
+    p.caption = QStringLiteral("unverändert");
+    showFolder(QStringLiteral("x"));
+    EXPECT_EQ(list->count(), 0);
+    EXPECT_FALSE(list->isEnabled());
+    EXPECT_EQ(p.caption, QStringLiteral("unverändert"));
+    EXPECT_EQ(p.program().AktuellerTrack, 0);
+    // A folder that is gone, one without files, one without its trailing separator.
+    for (const QString &folder : {p.env.path("weg/"), p.env.path("musik/Unterordner/"), p.env.path("musik")}) {
+        showFolder(folder);
+        EXPECT_EQ(list->count(), 0) << folder.toStdString();
+        EXPECT_FALSE(list->isEnabled());
+        EXPECT_EQ(p.caption, QStringLiteral("Tracks && Movies "));
+    }
+    // The other entry fills the list through the catalogue's entry change.
+    data.setAbsolutePosition(1);
+    EXPECT_EQ(items(list), (QStringList{"x1.wav", "x2.wav"}));
+}
+
+TEST(TrackList, ClicksChooseOrMarkTracksAndOnlyEnterStarts)
+{
+    PlayerProgram p({{"1.wav", wavSine(0.3)}, {"2.wav", wavSine(0.3)}, {"3.wav", wavSine(0.3)}});
+    PlayerComponent &player = p.player();
+    QListWidget *list = player.filTrack();
+    p.program().PlaylistModus = true;
+
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, itemCentre(list, 2));
+    EXPECT_EQ(p.program().AktuellerTrack, 2);
+    EXPECT_FALSE(p.program().PlaylistModus);
+    EXPECT_GT(p.ratings, 0);
+
+    // "sel. Tracks": clicks mark and unmark, the current track stays.
+    player.chkMarkTracks->setChecked(true);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, itemCentre(list, 0));
+    EXPECT_EQ(p.program().AktuellerTrack, 2);
+    EXPECT_TRUE(list->item(0)->isSelected());
+    EXPECT_TRUE(list->item(2)->isSelected());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, itemCentre(list, 0));
+    EXPECT_FALSE(list->item(0)->isSelected());
+    EXPECT_EQ(p.program().AktuellerTrack, 2);
+    player.chkMarkTracks->setChecked(false);
+
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(p.program().AktuellerTrack, list->currentRow());
+    EXPECT_EQ(p.status().toStdString(), "no play");
+    const int chosen = list->currentRow();
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(p.status().toStdString(), ("playing:  " + p.music + list->item(chosen)->text()).toStdString());
+    player.imgStop_Click();
+}
+
+TEST(TrackList, SongTextFollowsTheChosenTrack)
+{
+    PlayerProgram p({{"Help.mp3", wavSine(0.2)}, {"Yesterday.mp3", wavSine(0.2)}});
+    QTextEdit songs;
+    songs.setPlainText(QStringLiteral("HELP!\nWhen I was younger...\n\nYESTERDAY\nAll my troubles seemed so far away\n"));
+    p.player().hooks.songTextBox = &songs;
+    QListWidget *list = p.player().filTrack();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, itemCentre(list, 1));
+    EXPECT_EQ(songs.textCursor().position(), songs.toPlainText().indexOf(QStringLiteral("YESTE")));
+    // "Help.mp3" is too short to search for: the caret stays at the end.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, itemCentre(list, 0));
+    EXPECT_EQ(songs.textCursor().position(), songs.toPlainText().size());
+}
+
+TEST(TrackList, ContextMenuAndTrackInfo)
+{
+    PlayerProgram p({{"Intro.wav", wavSine(3.0)}});
+    auto *menu = p.player().filTrack()->findChild<QMenu *>(QStringLiteral("mnuTrackToPlaylist"));
+    ASSERT_NE(menu, nullptr);
+    QAction *add = menu->findChild<QAction *>(QStringLiteral("mnuTrackInPlaylist"));
+    ASSERT_NE(add, nullptr);
+    EXPECT_EQ(add->text(), QStringLiteral("In Playlist aufnehmen     F11"));
+    EXPECT_EQ(menu->defaultAction(), add);
+    int added = 0;
+    p.player().hooks.trackInPlaylist = [&] { ++added; };
+    add->trigger();
+    EXPECT_EQ(added, 1);
+
+    QString shown;
+    const auto readMessage = [&](QWidget *dialog) {
+        if (auto *text = dialog->findChild<QTextEdit *>(QStringLiteral("txtMsgText")))
+            shown = text->toPlainText();
+        else
+            shown = QStringLiteral("no text in ") + dialog->objectName();
+        dialog->close();
+    };
+    // Nothing loaded: the message still comes, with empty name and length.
+    onNextModalDialog(readMessage);
+    p.player().cmdInfoTrack_Click();
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("Name = \nLänge =  Min."))) << shown.toStdString();
+
+    EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 2000));
+    p.player().imgStart_Click();
+    EXPECT_FALSE(p.player().cmdInfoTrack->isHidden());
+    EXPECT_EQ(p.player().MediaPlayer1().playState(), 3) << p.status().toStdString();
+    onNextModalDialog(readMessage);
+    QTest::mouseClick(p.player().cmdInfoTrack, Qt::LeftButton);
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("Name = Intro\nLänge = 0:0"))) << shown.toStdString();
+    p.player().imgStop_Click();
+    EXPECT_TRUE(p.player().cmdInfoTrack->isHidden());
+}
