@@ -63,20 +63,20 @@ QList<QToolButton *> createToolButtons(QMainWindow &window, QWidget *area)
     QList<QToolButton *> buttons;
     const auto &first = layout::kToolButtonFirst;
     int position = 0;
-    for (const ToolButton &spec : kToolButtons) {
+    for (const ToolButton &entry : kToolButtons) {
         auto *button = new PictureToolButton(area);
-        button->setObjectName(QStringLiteral("cmdButton_%1").arg(spec.index));
-        button->setToolTip(QString::fromUtf8(spec.toolTip));
-        button->setIcon(klangtruheIcon(toolButtonIconName(spec.index)));
+        button->setObjectName(QStringLiteral("cmdButton_%1").arg(entry.index));
+        button->setToolTip(QString::fromUtf8(entry.toolTip));
+        button->setIcon(klangtruheIcon(toolButtonIconName(entry.index)));
         button->setIconSize(QSize(twipsToPixelsX(first.width) - 10, twipsToPixelsY(first.height) - 10));
         button->setAutoRaise(true);
         button->setGeometry(twipsRect(first.left + position * layout::kToolButtonStep, first.top, first.width, first.height));
-        if (spec.index == 18)
+        if (entry.index == 18)
             button->setText(QStringLiteral("Internet"));
         ++position;
-        auto *action = window.findChild<QAction *>(QString::fromLatin1(spec.action));
-        if (spec.rightAction)
-            button->rightAction = window.findChild<QAction *>(QString::fromLatin1(spec.rightAction));
+        auto *action = window.findChild<QAction *>(QString::fromLatin1(entry.action));
+        if (entry.rightAction)
+            button->rightAction = window.findChild<QAction *>(QString::fromLatin1(entry.rightAction));
         if (action) {
             button->setEnabled(action->isEnabled());
             QObject::connect(action, &QAction::changed, button, [button, action] { button->setEnabled(action->isEnabled()); });

@@ -67,10 +67,10 @@ frmMsgLumo::frmMsgLumo(QWidget *parent)
     m_fraMsgButton->setObjectName(QStringLiteral("fraMsgButton"));
     m_fraMsgButton->setFrameShape(QFrame::NoFrame);
     for (int i = 0; i < ButtonCount; ++i) {
-        const ButtonSpec &spec = button(i);
-        auto *push = new QPushButton(QString::fromUtf8(spec.caption), m_fraMsgButton);
+        const ButtonSpec &entry = button(i);
+        auto *push = new QPushButton(QString::fromUtf8(entry.caption), m_fraMsgButton);
         push->setObjectName(QStringLiteral("cmdButton_%1").arg(i));
-        push->setGeometry(twipsRect(spec.left, ButtonTop, spec.width, ButtonHeight));
+        push->setGeometry(twipsRect(entry.left, ButtonTop, entry.width, ButtonHeight));
         // Only the chosen button is the default; focus alone must not make one.
         push->setAutoDefault(false);
         push->hide();
