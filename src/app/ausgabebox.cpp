@@ -11,6 +11,7 @@
 #include "catalogue/data1.h"
 #include "catalogue/detailview.h"
 #include "player/playercomponent.h"
+#include "player/playersequencerhost.h"
 #include "catalogue/recordtablemodel.h"
 #include "lists/exclusioncomponent.h"
 #include "common/events.h"
@@ -65,6 +66,9 @@ Ausgabebox::Ausgabebox(std::unique_ptr<Program> program)
     // Clicking any panel shows the playing entry.
     connect(m_status, &StatusBar::panelClicked, m_player, &PlayerComponent::AktuelleCDanzeigen);
     wirePlayerToDetailView();
+    PlayerSequencerHost &host = m_player->sequencerHost();
+    host.readStyleExclusions = [this] { return m_exclusions->styles(); };
+    host.readBandExclusions = [this] { return m_exclusions->bands(); };
 
     if (QAction *quit = findChild<QAction *>(QStringLiteral("mnuBeenden"))) {
         quit->setEnabled(true);

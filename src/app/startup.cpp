@@ -6,6 +6,8 @@
 #include "app/statusbar.h"
 #include "catalogue/cataloguecomponent.h"
 #include "lists/exclusioncomponent.h"
+#include "player/playercomponent.h"
+#include "player/sequencer.h"
 #include "common/busypointer.h"
 #include "common/events.h"
 #include "common/msglumo.h"
@@ -73,6 +75,14 @@ bool runLoadSequence(Ausgabebox &window, SingleInstance &instance, const QString
         QDir().mkpath(program.programFolder + QStringLiteral("Leer"));
         window.exclusions().AbspielausschlusslisteLaden();
         window.exclusions().BandAbspielausschlusslisteLaden();
+        // Step 12: a random entry to begin with, unless only excluded styles were found.
+        PlayerComponent &player = window.player();
+        if (program.StilAusgeschlossen) {
+            player.sequencer().shuffle().styleNotice(QStringLiteral("Bedienungshinweis (Form_Load)"));
+            player.Timer1().stop();
+        } else {
+            player.sequencer().shuffle().TontraegerZufaellig();
+        }
         window.frame().startLoadDisplay();
     } catch (const DatabaseError &error) {
         // One handler for the whole sequence: report, skip the remaining steps.

@@ -12,6 +12,8 @@
 #include "player/mediacomponent.h"
 #include "player/picturebutton.h"
 #include "player/playerrules.h"
+#include "player/playersequencing.h"
+#include "player/shufflecontrol.h"
 #include "common/events.h"
 
 #include <QAbstractItemView>
@@ -50,6 +52,7 @@ PlayerComponent::PlayerComponent(Program &program, QMainWindow &window, StatusBa
     QWidget *area = window.centralWidget();
     buildControls(area);
     connectMenu();
+    buildSequencing(area);
 
     m_timer1.setObjectName(QStringLiteral("Timer1"));
     m_timer1.setInterval(1000);
@@ -157,10 +160,10 @@ void PlayerComponent::buildTransport(QWidget *area)
 
     chkVisualisierung = makeCheckBox(area, "chkVisualisierung", QStringLiteral("Visual"), QString());
     chkVisualisierung->setChecked(true);
-    chkVisualisierung->setGeometry(twipsRect(row.left + 6 * step + 60, row.top + 90, 840, 300));
+    chkVisualisierung->setGeometry(twipsRect(row.left + 7 * step + 60, row.top + 90, 840, 300));
     connect(chkVisualisierung, &QCheckBox::clicked, this, &PlayerComponent::chkVisualisierung_Click);
     chkVollbild = makeCheckBox(area, "chkVollbild", QStringLiteral("Vollbild"), QString());
-    chkVollbild->setGeometry(twipsRect(row.left + 6 * step + 960, row.top + 90, 1000, 300));
+    chkVollbild->setGeometry(twipsRect(row.left + 7 * step + 960, row.top + 90, 1000, 300));
     connect(chkVollbild, &QCheckBox::clicked, this, &PlayerComponent::chkVollbild_Click);
 }
 
@@ -215,6 +218,8 @@ void PlayerComponent::readSettings()
         m_mnuWinPlayerVerwenden->setChecked(settings.read(keys::WinMediaPlayer) == QLatin1String("True"));
     chkVisualisierung->setChecked(settings.read(keys::WinMediaPlayerVisualisierung) == QLatin1String("1"));
     placeMediaPlayer();
+    // The counter starts at the setting, so the first shuffle choice draws a new entry.
+    SongsAufTontraeger() = songsPerEntry(m_program);
 }
 
 bool PlayerComponent::mediaPlayerInUse() const

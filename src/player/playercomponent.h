@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -23,10 +24,13 @@ class CatalogueComponent;
 class MciLayer;
 class MediaComponent;
 class PictureButton;
+class PlaySequencer;
+class PlayerSequencerHost;
 class PlaylistSource;
 class Program;
 class StatusBar;
 class frmWinMediaPlayer;
+struct PlayerSequencing;
 
 // What the player asks of other subsystems; each may stay empty (or null).
 struct PlayerHooks {
@@ -102,9 +106,16 @@ public:
     bool VideoModus = false;
     double TrackEnde = 0;
     QString AbspielText;
-    std::vector<int> TrackGespielt;
+    QList<int> TrackGespielt;
     int StilSpalte = 0;
-    int SongsAufTontraeger = 0;
+    // Songs played from the current entry; the shuffle keeps the one counter.
+    int &SongsAufTontraeger();
+
+    // Timer1's sequencing, the play-mode boxes' interlocks and the shuffle.
+    PlaySequencer &sequencer();
+    PlayerSequencerHost &sequencerHost();
+    // true: the pause picture imgPause(1) shows instead of imgPause(0).
+    void showPauseActive(bool active);
 
     // Controls, for the sequencing, the ratings and the tests.
     QListWidget *filTrack() const { return m_filTrack; }
@@ -138,6 +149,7 @@ private:
     void buildTransport(QWidget *area);
     void buildPlayModes(QWidget *area);
     void connectMenu();
+    void buildSequencing(QWidget *area);
 
     // Track list events.
     void onTrackClicked();
@@ -197,8 +209,11 @@ private:
     PictureButton *m_imgResume = nullptr;
     PictureButton *m_imgVorBack0 = nullptr;
     PictureButton *m_imgVorBack1 = nullptr;
+    PictureButton *m_imgLiedzufall = nullptr;
+    std::unique_ptr<PlayerSequencing> m_sequencing;
     QAction *m_mnuLaufschrift = nullptr;
     QAction *m_mnuWinPlayerVerwenden = nullptr;
+    QAction *m_mnuPauseZwischenTracks = nullptr;
     QTimer m_timer1;
     QTimer m_timer2;
     int m_tickerPhase = 0;

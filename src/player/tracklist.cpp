@@ -50,7 +50,7 @@ void PlayerComponent::fillTrackList()
     m_filTrack->addItems(files);
     m_filTrack->setEnabled(true);
     m_filTrack->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
-    TrackGespielt.assign(size_t(files.size()), 0);
+    TrackGespielt = QList<int>(files.size(), 0);
     setTrackCaption(QStringLiteral("Tracks && Movies ") + QString::number(files.size()));
 }
 

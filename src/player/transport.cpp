@@ -140,8 +140,8 @@ bool PlayerComponent::startFromPlaylist()
     m_status.setPanel(2, QStringLiteral("playing:  ") + path);
     AbspielText = path.trimmed();
     if (chkTracksZufaellig->isChecked()) {
-        if (item >= 0 && size_t(item) < TrackGespielt.size())
-            TrackGespielt[size_t(item)] = 1;
+        if (item >= 0 && item < TrackGespielt.size())
+            TrackGespielt[item] = 1;
         BewertungTracks();
     }
     if (hooks.suchenPlaylistTitel)
@@ -194,8 +194,8 @@ bool PlayerComponent::startFromTrackList()
         doEvents();
     }
     if (chkTracksZufaellig->isChecked()) {
-        if (current >= 0 && size_t(current) < TrackGespielt.size())
-            TrackGespielt[size_t(current)] = 1;
+        if (current >= 0 && current < TrackGespielt.size())
+            TrackGespielt[current] = 1;
         BewertungTracks();
     }
     startAnspielen();

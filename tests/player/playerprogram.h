@@ -3,6 +3,8 @@
 #include "app/ausgabebox.h"
 #include "app/program.h"
 #include "app/statusbar.h"
+#include "catalogue/cataloguecomponent.h"
+#include "catalogue/data1.h"
 #include "catalogue/catalogueschema.h"
 #include "player/playercomponent.h"
 #include "support/audiofixtures.h"
@@ -53,6 +55,8 @@ struct PlayerProgram {
         store.sync();
         clearPendingQuit();
         started = std::make_unique<StartedProgram>();
+        // Start-up drew a random entry; these tests play the first one.
+        window()->catalogue().data().setAbsolutePosition(0);
         PlayerComponent &p = player();
         p.hooks.setTrackCaption = [this](const QString &text) { caption = text; };
         p.hooks.setCoverHeight = [this](int height) { coverHeights << height; };

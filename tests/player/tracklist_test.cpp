@@ -46,7 +46,7 @@ TEST(TrackList, ListsTheEntrysFilesAlphabeticallyOrShowsTheEmptyState)
     EXPECT_EQ(list->selectionMode(), QAbstractItemView::ExtendedSelection);
     EXPECT_TRUE(list->item(0)->isSelected());
     EXPECT_EQ(p.caption, QStringLiteral("Tracks && Movies 3"));
-    EXPECT_EQ(p.player().TrackGespielt, std::vector<int>(3, 0));
+    EXPECT_EQ(p.player().TrackGespielt, QList<int>(3, 0));
     // Fifteen rows high, frame aside.
     EXPECT_NEAR(list->height() - 2 * list->frameWidth(), 15 * list->sizeHintForRow(0), 1);
 
