@@ -3,6 +3,7 @@
 #include "common/twips.h"
 
 #include <QFile>
+#include <QHash>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
@@ -61,10 +62,31 @@ QPixmap drawnIcon(const QString &name, int size)
 
 } // namespace
 
+namespace {
+// The program's SVG picture for a picture button, by the button's name.
+QString svgNameOf(const QString &control)
+{
+    static const QHash<QString, QString> pictures = {
+        {QStringLiteral("imgStart"), QStringLiteral("play")},
+        {QStringLiteral("imgStop"), QStringLiteral("stop")},
+        {QStringLiteral("imgPause_0"), QStringLiteral("pause")},
+        {QStringLiteral("imgPause_1"), QStringLiteral("pause-aktiv")},
+        {QStringLiteral("imgResume"), QStringLiteral("weiter")},
+        {QStringLiteral("imgVorBack_0"), QStringLiteral("zurueck")},
+        {QStringLiteral("imgVorBack_1"), QStringLiteral("vor")},
+        {QStringLiteral("imgLiedzufall"), QStringLiteral("zufall")},
+        {QStringLiteral("imgPosAB_0"), QStringLiteral("ab-0")},
+        {QStringLiteral("imgPosAB_1"), QStringLiteral("ab-1")},
+        {QStringLiteral("imgPosAB_2"), QStringLiteral("ab-2")},
+    };
+    return pictures.value(control, control);
+}
+} // namespace
+
 QPixmap transportIcon(const QString &name, int size)
 {
-    // The drawn set, once it is there, takes precedence.
-    const QString svg = QStringLiteral(":/icons/") + name + QStringLiteral(".svg");
+    // The drawn SVG set takes precedence over the simple painted pictures.
+    const QString svg = QStringLiteral(":/icons/") + svgNameOf(name) + QStringLiteral(".svg");
     if (QFile::exists(svg))
         return QIcon(svg).pixmap(size, size);
     return drawnIcon(name, size);
