@@ -15,8 +15,8 @@ constexpr int kEndCheckMs = 20;
 } // namespace
 
 FakeMediaComponent::FakeMediaComponent(QWidget *parent)
-    : m_view(new MediaView(parent))
 {
+    m_view = new MediaView(parent);
     m_endCheck.setInterval(kEndCheckMs);
     m_endCheck.setTimerType(Qt::PreciseTimer);
     connect(&m_endCheck, &QTimer::timeout, this, &FakeMediaComponent::checkEnd);
@@ -122,23 +122,6 @@ QString FakeMediaComponent::name() const
 QString FakeMediaComponent::durationString() const
 {
     return formatDuration(loaded() ? qMax(m_length, 0.0) : 0.0);
-}
-
-void FakeMediaComponent::setFullScreen(bool on)
-{
-    if (m_view)
-        m_view->setFullScreen(on);
-}
-
-void FakeMediaComponent::setStretchToFit(bool on)
-{
-    if (m_view)
-        m_view->pictureView()->setStretchToFit(on);
-}
-
-QWidget *FakeMediaComponent::widget()
-{
-    return m_view;
 }
 
 void FakeMediaComponent::checkEnd()

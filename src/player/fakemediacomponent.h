@@ -33,9 +33,6 @@ public:
     QString attributeName(int index) const override { return m_attributes.name(index); }
     QString attributeValue(const QString &name) const override { return m_attributes.value(name); }
     bool hasVideo() const override { return false; }
-    void setFullScreen(bool on) override;
-    void setStretchToFit(bool on) override;
-    QWidget *widget() override;
 
 private:
     void setState(int state, bool reportEvenIfSame = false);
@@ -44,7 +41,6 @@ private:
     void refreshView();
     bool loaded() const { return !m_path.isEmpty(); }
 
-    QPointer<MediaView> m_view;
     QTimer m_endCheck;
     QElapsedTimer m_clock;
     QString m_path;

@@ -1,5 +1,7 @@
 #include "player/mediacomponent.h"
 
+#include "player/mediaview.h"
+
 #include "player/fakemediacomponent.h"
 #include "player/qtmediacomponent.h"
 
@@ -65,6 +67,23 @@ std::unique_ptr<MediaComponent> createMediaComponent(bool fake, QWidget *parent)
     if (fake)
         return std::make_unique<FakeMediaComponent>(parent);
     return std::make_unique<QtMediaComponent>(parent);
+}
+
+void MediaComponent::setFullScreen(bool on)
+{
+    if (m_view)
+        m_view->setFullScreen(on);
+}
+
+void MediaComponent::setStretchToFit(bool on)
+{
+    if (m_view)
+        m_view->pictureView()->setStretchToFit(on);
+}
+
+QWidget *MediaComponent::widget()
+{
+    return m_view;
 }
 
 } // namespace klangtruhe

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QObject>
 #include <QPair>
+#include <QPointer>
 #include <QString>
 #include <memory>
 
@@ -26,6 +27,8 @@ namespace klangtruhe {
 // playStateChanged reports every change of this value and is always delivered
 // from the event loop after the call that caused it has returned, so a handler
 // may call into the component again.
+class MediaView;
+
 class MediaComponent : public QObject {
     Q_OBJECT
 public:
@@ -60,20 +63,26 @@ public:
     // True when the loaded file shows moving pictures (a film).
     virtual bool hasVideo() const = 0;
     // Full screen shows the film or picture over the whole screen.
-    virtual void setFullScreen(bool on) = 0;
+    virtual void setFullScreen(bool on);
     // On: the picture follows the widget's size; off: it keeps its own size
     // as far as the widget allows.
-    virtual void setStretchToFit(bool on) = 0;
+    // Films always fit the area keeping their proportions (the video widget
+    // has no "own size" mode), so this changes pictures only.
+    virtual void setStretchToFit(bool on);
 
     // The area that shows the film, the picture or the audio visualisation;
     // the caller places it. Owned by the component unless reparented.
-    virtual QWidget *widget() = 0;
+    virtual QWidget *widget();
 
 signals:
     void playStateChanged(int state);
     // A mouse button released over widget(): 1 left, 2 right.
     void mouseReleased(int button);
     void hasVideoChanged(bool video);
+
+protected:
+    // The area both components show their film, picture or visualisation in.
+    QPointer<MediaView> m_view;
 };
 
 // Picture files (.jpg, .png, .gif, .bmp, ...) by their ending: shown as still

@@ -18,8 +18,8 @@ Q_LOGGING_CATEGORY(lcMedia, "klangtruhe.player.media")
 QtMediaComponent::QtMediaComponent(QWidget *parent)
     : m_player(new QMediaPlayer(this))
     , m_audio(new QAudioOutput(this))
-    , m_view(new MediaView(parent))
 {
+    m_view = new MediaView(parent);
     auto *video = new QVideoWidget(m_view);
     m_player->setAudioOutput(m_audio);
     m_player->setVideoOutput(video);
@@ -167,25 +167,6 @@ QString QtMediaComponent::durationString() const
 bool QtMediaComponent::hasVideo() const
 {
     return m_content == Content::Sound && m_player->hasVideo();
-}
-
-void QtMediaComponent::setFullScreen(bool on)
-{
-    if (m_view)
-        m_view->setFullScreen(on);
-}
-
-void QtMediaComponent::setStretchToFit(bool on)
-{
-    // Films always fit the area keeping their proportions: the video widget
-    // has no "own size" mode, so only pictures keep theirs.
-    if (m_view)
-        m_view->pictureView()->setStretchToFit(on);
-}
-
-QWidget *QtMediaComponent::widget()
-{
-    return m_view;
 }
 
 int QtMediaComponent::computedState() const

@@ -39,9 +39,6 @@ public:
     QString attributeName(int index) const override { return m_attributes.name(index); }
     QString attributeValue(const QString &name) const override { return m_attributes.value(name); }
     bool hasVideo() const override;
-    void setFullScreen(bool on) override;
-    void setStretchToFit(bool on) override;
-    QWidget *widget() override;
 
 private:
     enum class Content { None, Sound, Picture };
@@ -56,7 +53,6 @@ private:
 
     QMediaPlayer *m_player;
     QAudioOutput *m_audio;
-    QPointer<MediaView> m_view;
     QTimer m_openTimeout;
     QString m_path;
     QPixmap m_picture;
