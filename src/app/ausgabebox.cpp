@@ -96,7 +96,8 @@ void Ausgabebox::wirePlayerToDetailView()
                 cover->resize(cover->width(), twipsToPixelsY(twips));
         }
     };
-    hooks.bewertungTracks = [&detail] { detail.showEntryStars(); };
+    hooks.entryRating = [&detail] { return detail.ratingText(); };
+    hooks.showEntryStars = [&detail](int gold) { detail.showEntryStars(gold); };
 }
 
 void Ausgabebox::RegistryLesen()

@@ -25,7 +25,7 @@ inline constexpr TwipsRect kTransportRow{8610, 675, 4150, 480};
 inline constexpr TwipsRect kCover{8610, 1380, 4150, 4150};
 inline constexpr TwipsRect kPlayModeRows{8610, 5640, 4150, 600};
 inline constexpr TwipsRect kTrackCaption{12880, 1380, 2000, 300};
-inline constexpr TwipsRect kTrackList{12880, 1700, 0, 0}; // width follows, height is 15 rows
+inline constexpr TwipsRect kTrackList{12880, 2030, 0, 0}; // width follows, height is 15 rows
 
 // Letter buttons, table option and selection name above the grid.
 inline constexpr TwipsRect kLetterButtonFirst{1050, 6420, 330, 360};
@@ -43,8 +43,9 @@ inline constexpr double kPlayAssoWidth = 1200;
 // The quick search under the track list.
 inline constexpr double kQuickSearchGap = 60;
 inline constexpr double kQuickSearchHeight = 330;
-// The six stars of the current track, right-aligned over the track list.
-inline constexpr TwipsRect kTrackStars{0, 1380, 1860, 300};
+// The six stars of the current track, right-aligned over the track list,
+// between its caption and its first row.
+inline constexpr TwipsRect kTrackStars{0, 1700, 1860, 300};
 // Cover strip slots.
 inline constexpr double kCoverSlotHeight = 970;
 inline constexpr double kCoverStripReserve = 1900;

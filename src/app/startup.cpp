@@ -82,6 +82,8 @@ bool runLoadSequence(Ausgabebox &window, SingleInstance &instance, const QString
             player.Timer1().stop();
         } else {
             player.sequencer().shuffle().TontraegerZufaellig();
+            // The drawn song is the current track: its stars show from the start.
+            player.BewertungTracks();
         }
         window.frame().startLoadDisplay();
     } catch (const DatabaseError &error) {

@@ -1,12 +1,11 @@
 #include "catalogue/detailview.h"
 
-#include "common/numbers.h"
-
 #include "app/mainlayout.h"
 #include "app/program.h"
 #include "catalogue/data1.h"
 #include "common/ansitext.h"
 #include "common/busypointer.h"
+#include "common/stars.h"
 #include "common/msglumo.h"
 #include "common/twips.h"
 #include "texts/richtextbox.h"
@@ -18,10 +17,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPainterPath>
 #include <QTabWidget>
-#include <QtMath>
 
 namespace klangtruhe {
 
@@ -30,37 +26,6 @@ namespace {
 constexpr int kStarPixels = 18;
 const QColor kLinkColour(0, 0, 255);      // &HFF0000
 const QColor kPressedColour(255, 0, 255); // &HFF00FF
-
-// A five-pointed star drawn for the screen's pixel ratio, so it stays crisp.
-QPixmap starPicture(bool gold, qreal ratio)
-{
-    QPixmap picture(QSize(kStarPixels, kStarPixels) * ratio);
-    picture.setDevicePixelRatio(ratio);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath star;
-    const QPointF centre(kStarPixels / 2.0, kStarPixels / 2.0 + 0.8);
-    const double outer = kStarPixels / 2.0 - 1.0;
-    const double inner = outer * 0.45;
-    for (int i = 0; i < 10; ++i) {
-        const double angle = qDegreesToRadians(-90.0 + i * 36.0);
-        const double radius = i % 2 == 0 ? outer : inner;
-        const QPointF point(centre.x() + radius * std::cos(angle), centre.y() + radius * std::sin(angle));
-        if (i == 0)
-            star.moveTo(point);
-        else
-            star.lineTo(point);
-    }
-    star.closeSubpath();
-    QLinearGradient fill(0, 0, 0, kStarPixels);
-    fill.setColorAt(0, gold ? QColor(255, 230, 110) : QColor(225, 225, 225));
-    fill.setColorAt(1, gold ? QColor(230, 160, 0) : QColor(160, 160, 160));
-    painter.setPen(QPen(gold ? QColor(160, 100, 0) : QColor(120, 120, 120), 1.0));
-    painter.setBrush(fill);
-    painter.drawPath(star);
-    return picture;
-}
 
 const char *const kCaptionNames[] = {"Band",     "Titel",       "Medium",    "Songs",     "Info",
                                      "Preis",    "Stilrichtung", "Kaufdatum", "Bestell-Nr.", "Firma",
@@ -194,7 +159,7 @@ void DetailView::createPages(QWidget *area)
     // Rating: six stars and the field they write.
     auto *rating = new QHBoxLayout;
     rating->setSpacing(2);
-    const QPixmap grey = starPicture(false, daten->devicePixelRatioF());
+    const QPixmap grey = starPicture(false, kStarPixels, daten->devicePixelRatioF());
     for (int k = 0; k < 6; ++k) {
         auto *star = new QLabel(daten);
         star->setObjectName(QStringLiteral("imgCDnote_%1").arg(k));
@@ -300,9 +265,16 @@ void DetailView::showCurrentEntry()
 
 void DetailView::showEntryStars()
 {
-    const QString rating = m_data.fieldValue(QStringLiteral("Bewertung"));
-    const double value = leadingNumber(rating);
-    const long long gold = !rating.isEmpty() && value >= 0 && value < 7 ? roundHalfEven(value) : 0;
+    showEntryStars(entryStars(m_data.fieldValue(QStringLiteral("Bewertung"))));
+}
+
+QString DetailView::ratingText() const
+{
+    return m_rating->text();
+}
+
+void DetailView::showEntryStars(int gold)
+{
     for (int i = 0; i < 6; ++i)
         setStar(i, i < gold);
 }
@@ -348,7 +320,7 @@ void DetailView::BezLaden()
 void DetailView::setStar(int index, bool gold)
 {
     QLabel *star = m_stars[static_cast<size_t>(index)];
-    star->setPixmap(starPicture(gold, star->devicePixelRatioF()));
+    star->setPixmap(starPicture(gold, kStarPixels, star->devicePixelRatioF()));
     star->setProperty("gold", gold);
 }
 

@@ -38,6 +38,10 @@ public:
     void showCurrentEntry();
     // The entry's own rating as gold stars (the second row of BewertungTracks).
     void showEntryStars();
+    // The first `gold` entry stars gold, the others grey.
+    void showEntryStars(int gold);
+    // What the rating field txtBewertung shows.
+    QString ratingText() const;
     // Reads "Bez.ini" from the database folder.
     void BezLaden();
     // Rating star k (0..5) clicked.

@@ -93,13 +93,17 @@ QPixmap transportIcon(const QString &name, int size)
 }
 
 PictureButton::PictureButton(const QString &name, const QString &tip, QWidget *parent)
+    : PictureButton(name, tip, transportIcon(name, twipsToPixelsY(420)), parent)
+{
+}
+
+PictureButton::PictureButton(const QString &name, const QString &tip, const QPixmap &picture, QWidget *parent)
     : QLabel(parent)
 {
     setObjectName(name);
     setToolTip(tip);
-    const int size = twipsToPixelsY(420);
-    setFixedSize(size, size);
-    setPixmap(transportIcon(name, size));
+    setFixedSize(picture.deviceIndependentSize().toSize());
+    setPixmap(picture);
     setCursor(Qt::PointingHandCursor);
 }
 

@@ -12,6 +12,8 @@ class PictureButton : public QLabel {
 public:
     // name: object name and icon; tip: the tool tip as the user reads it.
     PictureButton(const QString &name, const QString &tip, QWidget *parent);
+    // A button showing its own picture, sized to it.
+    PictureButton(const QString &name, const QString &tip, const QPixmap &picture, QWidget *parent);
 
 signals:
     void clicked();

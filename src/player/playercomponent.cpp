@@ -72,6 +72,7 @@ PlayerComponent::~PlayerComponent()
 {
     m_timer1.stop();
     m_timer2.stop();
+    m_timerPosAB.stop();
     m_window.removeEventFilter(this);
 }
 
@@ -121,6 +122,8 @@ void PlayerComponent::buildControls(QWidget *area)
     connect(cmdPlayAsso, &QPushButton::clicked, this, &PlayerComponent::cmdPlayAsso_Click);
 
     buildTransport(area);
+    buildAbLoop(area);
+    buildTrackStars(area);
     buildPlayModes(area);
     placeMediaPlayer();
 }
@@ -160,10 +163,11 @@ void PlayerComponent::buildTransport(QWidget *area)
 
     chkVisualisierung = makeCheckBox(area, "chkVisualisierung", QStringLiteral("Visual"), QString());
     chkVisualisierung->setChecked(true);
-    chkVisualisierung->setGeometry(twipsRect(row.left + 7 * step + 60, row.top + 90, 840, 300));
+    // Slot 6 holds imgLiedzufall, slot 7 the A-B button.
+    chkVisualisierung->setGeometry(twipsRect(row.left + 8 * step + 60, row.top + 90, 840, 300));
     connect(chkVisualisierung, &QCheckBox::clicked, this, &PlayerComponent::chkVisualisierung_Click);
     chkVollbild = makeCheckBox(area, "chkVollbild", QStringLiteral("Vollbild"), QString());
-    chkVollbild->setGeometry(twipsRect(row.left + 7 * step + 960, row.top + 90, 1000, 300));
+    chkVollbild->setGeometry(twipsRect(row.left + 8 * step + 960, row.top + 90, 1000, 300));
     connect(chkVollbild, &QCheckBox::clicked, this, &PlayerComponent::chkVollbild_Click);
 }
 

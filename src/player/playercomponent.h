@@ -5,9 +5,12 @@
 #include <QPointer>
 #include <QString>
 #include <QTimer>
+#include <array>
 #include <functional>
 #include <memory>
 #include <vector>
+
+#include "player/abloop.h"
 
 class QAction;
 class QCheckBox;
@@ -42,16 +45,15 @@ struct PlayerHooks {
     std::function<void(const QString &)> setLastFocusedControl;
     // Height in twips of both cover pictures (Bild1, imgBildpfad).
     std::function<void(int)> setCoverHeight;
-    // Shows the rating of track AktuellerTrack.
-    std::function<void()> bewertungTracks;
+    // The entry's rating as txtBewertung shows it, and its row of stars.
+    std::function<QString()> entryRating;
+    std::function<void(int)> showEntryStars;
     // One tick of Timer1: has the track ended, what plays next.
     std::function<void()> sequencingTick;
     // "In Playlist aufnehmen" from the track list's context menu.
     std::function<void()> trackInPlaylist;
     // The quick search for the playing playlist title.
     std::function<void()> suchenPlaylistTitel;
-    // A-B loop: clear its marks and switch TimerPosAB off.
-    std::function<void()> abLoopAus;
     // Mini player: its ticker timer on/off, its caption, its pause pictures back to normal.
     std::function<void(bool)> miniPlayerTicker;
     std::function<void(const QString &)> setMiniPlayerCaption;
@@ -82,7 +84,13 @@ public:
     void SonderfunktionenAus();
     void AktuelleCDanzeigen();
     void TextSongAktualisieren();
+    // Both star rows: the current track's (or playlist item's) and the entry's.
     void BewertungTracks();
+    // Rates the track list's current track with index + 1 stars by renaming its file.
+    void imgSongNote_Click(int index);
+    // A-B loop: the button (any index; the mini player passes 0) and the loop watcher.
+    void imgPosAB_Click(int index);
+    void TimerPosAB_Timer();
     void cmdPlayAsso_Click();
     void cmdInfoTrack_Click();
 
@@ -97,9 +105,8 @@ public:
 
     // Player state of the main window.
     bool Pausiert = false;
-    int PosA = 0;
-    int PosB = 0;
-    bool PosAGesetzt = false;
+    // PosAGesetzt, PosA and PosB.
+    const AbLoop &abLoop() const { return m_abLoop; }
     int ResumePosition = 0;
     QString ResumeOrdner;
     int ResumeTrack = 0;
@@ -124,6 +131,9 @@ public:
     frmWinMediaPlayer &movieWindow() { return *m_movieWindow; }
     QTimer &Timer1() { return m_timer1; }
     QTimer &Timer2() { return m_timer2; }
+    QTimer &TimerPosAB() { return m_timerPosAB; }
+    // imgSongNote(index) shows the gold star.
+    bool songStarIsGold(int index) const;
     QCheckBox *chkAlleTracks = nullptr;
     QCheckBox *chkMarkTracks = nullptr;
     QCheckBox *chkTracksZufaellig = nullptr;
@@ -150,6 +160,12 @@ private:
     void buildPlayModes(QWidget *area);
     void connectMenu();
     void buildSequencing(QWidget *area);
+    void buildAbLoop(QWidget *area);
+    void buildTrackStars(QWidget *area);
+    void showAbButton();
+    void setSongStars(int gold);
+    // Re-reads the music folder after a rename, keeping marks and the current track.
+    void refreshTrackList(const QString &renamedFrom, const QString &renamedTo);
 
     // Track list events.
     void onTrackClicked();
@@ -210,6 +226,11 @@ private:
     PictureButton *m_imgVorBack0 = nullptr;
     PictureButton *m_imgVorBack1 = nullptr;
     PictureButton *m_imgLiedzufall = nullptr;
+    std::array<PictureButton *, 3> m_imgPosAB{};
+    std::array<PictureButton *, 6> m_imgSongNote{};
+    std::array<bool, 6> m_songStarGold{};
+    AbLoop m_abLoop;
+    QTimer m_timerPosAB;
     std::unique_ptr<PlayerSequencing> m_sequencing;
     QAction *m_mnuLaufschrift = nullptr;
     QAction *m_mnuWinPlayerVerwenden = nullptr;

@@ -1,5 +1,7 @@
 #include "player/playerrules.h"
 
+#include <QDir>
+
 namespace klangtruhe {
 
 FileClass fileClassOf(const QString &fileName)
@@ -150,6 +152,14 @@ AssociatedCall associatedCall(const QString &associated, const QString &file,
     if (target.contains(QLatin1Char(' ')))
         target = shortPath(target);
     return {program, target};
+}
+
+QStringList tracksOfFolder(const QString &folderText)
+{
+    if (!folderText.endsWith(QLatin1Char('/')) && !folderText.endsWith(QDir::separator()))
+        return {};
+    return QDir(folderText).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                      QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
 }
 
 } // namespace klangtruhe

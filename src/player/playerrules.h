@@ -30,6 +30,10 @@ QString songSearchKey(const QString &fileName);
 // when it has no dot.
 QString withoutEnding(const QString &fileName);
 
+// The track list of a music folder: its ordinary files, alphabetical; none
+// when the text does not name a folder (it has to end with its separator).
+QStringList tracksOfFolder(const QString &folderText);
+
 // Back and Forward on the track list (0-based). marked[i] tells whether item
 // i is selected; markMode is "sel. Tracks".
 int trackListBack(int current, int count, bool markMode, const std::vector<bool> &marked);

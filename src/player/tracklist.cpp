@@ -9,7 +9,6 @@
 #include "player/playerrules.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMainWindow>
@@ -18,20 +17,6 @@
 #include <QTextEdit>
 
 namespace klangtruhe {
-
-namespace {
-
-// The music folder's ordinary files, alphabetical; none when the text does not
-// name a folder (it has to end with its separator).
-QStringList filesOfFolder(const QString &folderText)
-{
-    if (!folderText.endsWith(QLatin1Char('/')) && !folderText.endsWith(QDir::separator()))
-        return {};
-    return QDir(folderText).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                      QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
-}
-
-} // namespace
 
 void PlayerComponent::fillTrackList()
 {
@@ -42,7 +27,7 @@ void PlayerComponent::fillTrackList()
     const QString folder = musicFolder();
     if (folder.size() < 2)
         return;
-    const QStringList files = filesOfFolder(folder);
+    const QStringList files = tracksOfFolder(folder);
     if (files.isEmpty()) {
         setTrackCaption(QStringLiteral("Tracks && Movies "));
         return;
@@ -77,12 +62,6 @@ void PlayerComponent::setTrackCaption(const QString &caption)
 {
     if (hooks.setTrackCaption)
         hooks.setTrackCaption(caption);
-}
-
-void PlayerComponent::BewertungTracks()
-{
-    if (hooks.bewertungTracks)
-        hooks.bewertungTracks();
 }
 
 void PlayerComponent::onTrackClicked()

@@ -36,17 +36,6 @@ QString ratedFileName(const QString &name, int stars)
     return base + QLatin1String(" - ") + QString::number(stars) + extension;
 }
 
-int entryStars(const QString &bewertung)
-{
-    if (bewertung.isEmpty())
-        return 0;
-    const double number = leadingNumber(bewertung);
-    if (number < 0 || number >= 7)
-        return 0;
-    const long long stars = roundHalfEven(number);
-    return stars > 6 ? 6 : static_cast<int>(stars); // 6.5 .. 7 rounds to 7; there are six stars
-}
-
 StarDisplay starsFor(const QString &trackName, const QString &bewertung)
 {
     StarDisplay display;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/stars.h"
+
 #include <QString>
 
 #include <optional>
@@ -27,9 +29,6 @@ struct StarDisplay {
 // entry's Bewertung text. A name whose suffix reads " - 7" .. " - 9" ends the
 // display early: grey song stars and the entry row untouched.
 StarDisplay starsFor(const QString &trackName, const QString &bewertung);
-
-// Gold entry stars for a Bewertung text: 0 .. 6, none outside 0 .. below 7.
-int entryStars(const QString &bewertung);
 
 struct RatingRename {
     enum class Status {

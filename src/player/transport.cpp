@@ -363,10 +363,8 @@ void PlayerComponent::imgVorBack_Click(int index)
 void PlayerComponent::SonderfunktionenAus()
 {
     Pausiert = false;
-    PosAGesetzt = false;
-    PosA = 0;
-    if (hooks.abLoopAus)
-        hooks.abLoopAus();
+    m_abLoop.clear();
+    showAbButton();
     m_imgPause0->show();
     m_imgPause1->hide();
     if (hooks.miniPlayerPauseAus)

@@ -60,7 +60,7 @@ struct PlayerProgram {
         PlayerComponent &p = player();
         p.hooks.setTrackCaption = [this](const QString &text) { caption = text; };
         p.hooks.setCoverHeight = [this](int height) { coverHeights << height; };
-        p.hooks.bewertungTracks = [this] { ++ratings; };
+        p.hooks.showEntryStars = [this](int) { ++ratings; };
         p.fillTrackList();
     }
 

@@ -1,0 +1,195 @@
+#include "player/mediacomponent.h"
+#include "player/playlistsource.h"
+#include "playerprogram.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace klangtruhe;
+using namespace klangtruhe::test;
+
+namespace {
+
+QStringList items(QListWidget *list)
+{
+    QStringList names;
+    for (int i = 0; i < list->count(); ++i)
+        names << list->item(i)->text();
+    return names;
+}
+
+// Which of imgPosAB_0..2 shows; -1 for none or more than one.
+int visibleAbButton(Ausgabebox *window)
+{
+    int shown = -1;
+    for (int k = 0; k < 3; ++k) {
+        auto *button = window->findChild<QLabel *>(QStringLiteral("imgPosAB_%1").arg(k));
+        if (button && !button->isHidden())
+            shown = shown == -1 ? k : -2;
+    }
+    return shown < 0 ? -1 : shown;
+}
+
+void clickAb(Ausgabebox *window)
+{
+    const int shown = visibleAbButton(window);
+    ASSERT_GE(shown, 0);
+    QTest::mouseClick(window->findChild<QLabel *>(QStringLiteral("imgPosAB_%1").arg(shown)), Qt::LeftButton);
+}
+
+int goldSongStars(PlayerComponent &player)
+{
+    int gold = 0;
+    for (int k = 0; k < 6; ++k)
+        gold += player.songStarIsGold(k) ? 1 : 0;
+    return gold;
+}
+
+class OnePlaylistItem : public PlaylistSource {
+public:
+    QString text;
+    int itemCount() const override { return 1; }
+    QString itemText(int n) const override { return n == 1 ? text : QString(); }
+    QString bandUndCd(int) const override { return {}; }
+    QString pfad(int) const override { return {}; }
+    bool isChecked(int) const override { return true; }
+    void selectItem(int) override {}
+    int selectedItem() const override { return 1; }
+    void setFocus() override {}
+};
+
+} // namespace
+
+TEST(AbLoopButtons, MarkLoopAndEndWithTheTrack)
+{
+    PlayerProgram p({{"1.wav", wavSine(6)}, {"2.wav", wavSine(6)}});
+    PlayerComponent &player = p.player();
+    Ausgabebox *window = p.window();
+    MediaComponent &media = player.MediaPlayer1();
+    EXPECT_EQ(visibleAbButton(window), 0);
+    EXPECT_EQ(player.TimerPosAB().interval(), 500);
+    EXPECT_FALSE(player.TimerPosAB().isActive());
+
+    // Nothing plays: the click changes nothing.
+    clickAb(window);
+    EXPECT_EQ(visibleAbButton(window), 0);
+    EXPECT_FALSE(player.abLoop().posAGesetzt());
+
+    player.imgStart_Click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return media.playState() == MediaComponent::Playing; }, 3000));
+    media.setCurrentPosition(1.2);
+    clickAb(window);
+    EXPECT_EQ(visibleAbButton(window), 1);
+    EXPECT_EQ(player.abLoop().posA(), 1);
+    EXPECT_FALSE(player.TimerPosAB().isActive());
+    media.setCurrentPosition(2.0);
+    clickAb(window);
+    EXPECT_EQ(visibleAbButton(window), 2);
+    EXPECT_EQ(player.abLoop().posB(), 2);
+    EXPECT_TRUE(player.TimerPosAB().isActive());
+    // The watcher sends the player back to A once it reaches B.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return media.currentPosition() < 1.5; }, 2000));
+
+    // The next track ends the loop.
+    player.imgVorBack_Click(1);
+    EXPECT_EQ(visibleAbButton(window), 0);
+    EXPECT_FALSE(player.TimerPosAB().isActive());
+    EXPECT_EQ(player.abLoop().posA(), 0);
+
+    // An A marked before half a second is 0, which reads as "no loop": the
+    // click on the running loop's button marks a new A instead of ending it.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return media.playState() == MediaComponent::Playing; }, 3000));
+    media.setCurrentPosition(0.2);
+    clickAb(window);
+    media.setCurrentPosition(3.0);
+    clickAb(window);
+    EXPECT_EQ(visibleAbButton(window), 2);
+    clickAb(window);
+    EXPECT_EQ(visibleAbButton(window), 1);
+    EXPECT_TRUE(player.abLoop().posAGesetzt());
+    EXPECT_FALSE(player.TimerPosAB().isActive());
+
+    player.imgStop_Click();
+    EXPECT_EQ(visibleAbButton(window), 0);
+}
+
+TEST(TrackStars, RatingRenamesTheCurrentTrackAndTheListFollows)
+{
+    PlayerProgram p({{"a.wav", wavSine(0.2)},
+                     {"a - 2.wav", wavSine(0.2)},
+                     {"Best - 3.wav", wavSine(0.2)},
+                     {"Take 5 - 8.wav", wavSine(0.2)},
+                     {"Track-2.wav", wavSine(0.2)}});
+    PlayerComponent &player = p.player();
+    QListWidget *list = player.filTrack();
+    QString entryRating = QStringLiteral("4");
+    QList<int> entryStars;
+    player.hooks.entryRating = [&] { return entryRating; };
+    player.hooks.showEntryStars = [&](int gold) { entryStars << gold; };
+    const auto current = [&] { return list->item(p.program().AktuellerTrack)->text(); };
+    const auto rate = [&](const QString &track, int stars) {
+        p.program().AktuellerTrack = int(items(list).indexOf(track));
+        QTest::mouseClick(p.window()->findChild<QLabel *>(QStringLiteral("imgSongNote_%1").arg(stars - 1)),
+                          Qt::LeftButton);
+    };
+    ASSERT_EQ(items(list), (QStringList{"a - 2.wav", "a.wav", "Best - 3.wav", "Take 5 - 8.wav", "Track-2.wav"}));
+    list->item(0)->setSelected(true);
+
+    // An old rating is replaced; the list keeps marks and the current track.
+    rate(QStringLiteral("Best - 3.wav"), 5);
+    EXPECT_TRUE(QFile::exists(p.music + QStringLiteral("Best - 5.wav")));
+    EXPECT_FALSE(QFile::exists(p.music + QStringLiteral("Best - 3.wav")));
+    EXPECT_EQ(current(), QStringLiteral("Best - 5.wav"));
+    EXPECT_TRUE(list->item(0)->isSelected());
+    EXPECT_EQ(goldSongStars(player), 5);
+    EXPECT_FALSE(player.songStarIsGold(5));
+    EXPECT_EQ(entryStars.value(entryStars.size() - 1), 4);
+
+    // A minus without blanks is part of the name.
+    rate(QStringLiteral("Track-2.wav"), 5);
+    EXPECT_EQ(current(), QStringLiteral("Track-2 - 5.wav"));
+    EXPECT_EQ(goldSongStars(player), 5);
+
+    // A name that is taken: nothing moves, the stars come from the old name.
+    rate(QStringLiteral("a.wav"), 2);
+    EXPECT_TRUE(QFile::exists(p.music + QStringLiteral("a.wav")));
+    EXPECT_EQ(items(list).count(QStringLiteral("a - 2.wav")), 1);
+    EXPECT_EQ(current(), QStringLiteral("a.wav"));
+    EXPECT_EQ(goldSongStars(player), 0);
+
+    // A track that vanished: the list loses it, nothing else happens.
+    QFile::remove(p.music + QStringLiteral("Best - 5.wav"));
+    rate(QStringLiteral("Best - 5.wav"), 1);
+    EXPECT_FALSE(items(list).contains(QStringLiteral("Best - 5.wav")));
+    EXPECT_EQ(list->count(), 4);
+
+    // A suffix above 6 ends the display: grey song stars, entry row untouched.
+    entryStars.clear();
+    p.program().AktuellerTrack = int(items(list).indexOf(QStringLiteral("Take 5 - 8.wav")));
+    player.BewertungTracks();
+    EXPECT_EQ(goldSongStars(player), 0);
+    EXPECT_TRUE(entryStars.isEmpty());
+
+    // The entry row alone: 6 is six stars, 7 none.
+    entryRating = QStringLiteral("7");
+    p.program().AktuellerTrack = 0;
+    player.BewertungTracks();
+    EXPECT_EQ(entryStars, QList<int>{0});
+
+    // While the playlist plays, its selected item shows; a click still rates the track list's track.
+    OnePlaylistItem item;
+    item.text = QStringLiteral("Lied - 6.mp3");
+    player.playlist = &item;
+    p.program().PlaylistModus = true;
+    player.BewertungTracks();
+    EXPECT_EQ(goldSongStars(player), 6);
+    rate(QStringLiteral("a.wav"), 3);
+    EXPECT_TRUE(QFile::exists(p.music + QStringLiteral("a - 3.wav")));
+    EXPECT_EQ(goldSongStars(player), 6);
+    player.playlist = nullptr;
+    p.program().PlaylistModus = false;
+}
