@@ -14,6 +14,7 @@
 
 class QAction;
 class QCheckBox;
+class QLabel;
 class QListWidget;
 class QMainWindow;
 class QMenu;
@@ -229,6 +230,8 @@ private:
     std::array<PictureButton *, 3> m_imgPosAB{};
     std::array<PictureButton *, 6> m_imgSongNote{};
     std::array<bool, 6> m_songStarGold{};
+    QLabel *m_imgStern = nullptr;
+    QLabel *m_imgSternGrau = nullptr;
     AbLoop m_abLoop;
     QTimer m_timerPosAB;
     std::unique_ptr<PlayerSequencing> m_sequencing;

@@ -13,6 +13,7 @@
 
 #include <QFrame>
 #include <QHash>
+#include <QLabel>
 #include <QListWidget>
 #include <QSet>
 
@@ -31,13 +32,23 @@ QPixmap songStar(bool gold, const QWidget *on)
 
 void PlayerComponent::buildTrackStars(QWidget *area)
 {
+    // The two hidden pictures every star row takes its gold and grey star from.
+    m_imgStern = new QLabel(area);
+    m_imgStern->setObjectName(QStringLiteral("imgStern"));
+    m_imgStern->setPixmap(songStar(true, area));
+    m_imgStern->hide();
+    m_imgSternGrau = new QLabel(area);
+    m_imgSternGrau->setObjectName(QStringLiteral("imgSternGrau"));
+    m_imgSternGrau->setPixmap(songStar(false, area));
+    m_imgSternGrau->hide();
+
     auto *frame = new QFrame(area);
     frame->setObjectName(QStringLiteral("fraSternTrack"));
     frame->setToolTip(QStringLiteral(" Track bewerten "));
     for (int k = 0; k < 6; ++k) {
         auto *star = new PictureButton(QStringLiteral("imgSongNote_%1").arg(k),
                                        QStringLiteral(" %1 von 6 Sternen für diesen Track ").arg(k + 1),
-                                       songStar(false, frame), frame);
+                                       m_imgSternGrau->pixmap(), frame);
         star->move(twipsPoint(30 + k * kStarCellTwips, 0));
         connect(star, &PictureButton::clicked, this, [this, k] { imgSongNote_Click(k); });
         m_imgSongNote[static_cast<size_t>(k)] = star;
@@ -53,10 +64,8 @@ void PlayerComponent::setSongStars(int gold)
 {
     for (int k = 0; k < 6; ++k) {
         const bool isGold = k < gold;
-        if (m_songStarGold[static_cast<size_t>(k)] == isGold && !m_imgSongNote[static_cast<size_t>(k)]->pixmap().isNull())
-            continue;
         m_songStarGold[static_cast<size_t>(k)] = isGold;
-        m_imgSongNote[static_cast<size_t>(k)]->setPixmap(songStar(isGold, m_imgSongNote[static_cast<size_t>(k)]));
+        m_imgSongNote[static_cast<size_t>(k)]->setPixmap(isGold ? m_imgStern->pixmap() : m_imgSternGrau->pixmap());
     }
 }
 
