@@ -2,6 +2,8 @@
 // painted table, letter filter, header sort, entry change, width
 // optimisation and memory, over a catalogue of realistic size.
 // Usage: catalogue [--entries N]   (default 100000)
+#include "benchcatalogue.h"
+
 #include "app/ausgabebox.h"
 #include "app/program.h"
 #include "catalogue/cataloguecomponent.h"
@@ -18,7 +20,6 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
-#include <random>
 #include <sqlite3.h>
 #include <string>
 #include <vector>
@@ -27,97 +28,14 @@ using namespace klangtruhe;
 
 namespace {
 
-const std::vector<std::string> syllables = {"ab",  "ba",  "ro",  "ck", "mü",  "ller", "ster", "zap", "pa", "ärz",
-                                            "te",  "öl",  "ber", "stra", "ße", "ein",  "stü",  "ton", "kla", "ng",
-                                            "dee", "pur", "ple", "hei", "no", "ma",   "don",  "na",  "qu", "ve",
-                                            "wi",  "xa",  "ye",  "jo",  "fi",  "li",   "gu",   "ha",  "ie", "ur"};
-const std::vector<std::string> rtfWords = {"Liebe", "Nacht", "M\\'fcller", "Stra\\'dfe", "Sommer", "Wind",
-                                           "Gr\\'fc\\'dfe", "Regen",     "Feuer",     "K\\'f6nig", "Live", "Blues"};
-
-class Generator {
-public:
-    std::string pick(const std::vector<std::string> &list)
-    {
-        return list[std::uniform_int_distribution<std::size_t>(0, list.size() - 1)(m_random)];
-    }
-    int number(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
-    std::string name(int parts)
-    {
-        std::string result;
-        for (int i = 0; i < parts; ++i)
-            result += pick(syllables);
-        if (!result.empty() && result[0] >= 'a' && result[0] <= 'z')
-            result[0] = static_cast<char>(result[0] - 32);
-        return result;
-    }
-    // RichEdit-style RTF of about `size` bytes: a numbered song list.
-    std::string rtf(std::size_t size)
-    {
-        std::string text = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Segoe UI;}}"
-                           "\r\n\\viewkind4\\uc1\\pard\\f0\\fs20 ";
-        for (int track = 1; text.size() < size; ++track) {
-            text += std::to_string(track) + ". " + pick(rtfWords) + " " + name(2) + " " + pick(rtfWords) + " - "
-                + std::to_string(number(2, 7)) + ":" + std::to_string(number(10, 59)) + "\\par\r\n";
-        }
-        return text + "}\r\n";
-    }
-
-private:
-    std::mt19937 m_random{4711};
-};
-
 bool fill(const QString &path, int entries)
 {
     if (!createEmptyCatalogue(path))
         return false;
     sqlite3 *db = nullptr;
-    if (sqlite3_open(path.toUtf8().constData(), &db) != SQLITE_OK)
-        return false;
-    sqlite3_exec(db, "begin", nullptr, nullptr, nullptr);
-    std::string insert = "insert into Schallplatten (";
-    const QStringList fields = catalogueFieldNames();
-    for (int i = 0; i < fields.size(); ++i)
-        insert += (i ? "," : "") + fields.at(i).toStdString();
-    insert += ") values (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)";
-    sqlite3_stmt *statement = nullptr;
-    sqlite3_prepare_v2(db, insert.c_str(), -1, &statement, nullptr);
-    Generator generate;
-    const std::vector<std::string> media = {"LP", "CD", "MC", "DVD", "Single"};
-    const std::vector<std::string> styles = {"Rock", "Pop", "Hard Rock", "Schlager", "Jazz", "Klassik", "Blues"};
-    std::vector<std::string> bands;
-    for (int i = 0; i < std::max(1, entries / 10); ++i)
-        bands.push_back(generate.name(generate.number(1, 3)) + (i % 3 ? "" : " " + generate.name(2)));
-    for (int row = 0; row < entries; ++row) {
-        const std::string band = generate.pick(bands);
-        const std::string values[18] = {
-            band,
-            generate.name(3) + " " + generate.name(2),
-            generate.pick(media),
-            generate.pick(styles),
-            "Erstpressung " + generate.name(1),
-            generate.name(2) + " Records",
-            "CD-" + std::to_string(generate.number(1000, 99999)),
-            std::to_string(generate.number(5, 40)) + ",99",
-            std::to_string(generate.number(1, 28)) + "." + std::to_string(generate.number(1, 12)) + ".19"
-                + std::to_string(generate.number(60, 99)),
-            generate.rtf(1000),
-            "C:\\Bilder\\" + band + ".jpg",
-            "D:\\Musik\\" + band + "\\" + std::to_string(row),
-            row % 5 == 0 ? generate.rtf(600) : "",
-            row % 7 == 0 ? "Booklet.pdf°" : "",
-            std::to_string(generate.number(1, 6)),
-            row % 3 == 0 ? generate.rtf(200) : "",
-            row % 4 == 0 ? generate.rtf(300) : "",
-            ""};
-        for (int i = 0; i < 18; ++i)
-            sqlite3_bind_text(statement, i + 1, values[i].data(), static_cast<int>(values[i].size()), SQLITE_TRANSIENT);
-        sqlite3_step(statement);
-        sqlite3_reset(statement);
-    }
-    sqlite3_finalize(statement);
-    sqlite3_exec(db, "commit", nullptr, nullptr, nullptr);
+    const bool ok = sqlite3_open(path.toUtf8().constData(), &db) == SQLITE_OK && bench::insertEntries(db, entries);
     sqlite3_close(db);
-    return true;
+    return ok;
 }
 
 double median(std::vector<double> values)

@@ -1,5 +1,7 @@
 // Jet dialect on SQLite: letter filter, header sort and field searches over a
 // catalogue of realistic size. Usage: jetsql [--entries N]
+#include "benchcatalogue.h"
+
 #include "catalogue/jetfunctions.h"
 #include "catalogue/jetsql.h"
 
@@ -9,7 +11,6 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
-#include <random>
 #include <sqlite3.h>
 #include <string>
 #include <vector>
@@ -17,57 +18,6 @@
 using namespace klangtruhe;
 
 namespace {
-
-const char *const fieldNames[] = {"Band",     "LPTitel", "Medium",   "Stil",      "Info",      "Plattenfirma",
-                                  "BestellNr", "Preis",   "Datum",    "Songs",     "BildPfad",  "Musikpfad",
-                                  "SongText", "eBook",   "Bewertung", "InternetTab", "InfoTab", "SonstigesTab"};
-
-const std::vector<std::string> syllables = {"ab",  "ba",  "ro",  "ck", "mü",  "ller", "ster", "zap", "pa", "ärz",
-                                            "te",  "öl",  "ber", "stra", "ße", "ein",  "stü",  "ton", "kla", "ng",
-                                            "dee", "pur", "ple", "hei", "no", "ma",   "don",  "na",  "qu", "ve",
-                                            "wi",  "xa",  "ye",  "jo",  "fi",  "li",   "gu",   "ha",  "ie", "ur"};
-const std::vector<std::string> rtfWords = {"Liebe", "Nacht", "M\\'fcller", "Stra\\'dfe", "Sommer", "Wind",
-                                           "Gr\\'fc\\'dfe", "Regen",     "Feuer",     "K\\'f6nig", "Live", "Blues"};
-
-std::string capitalised(std::string word)
-{
-    // Upper-case the first letter, umlauts included (UTF-8 ä ö ü -> Ä Ö Ü).
-    if (!word.empty() && word[0] >= 'a' && word[0] <= 'z')
-        word[0] = static_cast<char>(word[0] - 32);
-    else if (word.size() > 1 && static_cast<unsigned char>(word[0]) == 0xC3
-             && (word[1] == '\xA4' || word[1] == '\xB6' || word[1] == '\xBC'))
-        word[1] = static_cast<char>(word[1] - 0x20);
-    return word;
-}
-
-class Generator {
-public:
-    std::string pick(const std::vector<std::string> &list)
-    {
-        return list[std::uniform_int_distribution<std::size_t>(0, list.size() - 1)(m_random)];
-    }
-    int number(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
-    std::string name(int parts)
-    {
-        std::string result;
-        for (int i = 0; i < parts; ++i)
-            result += pick(syllables);
-        return result;
-    }
-    std::string rtf()
-    {
-        std::string text = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}"
-                           "\\viewkind4\\uc1\\pard\\f0\\fs20 ";
-        for (int track = 1; text.size() < 1000; ++track) {
-            text += std::to_string(track) + ". " + pick(rtfWords) + " " + capitalised(name(2)) + " " + pick(rtfWords)
-                + " - " + std::to_string(number(2, 7)) + ":" + std::to_string(number(10, 59)) + "\\par\n";
-        }
-        return text + "}";
-    }
-
-private:
-    std::mt19937 m_random{4711};
-};
 
 bool execute(sqlite3 *db, const char *sql)
 {
@@ -83,53 +33,10 @@ bool execute(sqlite3 *db, const char *sql)
 bool fill(sqlite3 *db, int entries)
 {
     std::string create = "create table Schallplatten (";
-    std::string insert = "insert into Schallplatten values (";
-    for (const char *field : fieldNames) {
-        create += std::string(field) + " text, ";
-        insert += "?, ";
-    }
+    for (const QString &field : catalogueFieldNames())
+        create += field.toStdString() + " text, ";
     create += "Bilder blob)";
-    insert += "null)";
-    if (!execute(db, create.c_str()) || !execute(db, "begin"))
-        return false;
-    sqlite3_stmt *statement = nullptr;
-    if (sqlite3_prepare_v2(db, insert.c_str(), -1, &statement, nullptr) != SQLITE_OK)
-        return false;
-    Generator generate;
-    const std::vector<std::string> media = {"LP", "CD", "MC", "DVD", "Single"};
-    const std::vector<std::string> styles = {"Rock", "Pop", "Hard Rock", "Schlager", "Jazz", "Klassik", "Blues"};
-    std::vector<std::string> bands;
-    for (int i = 0; i < std::max(1, entries / 10); ++i)
-        bands.push_back(capitalised(generate.name(generate.number(1, 3))) + (i % 3 ? "" : " " + capitalised(generate.name(2))));
-    for (int row = 0; row < entries; ++row) {
-        const std::string band = generate.pick(bands);
-        const std::string values[18] = {band,
-                                        capitalised(generate.name(3)) + " " + generate.name(2),
-                                        generate.pick(media),
-                                        generate.pick(styles),
-                                        "Erstpressung " + generate.name(1),
-                                        capitalised(generate.name(2)) + " Records",
-                                        "CD-" + std::to_string(generate.number(1000, 99999)),
-                                        std::to_string(generate.number(5, 40)) + ",99",
-                                        std::to_string(generate.number(1, 28)) + "." + std::to_string(generate.number(1, 12))
-                                            + ".19" + std::to_string(generate.number(60, 99)),
-                                        generate.rtf(),
-                                        "C:\\Bilder\\" + band + ".jpg",
-                                        "D:\\Musik\\" + band + "\\" + std::to_string(row),
-                                        "",
-                                        "",
-                                        std::to_string(generate.number(1, 6)),
-                                        "",
-                                        "",
-                                        ""};
-        for (int i = 0; i < 18; ++i)
-            sqlite3_bind_text(statement, i + 1, values[i].data(), static_cast<int>(values[i].size()), SQLITE_TRANSIENT);
-        if (sqlite3_step(statement) != SQLITE_DONE)
-            return false;
-        sqlite3_reset(statement);
-    }
-    sqlite3_finalize(statement);
-    return execute(db, "commit");
+    return execute(db, create.c_str()) && bench::insertEntries(db, entries);
 }
 
 // Runs the Jet statement as the data source will (translated), steps every

@@ -93,9 +93,10 @@ std::vector<float> renderSamples(const std::vector<Tone> &tones, int sampleRate)
     return samples;
 }
 
-QByteArray wavFile(const std::vector<float> &samples, int sampleRate)
+QByteArray wavFile(const std::vector<float> &samples, int sampleRate, int channels)
 {
     const auto dataBytes = static_cast<quint32>(samples.size() * 2);
+    const auto frameBytes = static_cast<quint16>(channels * 2);
     QByteArray out;
     out.reserve(static_cast<int>(44 + dataBytes));
     out.append("RIFF", 4);
@@ -104,10 +105,10 @@ QByteArray wavFile(const std::vector<float> &samples, int sampleRate)
     out.append("fmt ", 4);
     appendLe32(out, 16);
     appendLe16(out, 1); // PCM
-    appendLe16(out, 1); // mono
+    appendLe16(out, static_cast<quint16>(channels));
     appendLe32(out, static_cast<quint32>(sampleRate));
-    appendLe32(out, static_cast<quint32>(sampleRate) * 2);
-    appendLe16(out, 2);  // bytes per frame
+    appendLe32(out, static_cast<quint32>(sampleRate) * frameBytes);
+    appendLe16(out, frameBytes);
     appendLe16(out, 16); // bits per sample
     out.append("data", 4);
     appendLe32(out, dataBytes);

@@ -27,8 +27,9 @@ double noteFrequency(double midiNote);
 // Mixes the tones into samples in -1..1 (scaled down if they would clip).
 std::vector<float> renderSamples(const std::vector<Tone> &tones, int sampleRate = 22050);
 
-// A complete WAV file (RIFF, "fmt " PCM mono 16-bit, "data") of the samples.
-QByteArray wavFile(const std::vector<float> &samples, int sampleRate);
+// A complete WAV file (RIFF, "fmt " PCM 16-bit, "data") of the samples;
+// with more than one channel the samples are interleaved frame by frame.
+QByteArray wavFile(const std::vector<float> &samples, int sampleRate, int channels = 1);
 
 QByteArray renderWav(const std::vector<Tone> &tones, int sampleRate = 22050);
 

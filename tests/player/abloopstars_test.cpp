@@ -14,14 +14,6 @@ using namespace klangtruhe::test;
 
 namespace {
 
-QStringList items(QListWidget *list)
-{
-    QStringList names;
-    for (int i = 0; i < list->count(); ++i)
-        names << list->item(i)->text();
-    return names;
-}
-
 // Which of imgPosAB_0..2 shows; -1 for none or more than one.
 int visibleAbButton(Ausgabebox *window)
 {

@@ -13,12 +13,22 @@
 #include "support/tempfolders.h"
 
 #include <QDir>
+#include <QListWidget>
 #include <QCoreApplication>
 #include <QSettings>
 #include <QTimer>
 #include <memory>
 
 namespace klangtruhe::test {
+
+// The texts of a list's items in order (the track list's file names).
+inline QStringList items(const QListWidget *list)
+{
+    QStringList names;
+    for (int i = 0; i < list->count(); ++i)
+        names << list->item(i)->text();
+    return names;
+}
 
 // The real program started on a catalogue of our own: entry 0 ("Can") plays
 // the folder "musik/" with the given files, entry 1 ("Neu!") has its own

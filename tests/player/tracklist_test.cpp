@@ -19,14 +19,6 @@ using namespace klangtruhe::test;
 
 namespace {
 
-QStringList items(QListWidget *list)
-{
-    QStringList names;
-    for (int i = 0; i < list->count(); ++i)
-        names << list->item(i)->text();
-    return names;
-}
-
 QPoint itemCentre(QListWidget *list, int row)
 {
     return list->visualItemRect(list->item(row)).center();

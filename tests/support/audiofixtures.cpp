@@ -1,5 +1,7 @@
 #include "support/audiofixtures.h"
 
+#include "common/soundsynth.h"
+
 #include <QtEndian>
 #include <cmath>
 
@@ -26,13 +28,6 @@ void appendLE32(QByteArray &out, quint32 value)
     char bytes[4];
     qToLittleEndian(value, bytes);
     out.append(bytes, 4);
-}
-
-void appendLE16(QByteArray &out, quint16 value)
-{
-    char bytes[2];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 2);
 }
 
 void putBE32(QByteArray &out, int at, quint32 value)
@@ -226,27 +221,13 @@ QByteArray oggFlacSilence(double seconds, int sampleRate, int channels)
 QByteArray wavSine(double seconds, int sampleRate, int channels, double frequency)
 {
     const int frames = int(std::lround(seconds * sampleRate));
-    const quint32 dataBytes = quint32(frames * channels * 2);
-    QByteArray out;
-    out.append("RIFF");
-    appendLE32(out, 36 + dataBytes);
-    out.append("WAVEfmt ");
-    appendLE32(out, 16);
-    appendLE16(out, 1);
-    appendLE16(out, quint16(channels));
-    appendLE32(out, quint32(sampleRate));
-    appendLE32(out, quint32(sampleRate * channels * 2));
-    appendLE16(out, quint16(channels * 2));
-    appendLE16(out, 16);
-    out.append("data");
-    appendLE32(out, dataBytes);
-    out.reserve(out.size() + int(dataBytes));
+    std::vector<float> samples;
+    samples.reserve(size_t(frames) * size_t(channels));
     for (int i = 0; i < frames; ++i) {
-        const auto sample = qint16(std::lround(8000.0 * std::sin(2.0 * M_PI * frequency * i / sampleRate)));
-        for (int c = 0; c < channels; ++c)
-            appendLE16(out, quint16(sample));
+        const auto sample = float(0.25 * std::sin(2.0 * M_PI * frequency * i / sampleRate));
+        samples.insert(samples.end(), size_t(channels), sample);
     }
-    return out;
+    return wavFile(samples, sampleRate, channels);
 }
 
 int mp3FrameBytes(int bitrateKbps)
