@@ -161,6 +161,7 @@ private:
     void buildPlayModes(QWidget *area);
     void connectMenu();
     void buildSequencing(QWidget *area);
+    void loadTrackList();
     void buildAbLoop(QWidget *area);
     void buildTrackStars(QWidget *area);
     void showAbButton();

@@ -20,6 +20,13 @@ namespace klangtruhe {
 
 void PlayerComponent::fillTrackList()
 {
+    loadTrackList();
+    // The stars follow the entry's first track, not the last entry's.
+    BewertungTracks();
+}
+
+void PlayerComponent::loadTrackList()
+{
     m_program.AktuellerTrack = 0;
     // "Leer" of the program folder is empty: the list shows nothing and stays disabled.
     m_filTrack->clear();

@@ -184,4 +184,10 @@ TEST(TrackStars, RatingRenamesTheCurrentTrackAndTheListFollows)
     EXPECT_EQ(goldSongStars(player), 6);
     player.playlist = nullptr;
     p.program().PlaylistModus = false;
+
+    // Another entry shows its own first track's stars, not the last ones.
+    rate(QStringLiteral("Track-2 - 5.wav"), 4);
+    EXPECT_EQ(goldSongStars(player), 4);
+    p.window()->catalogue().data().setAbsolutePosition(1);
+    EXPECT_EQ(goldSongStars(player), 0);
 }
