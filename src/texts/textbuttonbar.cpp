@@ -50,6 +50,11 @@ const char *const kCancelErrorText = "Abbrechen wurde ausgewählt.";
 
 void TextsComponent::createButtonBar(QWidget *page)
 {
+    // Over the detail fields the bar needs a ground of its own.
+    m_barStrip = new QWidget(page);
+    m_barStrip->setObjectName(QStringLiteral("textBarStrip"));
+    m_barStrip->setAutoFillBackground(true);
+    m_barStrip->hide();
     for (const BarButton &entry : kBarButtons) {
         auto *button = new TextBarButton(QStringLiteral("ButtonText_%1").arg(entry.index),
                                          QString::fromUtf8(entry.toolTip),
@@ -126,6 +131,10 @@ void TextsComponent::placeSongList()
     m_smallButton->setGeometry(QRect(QPoint(right - 2 * size.width(), buttonsTop), size));
     m_smallButton->raise();
     m_bigButton->raise();
+    m_barStrip->setGeometry(left, buttonsTop, right - left, size.height());
+    m_barStrip->setVisible(m_enlarged);
+    m_barStrip->raise();
+    m_barStrip->stackUnder(m_barButtons.front());
 }
 
 void TextsComponent::cmdTextSmall_Click()

@@ -96,6 +96,7 @@ private:
     std::vector<TextBarButton *> m_barButtons;
     TextBarButton *m_smallButton = nullptr;
     TextBarButton *m_bigButton = nullptr;
+    QWidget *m_barStrip = nullptr;
     QString m_letzterTextbereich;
     bool m_enlarged = false;
 };
