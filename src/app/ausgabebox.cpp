@@ -14,6 +14,7 @@
 #include "player/playersequencerhost.h"
 #include "catalogue/recordtablemodel.h"
 #include "lists/exclusioncomponent.h"
+#include "texts/textscomponent.h"
 #include "common/events.h"
 #include "common/helpactions.h"
 #include "common/numbers.h"
@@ -66,6 +67,8 @@ Ausgabebox::Ausgabebox(std::unique_ptr<Program> program)
     // Clicking any panel shows the playing entry.
     connect(m_status, &StatusBar::panelClicked, m_player, &PlayerComponent::AktuelleCDanzeigen);
     wirePlayerToDetailView();
+    m_texts = new TextsComponent(*m_program, *this);
+    m_catalogue->hooks.onlineSearch = [this](int label) { m_texts->onlineSearch(label); };
     PlayerSequencerHost &host = m_player->sequencerHost();
     host.readStyleExclusions = [this] { return m_exclusions->styles(); };
     host.readBandExclusions = [this] { return m_exclusions->bands(); };

@@ -11,6 +11,7 @@ class FrameComponent;
 class PlayerComponent;
 class Program;
 class StatusBar;
+class TextsComponent;
 
 // The main window: a frame that composes one component per subsystem. It
 // owns the program's state for the run, the menus, the status bar and the
@@ -27,6 +28,7 @@ public:
     ExclusionComponent &exclusions() { return *m_exclusions; }
     FrameComponent &frame() { return *m_frame; }
     PlayerComponent &player() { return *m_player; }
+    TextsComponent &texts() { return *m_texts; }
 
     // Applies the start-up options of the settings store.
     void RegistryLesen();
@@ -50,6 +52,7 @@ private:
     ExclusionComponent *m_exclusions;
     FrameComponent *m_frame;
     PlayerComponent *m_player;
+    TextsComponent *m_texts;
     bool m_unloaded = false;
 };
 

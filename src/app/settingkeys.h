@@ -79,8 +79,8 @@ inline constexpr SettingKey Ausschlussliste{"Ausschlussliste", ""};
 inline constexpr SettingKey BandAusschlussliste{"BandAusschlussliste", ""};
 
 // Texts, tips, help
-inline constexpr SettingKey SeitenrandLinks{"SeitenrandLinks", ""};
-inline constexpr SettingKey SeitenrandRechts{"SeitenrandRechts", ""};
+inline constexpr SettingKey SeitenrandLinks{"SeitenrandLinks", "50"};
+inline constexpr SettingKey SeitenrandRechts{"SeitenrandRechts", "100"};
 inline constexpr SettingKey ShowTipsAtStartup{"Show Tips at Startup", "1"};
 inline constexpr SettingKey Update{"Update", ""};
 

@@ -1,0 +1,346 @@
+#include "catalogue/mainwindowharness.h"
+#include "support/dialogdriver.h"
+
+#include "app/settingkeys.h"
+#include "common/twips.h"
+#include "texts/richtextbox.h"
+#include "texts/textbarbutton.h"
+#include "texts/textformatting.h"
+#include "texts/textscomponent.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QDir>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <gtest/gtest.h>
+
+using namespace klangtruhe;
+using namespace klangtruhe::test;
+
+namespace {
+
+std::vector<Row> entries()
+{
+    return {Row{{"Band", "Abba"}, {"LPTitel", "Arrival"}, {"BestellNr", "POLS 272"}}};
+}
+
+struct Question {
+    QString title, prompt, defaultText;
+};
+
+// Answers the next input dialog with `answer` ("" clicks E&xit) and keeps what it asked.
+void answerNextInput(Question &asked, const QString &answer)
+{
+    onNextModalDialog([&asked, answer](QWidget *dialog) {
+        asked.title = dialog->windowTitle();
+        asked.prompt = dialog->findChild<QLabel *>(QStringLiteral("lblText"))->text();
+        auto *input = dialog->findChild<QLineEdit *>(QStringLiteral("txtInputText"));
+        asked.defaultText = input->text();
+        input->setText(answer);
+        QTest::mouseClick(dialog->findChild<QPushButton *>(answer.isEmpty() ? QStringLiteral("cmdExit")
+                                                                             : QStringLiteral("cmdOK")),
+                          Qt::LeftButton);
+    });
+}
+
+// Clicks OK in the next message dialog and keeps its title and text.
+void answerNextMessage(Question &shown)
+{
+    onNextModalDialog([&shown](QWidget *dialog) {
+        shown.title = dialog->windowTitle();
+        shown.prompt = dialog->findChild<QTextEdit *>(QStringLiteral("txtMsgText"))->toPlainText().remove(QLatin1Char('\r'));
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdButton_0")), Qt::LeftButton);
+    });
+}
+
+void selectAll(QTextEdit *box)
+{
+    QTextCursor cursor = box->textCursor();
+    cursor.select(QTextCursor::Document);
+    box->setTextCursor(cursor);
+}
+
+void focus(QWidget *control, QEvent::Type type, Qt::FocusReason reason = Qt::OtherFocusReason)
+{
+    QFocusEvent event(type, reason);
+    QCoreApplication::sendEvent(control, &event);
+}
+
+} // namespace
+
+TEST(TextsComponent, ButtonBarFormatsTheSongListSelection)
+{
+    MainWindowHarness h(entries());
+    auto *songs = h.find<QTextEdit>(QStringLiteral("TextSongs"));
+    ASSERT_TRUE(songs);
+    const QList<int> indexes{0, 1, 2, 3, 4, 5, 7, 8, 11, 12, 13, 14};
+    for (int index : indexes)
+        ASSERT_TRUE(h.find<TextBarButton>(QStringLiteral("ButtonText_%1").arg(index))) << index;
+    EXPECT_EQ(h.find<TextBarButton>(QStringLiteral("ButtonText_3"))->toolTip(), QStringLiteral("Fett"));
+    EXPECT_EQ(h.find<TextBarButton>(QStringLiteral("ButtonText_11"))->toolTip(), QStringLiteral("Bulletin"));
+
+    songs->setPlainText(QStringLiteral("Fernando\nDancing Queen"));
+    QTextCursor first(songs->document());
+    first.movePosition(QTextCursor::EndOfWord, QTextCursor::KeepAnchor);
+    toggleCharAttribute(first, CharToggle::Bold);
+    selectAll(songs);
+
+    auto *bold = h.find<TextBarButton>(QStringLiteral("ButtonText_3"));
+    const QRect rest = bold->pictureRect();
+    QTest::mousePress(bold, Qt::LeftButton);
+    EXPECT_GT(bold->pictureRect().left(), rest.left());
+    EXPECT_GT(bold->pictureRect().top(), rest.top());
+    QTest::mouseRelease(bold, Qt::LeftButton);
+    EXPECT_EQ(bold->pictureRect(), rest);
+    EXPECT_EQ(coverage(songs->textCursor(), CharToggle::Bold), Coverage::All);
+    QTest::mouseClick(bold, Qt::LeftButton);
+    EXPECT_EQ(coverage(songs->textCursor(), CharToggle::Bold), Coverage::None);
+    EXPECT_EQ(h.window->focusWidget(), songs);
+
+    // The search buttons call whoever wired them, and nothing when nobody did.
+    int searches = 0;
+    QTest::mouseClick(h.find<TextBarButton>(QStringLiteral("ButtonText_7")), Qt::LeftButton);
+    h.window->texts().hooks.Weitersuchen = [&searches] { ++searches; };
+    QTest::mouseClick(h.find<TextBarButton>(QStringLiteral("ButtonText_8")), Qt::LeftButton);
+    EXPECT_EQ(searches, 1);
+
+    // Bullets over a bulleted and a plain paragraph: a message, nothing changed.
+    QTextCursor second(songs->document()->lastBlock());
+    setBullets(second, true);
+    selectAll(songs);
+    const QString before = songs->toHtml();
+    Question shown;
+    answerNextMessage(shown);
+    QTest::mouseClick(h.find<TextBarButton>(QStringLiteral("ButtonText_11")), Qt::LeftButton);
+    EXPECT_EQ(shown.title, QStringLiteral("Aufzählungsstil mit Punkten"));
+    EXPECT_EQ(shown.prompt, QStringLiteral("Absätze mit und ohne Aufzählungspunkten wurden markiert, das geht nicht."));
+    EXPECT_EQ(songs->toHtml(), before);
+
+    // An empty selection: the insertion point is formatted, the text is untouched.
+    QTextCursor caret(songs->document());
+    songs->setTextCursor(caret);
+    h.window->texts().ButtonText_Click(4);
+    EXPECT_TRUE(songs->currentCharFormat().fontItalic());
+    EXPECT_EQ(songs->toPlainText(), QStringLiteral("Fernando\nDancing Queen"));
+
+    // A cancelled font dialog leaves the text as it was and reports the cancel.
+    selectAll(songs);
+    const QString unchanged = songs->toHtml();
+    Question report;
+    onNextModalDialog([&report](QWidget *dialog) {
+        answerNextMessage(report);
+        static_cast<QDialog *>(dialog)->reject();
+    });
+    h.window->texts().ButtonText_Click(0);
+    EXPECT_EQ(report.title, QStringLiteral("Ausgabebox_ButtonText_Click"));
+    EXPECT_TRUE(report.prompt.startsWith(QStringLiteral("32755 "))) << report.prompt.toStdString();
+    EXPECT_EQ(songs->toHtml(), unchanged);
+}
+
+TEST(TextsComponent, FontMenuFollowsTheFocusAndIndentsAreAskedAndStored)
+{
+    MainWindowHarness h(entries());
+    auto *songs = h.find<QTextEdit>(QStringLiteral("TextSongs"));
+    QMenu *menu = h.window->texts().fontMenu();
+    ASSERT_TRUE(menu);
+    EXPECT_EQ(menu->objectName(), QStringLiteral("mnuSchrift"));
+    EXPECT_FALSE(menu->isEnabled());
+    focus(songs, QEvent::FocusIn);
+    EXPECT_TRUE(menu->isEnabled());
+    focus(songs, QEvent::FocusOut, Qt::PopupFocusReason); // the menu itself opening
+    EXPECT_TRUE(menu->isEnabled());
+    focus(songs, QEvent::FocusOut);
+    EXPECT_FALSE(menu->isEnabled());
+    focus(h.find<QTextEdit>(QStringLiteral("rtfInfo")), QEvent::FocusIn);
+    EXPECT_FALSE(menu->isEnabled());
+    auto *links = h.find<QTextEdit>(QStringLiteral("rtfLinks"));
+    focus(links, QEvent::FocusIn);
+    EXPECT_TRUE(menu->isEnabled());
+    EXPECT_EQ(h.window->texts().LetzterTextbereich(), QStringLiteral("rtfLinks"));
+    auto *lyrics = h.find<QTextEdit>(QStringLiteral("txtSongText"));
+    focus(lyrics, QEvent::FocusIn);
+    EXPECT_EQ(h.window->texts().LetzterTextbereich(), QStringLiteral("txtSongText"));
+    focus(lyrics, QEvent::FocusOut);
+    EXPECT_EQ(h.window->texts().LetzterTextbereich(), QString());
+
+    songs->setPlainText(QStringLiteral("eins\nzwei"));
+    songs->setTextCursor(QTextCursor(songs->document()->lastBlock()));
+    auto *left = h.find<QAction>(QStringLiteral("mnuRandLinks"));
+    ASSERT_TRUE(left);
+    Question asked;
+    answerNextInput(asked, QStringLiteral("720"));
+    left->trigger();
+    EXPECT_EQ(asked.title, QStringLiteral("Texteinzug links"));
+    EXPECT_EQ(asked.prompt, QStringLiteral("Wie weit soll der Text vom linken Textrand entfernt sein?"));
+    EXPECT_EQ(asked.defaultText, QStringLiteral("50"));
+    EXPECT_EQ(songs->document()->lastBlock().blockFormat().leftMargin(), 48);
+    EXPECT_EQ(songs->document()->firstBlock().blockFormat().leftMargin(), 0);
+    EXPECT_EQ(h.program().settings.read(keys::SeitenrandLinks), QStringLiteral("720"));
+
+    // Cancelled: nothing changes, the stored value stays.
+    answerNextInput(asked, QString());
+    left->trigger();
+    EXPECT_EQ(asked.defaultText, QStringLiteral("720"));
+    EXPECT_EQ(songs->document()->lastBlock().blockFormat().leftMargin(), 48);
+    EXPECT_EQ(h.program().settings.read(keys::SeitenrandLinks), QStringLiteral("720"));
+
+    answerNextInput(asked, QStringLiteral("150"));
+    h.find<QAction>(QStringLiteral("mnuRandRechts"))->trigger();
+    EXPECT_EQ(asked.title, QStringLiteral("Texteinzug rechts"));
+    EXPECT_EQ(asked.defaultText, QStringLiteral("100"));
+    EXPECT_EQ(songs->document()->lastBlock().blockFormat().rightMargin(), 10);
+    EXPECT_EQ(h.program().settings.read(keys::SeitenrandRechts), QStringLiteral("150"));
+}
+
+TEST(TextsComponent, MarkedTextRunsAsWebAddressFileMailOrWord)
+{
+    MainWindowHarness h(entries());
+    RecordingPlatform &platform = static_cast<RecordingPlatform &>(h.program().platform());
+    QAction *weblink = h.find<QAction>(QStringLiteral("mnuWeblink"));
+    ASSERT_TRUE(weblink && weblink->isEnabled());
+
+    auto *links = h.find<QTextEdit>(QStringLiteral("rtfLinks"));
+    links->setPlainText(QStringLiteral("Seite: www.abba.com und mehr"));
+    QTextCursor cursor(links->document());
+    cursor.setPosition(6);
+    cursor.setPosition(20, QTextCursor::KeepAnchor); // " www.abba.com " with its blanks
+    links->setTextCursor(cursor);
+    focus(links, QEvent::FocusIn);
+    ASSERT_EQ(h.program().lastFocusedControl, QStringLiteral("rtfLinks"));
+    Question asked;
+    answerNextInput(asked, QStringLiteral("www.abba.com"));
+    weblink->trigger();
+    EXPECT_EQ(asked.title, QStringLiteral("Linkausführung"));
+    EXPECT_EQ(asked.prompt, QStringLiteral("Diesen Link ausführen?"));
+    EXPECT_EQ(asked.defaultText, QStringLiteral("www.abba.com"));
+    EXPECT_EQ(platform.opened, QStringList{QStringLiteral("www.abba.com")});
+    answerNextInput(asked, QString()); // answer cleared: nothing opens
+    weblink->trigger();
+    EXPECT_EQ(platform.opened.size(), 1);
+
+    // A path with a drive letter: the associated program, or a message when missing.
+    auto *band = h.find<QLineEdit>(QStringLiteral("TextBand"));
+    h.program().lastFocusedControl = QStringLiteral("TextBand");
+    const QString oldCurrent = QDir::currentPath();
+    QDir::setCurrent(h.env.root());
+    writeFile(h.env.path(QStringLiteral("C:\\Musik\\x.pdf")), "%PDF");
+    band->setText(QStringLiteral("C:\\Musik\\x.pdf"));
+    band->selectAll();
+    platform.associatedProgram = QStringLiteral("/usr/bin/okular");
+    weblink->trigger();
+    EXPECT_EQ(platform.started, QStringList{QStringLiteral("/usr/bin/okular C:\\Musik\\x.pdf")});
+    band->setText(QStringLiteral("C:\\Musik\\fehlt.pdf"));
+    band->selectAll();
+    Question shown;
+    answerNextMessage(shown);
+    weblink->trigger();
+    QDir::setCurrent(oldCurrent);
+    EXPECT_EQ(shown.title, QStringLiteral("Dateipfad"));
+    EXPECT_EQ(shown.prompt, QStringLiteral("Datei nicht vorhanden oder Dateipfad ungültig!\n\nC:\\Musik\\fehlt.pdf"));
+    EXPECT_EQ(platform.started.size(), 1);
+
+    band->setText(QStringLiteral("  info@abba.se "));
+    band->selectAll();
+    answerNextInput(asked, QStringLiteral("info@abba.se"));
+    weblink->trigger();
+    EXPECT_EQ(asked.prompt, QStringLiteral("Eine eMail an diese Adresse senden?"));
+    EXPECT_EQ(platform.opened.last(), QStringLiteral("mailto:info@abba.se"));
+
+    band->setText(QStringLiteral("Konzert"));
+    band->selectAll();
+    answerNextInput(asked, QString());
+    weblink->trigger();
+    EXPECT_EQ(asked.prompt, QStringLiteral("Diesen Text als Internet-Link ausführen?"));
+    EXPECT_EQ(asked.defaultText, QStringLiteral("www.Konzert"));
+
+    // Only blanks marked, or nothing: the word question with nothing but "www.".
+    band->setText(QStringLiteral("    "));
+    band->selectAll();
+    answerNextInput(asked, QString());
+    weblink->trigger();
+    EXPECT_EQ(asked.defaultText, QStringLiteral("www."));
+    band->deselect();
+    answerNextInput(asked, QString());
+    weblink->trigger();
+    EXPECT_EQ(asked.defaultText, QStringLiteral("www."));
+    EXPECT_EQ(platform.opened.size(), 2);
+}
+
+TEST(TextsComponent, LabelsSearchTheShop)
+{
+    MainWindowHarness h(entries());
+    RecordingPlatform &platform = static_cast<RecordingPlatform &>(h.program().platform());
+    h.find<QLineEdit>(QStringLiteral("TextBand"))->setText(QStringLiteral("Die Ärzte"));
+    h.find<QLineEdit>(QStringLiteral("TextLPTitel"))->setText(QStringLiteral("Geräusch"));
+    QTest::mouseClick(h.find<QLabel>(QStringLiteral("Bez_1")), Qt::LeftButton);
+    ASSERT_EQ(platform.opened.size(), 1);
+    EXPECT_EQ(platform.opened.first(),
+              QStringLiteral("https://www.amazon.de/s/ref=nb_ss_w?__mk_de_DE=%C5M%C5Z%D5%D1&url=search-alias%3Daps"
+                             "&field-keywords=Die+Ärzte+Geraeusch&x=0&y=0"));
+    QTest::mouseClick(h.find<QLabel>(QStringLiteral("Bez_8")), Qt::LeftButton);
+    EXPECT_TRUE(platform.opened.last().contains(QStringLiteral("field-keywords=POLS+272&")));
+    QTest::mouseClick(h.find<QLabel>(QStringLiteral("Bez_2")), Qt::LeftButton);
+    EXPECT_EQ(platform.opened.size(), 2);
+}
+
+TEST(TextsComponent, SongListSizeLyricsAndPages)
+{
+    MainWindowHarness h(entries());
+    auto *pages = h.find<QTabWidget>(QStringLiteral("tabTexte"));
+    auto *songs = h.find<QTextEdit>(QStringLiteral("TextSongs"));
+    auto *small = h.find<QWidget>(QStringLiteral("cmdTextSmall"));
+    auto *big = h.find<QWidget>(QStringLiteral("cmdTextBig"));
+    ASSERT_TRUE(pages && songs && small && big);
+    EXPECT_EQ(small->toolTip(), QStringLiteral(" Textfeld vergrößern "));
+    EXPECT_EQ(big->toolTip(), QStringLiteral(" Textfeld verkleinern "));
+    const auto top = [pages](QWidget *w) { return w->mapTo(pages, QPoint(0, 0)).y(); };
+    const auto check = [&](int songsTop, int height, int buttonsTop, bool labels) {
+        QCoreApplication::processEvents();
+        EXPECT_EQ(top(songs), twipsToPixelsY(songsTop));
+        EXPECT_EQ(songs->height(), twipsToPixelsY(height));
+        EXPECT_EQ(top(small), twipsToPixelsY(buttonsTop));
+        EXPECT_EQ(top(big), twipsToPixelsY(buttonsTop));
+        EXPECT_EQ(top(h.find<QWidget>(QStringLiteral("Bez_3"))), twipsToPixelsY(buttonsTop));
+        EXPECT_EQ(h.find<QWidget>(QStringLiteral("Bez_0"))->isVisible(), labels);
+        EXPECT_EQ(h.find<QWidget>(QStringLiteral("Bez_7"))->isVisible(), labels);
+        EXPECT_TRUE(h.find<QWidget>(QStringLiteral("Bez_1"))->isVisible());
+    };
+    check(3735, 1790, 3480, true);
+    QTest::mouseClick(small, Qt::LeftButton);
+    check(660, 4860, 405, false);
+    QTest::mouseClick(big, Qt::LeftButton);
+    check(3735, 1790, 3480, true);
+
+    auto *lyrics = h.find<QTextEdit>(QStringLiteral("txtSongText"));
+    QAction *onOff = h.find<QAction>(QStringLiteral("mnuSongTextEinAus"));
+    ASSERT_TRUE(onOff->isEnabled());
+    onOff->trigger();
+    EXPECT_TRUE(lyrics->isVisible());
+    EXPECT_EQ(h.window->focusWidget(), lyrics);
+    onOff->trigger();
+    EXPECT_FALSE(lyrics->isVisible());
+
+    // Clicking a note page gives its box the focus; the playlist page asks for a re-read.
+    int rereads = 0;
+    h.window->texts().hooks.playlistPageClicked = [&rereads] { ++rereads; };
+    QTabBar *tabs = pages->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+    EXPECT_EQ(pages->currentIndex(), 2);
+    EXPECT_EQ(h.window->focusWidget(), h.find<QWidget>(QStringLiteral("rtfInfo")));
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(4).center());
+    EXPECT_EQ(rereads, 1);
+
+    // Escape in a note box ends a running pause.
+    h.program().PauseAbbrechen = false;
+    QTest::keyClick(h.find<QWidget>(QStringLiteral("rtfInfo")), Qt::Key_Escape);
+    EXPECT_TRUE(h.program().PauseAbbrechen);
+}
