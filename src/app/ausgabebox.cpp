@@ -7,6 +7,7 @@
 #include "app/statusbar.h"
 #include "app/titlestrip.h"
 #include "app/toolbuttons.h"
+#include "auxplayers/sleepcomponent.h"
 #include "catalogue/cataloguecomponent.h"
 #include "catalogue/data1.h"
 #include "catalogue/detailview.h"
@@ -54,6 +55,7 @@ Ausgabebox::Ausgabebox(std::unique_ptr<Program> program)
     });
     m_frame = new FrameComponent(*m_program, *this, *m_status);
     m_frame->closeAllWindows = [this] { Beenden(); };
+    m_sleep = new SleepComponent(*m_program, *this, *m_status, [this] { Beenden(); });
     createToolButtons(*this, area);
     auto *title = new TitleStrip(area);
     connect(&m_catalogue->data(), &Data1::currentChanged, title, [this, title] {

@@ -10,6 +10,7 @@ class ExclusionComponent;
 class FrameComponent;
 class PlayerComponent;
 class Program;
+class SleepComponent;
 class StatusBar;
 
 // The main window: a frame that composes one component per subsystem. It
@@ -27,6 +28,7 @@ public:
     ExclusionComponent &exclusions() { return *m_exclusions; }
     FrameComponent &frame() { return *m_frame; }
     PlayerComponent &player() { return *m_player; }
+    SleepComponent &sleep() { return *m_sleep; }
 
     // Applies the start-up options of the settings store.
     void RegistryLesen();
@@ -50,6 +52,7 @@ private:
     ExclusionComponent *m_exclusions;
     FrameComponent *m_frame;
     PlayerComponent *m_player;
+    SleepComponent *m_sleep;
     bool m_unloaded = false;
 };
 
