@@ -7,6 +7,7 @@
 #include "app/statusbar.h"
 #include "app/titlestrip.h"
 #include "app/toolbuttons.h"
+#include "auxplayers/miniplayercomponent.h"
 #include "auxplayers/sleepcomponent.h"
 #include "catalogue/cataloguecomponent.h"
 #include "catalogue/data1.h"
@@ -71,6 +72,14 @@ Ausgabebox::Ausgabebox(std::unique_ptr<Program> program)
     PlayerSequencerHost &host = m_player->sequencerHost();
     host.readStyleExclusions = [this] { return m_exclusions->styles(); };
     host.readBandExclusions = [this] { return m_exclusions->bands(); };
+    m_miniPlayer = new MiniPlayerComponent(*m_program, *this, *m_status, *m_player, *m_catalogue,
+                                           {[this] { Beenden(); }, [this](bool on) {
+                                                if (on)
+                                                    m_frame->timer4()->start();
+                                                else
+                                                    m_frame->timer4()->stop();
+                                            }});
+    m_frame->closeMiniPlayer = [this] { m_miniPlayer->closeMiniPlayer(); };
 
     if (QAction *quit = findChild<QAction *>(QStringLiteral("mnuBeenden"))) {
         quit->setEnabled(true);

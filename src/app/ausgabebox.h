@@ -6,6 +6,7 @@
 namespace klangtruhe {
 
 class CatalogueComponent;
+class MiniPlayerComponent;
 class ExclusionComponent;
 class FrameComponent;
 class PlayerComponent;
@@ -29,6 +30,7 @@ public:
     FrameComponent &frame() { return *m_frame; }
     PlayerComponent &player() { return *m_player; }
     SleepComponent &sleep() { return *m_sleep; }
+    MiniPlayerComponent &miniPlayer() { return *m_miniPlayer; }
 
     // Applies the start-up options of the settings store.
     void RegistryLesen();
@@ -53,6 +55,7 @@ private:
     FrameComponent *m_frame;
     PlayerComponent *m_player;
     SleepComponent *m_sleep;
+    MiniPlayerComponent *m_miniPlayer;
     bool m_unloaded = false;
 };
 
