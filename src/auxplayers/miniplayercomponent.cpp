@@ -46,7 +46,7 @@ MiniPlayerComponent::MiniPlayerComponent(Program &program, QMainWindow &window, 
         m_imgMiniPlayer = new PictureButton(QStringLiteral("imgMiniPlayer"), QStringLiteral(" Miniplayer "),
                                             klangtruheIcon(QStringLiteral("miniplayer")).pixmap(size, size), area);
         // Beside the tool buttons, where the row ends.
-        m_imgMiniPlayer->move(twipsPoint(8200, 105));
+        m_imgMiniPlayer->move(twipsPoint(8070, 105));
         connect(m_imgMiniPlayer, &PictureButton::clicked, this, &MiniPlayerComponent::imgMiniPlayer_Click);
     }
 
