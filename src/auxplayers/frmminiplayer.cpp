@@ -228,6 +228,11 @@ void frmMiniPlayer::imgVorBack_Click(int index)
     case 12:
         switchForm();
         break;
+    case LautsprecherIndex:
+        if (m_host.startVolumeTool)
+            m_host.startVolumeTool(pixelsToTwipsX(x()), pixelsToTwipsY(y()),
+                                   m_form == MiniPlayerForm::Horizontal ? HorizontalWidth : VerticalWidth);
+        break;
     default:
         break;
     }

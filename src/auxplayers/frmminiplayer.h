@@ -33,6 +33,8 @@ struct MiniPlayerHost {
     std::function<bool()> playerStopped;
     // A pause between tracks is cut short.
     std::function<void()> abortPause;
+    // imgLautsprecherregler: the volume tool beside the window (outer left, top, width in twips).
+    std::function<void(double, double, double)> startVolumeTool;
     // Closing the mini player ends the program.
     std::function<void()> closeProgram;
 };

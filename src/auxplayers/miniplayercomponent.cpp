@@ -8,6 +8,7 @@
 #include "catalogue/cataloguecomponent.h"
 #include "catalogue/data1.h"
 #include "common/events.h"
+#include "common/helpactions.h"
 #include "common/numbers.h"
 #include "common/positionform.h"
 #include "common/twips.h"
@@ -48,6 +49,11 @@ MiniPlayerComponent::MiniPlayerComponent(Program &program, QMainWindow &window, 
         // Beside the tool buttons, where the row ends.
         m_imgMiniPlayer->move(twipsPoint(8070, 105));
         connect(m_imgMiniPlayer, &PictureButton::clicked, this, &MiniPlayerComponent::imgMiniPlayer_Click);
+        m_imgLautsprecherregler =
+            new PictureButton(QStringLiteral("imgLautsprecherregler"), QStringLiteral(" Lautsprecherregler anzeigen "),
+                              klangtruheIcon(QStringLiteral("lautsprecher")).pixmap(size, size), area);
+        m_imgLautsprecherregler->move(twipsPoint(8070, 585));
+        connect(m_imgLautsprecherregler, &PictureButton::clicked, this, [this] { imgLautsprecherregler_Click(); });
     }
 
     m_mnuMiniPlayerOnTop = window.findChild<QAction *>(QStringLiteral("mnuMiniPlayerOnTop"));
@@ -59,7 +65,32 @@ MiniPlayerComponent::MiniPlayerComponent(Program &program, QMainWindow &window, 
             m_program.settings.write(keys::MiniPlayerOnTop, checked ? QStringLiteral("True") : QStringLiteral("False"));
         });
     }
+    m_mnuStartLautregler = window.findChild<QAction *>(QStringLiteral("mnuStartLautregler"));
+    if (m_mnuStartLautregler) {
+        m_mnuStartLautregler->setEnabled(true);
+        m_mnuStartLautregler->setCheckable(true);
+        m_mnuStartLautregler->setChecked(program.settings.read(keys::Lautsprecherregler) == QLatin1String("True"));
+        connect(m_mnuStartLautregler, &QAction::triggered, this, [this](bool checked) {
+            m_program.settings.write(keys::Lautsprecherregler, checked ? QStringLiteral("True") : QStringLiteral("False"));
+        });
+    }
     wirePlayer();
+}
+
+void MiniPlayerComponent::imgLautsprecherregler_Click(std::optional<QRectF> miniPlayerPlace)
+{
+    const QString tool = QStringLiteral("Pegling.exe");
+    QWidget *reference = miniPlayerVisible() ? static_cast<QWidget *>(m_miniPlayer.data()) : &m_window;
+    if (miniPlayerPlace && !companionExecutable(m_program.programFolder, tool).isEmpty()) {
+        const VolumeToolPlace place =
+            volumeToolPlace(miniPlayerPlace->left(), miniPlayerPlace->top(), miniPlayerPlace->width());
+        const QString application = QString::fromLatin1(kVolumeApplicationName);
+        m_program.settings.write(application, QString::fromLatin1(kOptionsSection),
+                                 QString::fromLatin1(keys::VolumeMiniplayerLeft.name), place.left);
+        m_program.settings.write(application, QString::fromLatin1(kOptionsSection),
+                                 QString::fromLatin1(keys::VolumeMiniplayerTop.name), place.top);
+    }
+    startCompanionTool(m_program, reference, tool, QStringLiteral("Lautsprecherregler"));
 }
 
 MiniPlayerComponent::~MiniPlayerComponent() = default;
@@ -141,6 +172,9 @@ void MiniPlayerComponent::imgMiniPlayer_Click()
         host.tickerText = [this](int phase) { return tickerText(phase); };
         host.playerStopped = [this] { return m_player.MediaPlayer1().playState() == MediaComponent::Stopped; };
         host.abortPause = [this] { m_program.PauseAbbrechen = true; };
+        host.startVolumeTool = [this](double left, double top, double width) {
+            imgLautsprecherregler_Click(QRectF(left, top, width, miniplayer::HorizontalHeight));
+        };
         host.closeProgram = [this] {
             if (m_frame.closeAllWindows)
                 m_frame.closeAllWindows();

@@ -2,7 +2,9 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QRectF>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QMainWindow;
@@ -36,6 +38,8 @@ public:
     ~MiniPlayerComponent() override;
 
     void imgMiniPlayer_Click();
+    // The volume tool "Pegling.exe"; beside the mini player when its place (twips) is given.
+    void imgLautsprecherregler_Click(std::optional<QRectF> miniPlayerPlace = {});
 
     void MiniPlayerPause();
     void MiniPlayerPosAB();
@@ -65,7 +69,9 @@ private:
     CatalogueComponent &m_catalogue;
     MiniPlayerFrameHooks m_frame;
     PictureButton *m_imgMiniPlayer = nullptr;
+    PictureButton *m_imgLautsprecherregler = nullptr;
     QAction *m_mnuMiniPlayerOnTop = nullptr;
+    QAction *m_mnuStartLautregler = nullptr;
     QPointer<frmMiniPlayer> m_miniPlayer;
 };
 

@@ -47,4 +47,11 @@ double miniPlayerFirstTop(const QString &stored, double screenHeightTwips, doubl
     return top;
 }
 
+VolumeToolPlace volumeToolPlace(double leftTwips, double topTwips, double widthTwips)
+{
+    constexpr double pixelsPerTwip = 0.06667;
+    const auto text = [](double value) { return QString::number(value, 'g', 15); };
+    return {text((leftTwips + widthTwips + 150) * pixelsPerTwip), text(topTwips * pixelsPerTwip)};
+}
+
 } // namespace klangtruhe

@@ -48,6 +48,15 @@ AbPictures abPicturesFor(bool posAGesetzt, double posA);
 // or exactly 0 gives the screen height − the window height − 550.
 double miniPlayerFirstTop(const QString &stored, double screenHeightTwips, double windowHeightTwips);
 
+// Where the volume tool places itself beside the mini player: "MiniplayerLeft"
+// and "MiniplayerTop" in pixels as decimal text, from the window's outer
+// left, top and width in twips (the tool's own unit conversion, unrounded).
+struct VolumeToolPlace {
+    QString left;
+    QString top;
+};
+VolumeToolPlace volumeToolPlace(double leftTwips, double topTwips, double widthTwips);
+
 // The ticker's next phase 1..3 (the counter starts at 0 and is never reset).
 inline int nextTickerPhase(int phase) { return phase >= 3 ? 1 : phase + 1; }
 

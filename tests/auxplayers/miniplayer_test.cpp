@@ -30,6 +30,10 @@ TEST(MiniPlayerRules, PicturesPositionsAndPhases)
     EXPECT_EQ(nextTickerPhase(2), 3);
     EXPECT_EQ(nextTickerPhase(3), 1);
 
+    const VolumeToolPlace beside = volumeToolPlace(1500, 3000, 5235);
+    EXPECT_EQ(beside.left, "459.02295"); // (1500 + 5235 + 150) × 0.06667, unrounded
+    EXPECT_EQ(beside.top, "200.01");
+
     std::set<int> indexes;
     for (const auto &spec : miniplayer::buttons())
         indexes.insert(spec.index);

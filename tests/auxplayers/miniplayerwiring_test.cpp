@@ -1,7 +1,9 @@
 #include "app/framecomponent.h"
 #include "auxplayers/frmminiplayer.h"
 #include "auxplayers/miniplayercomponent.h"
+#include "common/twips.h"
 #include "player/mediacomponent.h"
+#include "support/dialogdriver.h"
 #include "player/picturebutton.h"
 #include "player/playersequencerhost.h"
 #include "player/playerprogram.h"
@@ -57,6 +59,21 @@ TEST(MiniPlayerWiring, TakesThePlaceOfTheMainWindowAndDrivesItsPlayer)
     QTest::mouseClick(frm->button(3), Qt::LeftButton);
     EXPECT_TRUE(run.program().StopNachPause);
     EXPECT_EQ(run.status(), "no play");
+
+    // The volume tool: missing, then found beside the mini player.
+    QString notice;
+    onNextModalDialog([&](QWidget *message) {
+        notice = message->windowTitle();
+        message->close();
+    });
+    QTest::mouseClick(frm->button(miniplayer::LautsprecherIndex), Qt::LeftButton);
+    EXPECT_EQ(notice, "Lautsprecherregler");
+    writeFile(run.program().programFolder + QStringLiteral("Pegling.exe"), "tool");
+    QTest::mouseClick(frm->button(miniplayer::LautsprecherIndex), Qt::LeftButton);
+    EXPECT_EQ(run.platform().started, QStringList({run.program().programFolder + "Pegling.exe"}));
+    const QString left = run.program().settings.read(QString::fromLatin1(kVolumeApplicationName),
+                                                     QStringLiteral("Options"), QStringLiteral("MiniplayerLeft"));
+    EXPECT_DOUBLE_EQ(left.toDouble(), (std::round(pixelsToTwipsX(frm->x())) + 5235 + 150) * 0.06667);
 
     QTest::mouseClick(frm->button(4), Qt::LeftButton);
     EXPECT_FALSE(frm->isVisible());
