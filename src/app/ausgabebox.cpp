@@ -7,6 +7,8 @@
 #include "app/statusbar.h"
 #include "app/titlestrip.h"
 #include "app/toolbuttons.h"
+#include "auxplayers/miniplayercomponent.h"
+#include "auxplayers/sleepcomponent.h"
 #include "catalogue/cataloguecomponent.h"
 #include "catalogue/data1.h"
 #include "catalogue/detailview.h"
@@ -55,6 +57,7 @@ Ausgabebox::Ausgabebox(std::unique_ptr<Program> program)
     });
     m_frame = new FrameComponent(*m_program, *this, *m_status);
     m_frame->closeAllWindows = [this] { Beenden(); };
+    m_sleep = new SleepComponent(*m_program, *this, *m_status, [this] { Beenden(); });
     createToolButtons(*this, area);
     auto *title = new TitleStrip(area);
     connect(&m_catalogue->data(), &Data1::currentChanged, title, [this, title] {
@@ -72,6 +75,14 @@ Ausgabebox::Ausgabebox(std::unique_ptr<Program> program)
     PlayerSequencerHost &host = m_player->sequencerHost();
     host.readStyleExclusions = [this] { return m_exclusions->styles(); };
     host.readBandExclusions = [this] { return m_exclusions->bands(); };
+    m_miniPlayer = new MiniPlayerComponent(*m_program, *this, *m_status, *m_player, *m_catalogue,
+                                           {[this] { Beenden(); }, [this](bool on) {
+                                                if (on)
+                                                    m_frame->timer4()->start();
+                                                else
+                                                    m_frame->timer4()->stop();
+                                            }});
+    m_frame->closeMiniPlayer = [this] { m_miniPlayer->closeMiniPlayer(); };
 
     if (QAction *quit = findChild<QAction *>(QStringLiteral("mnuBeenden"))) {
         quit->setEnabled(true);

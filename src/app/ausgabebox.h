@@ -6,10 +6,12 @@
 namespace klangtruhe {
 
 class CatalogueComponent;
+class MiniPlayerComponent;
 class ExclusionComponent;
 class FrameComponent;
 class PlayerComponent;
 class Program;
+class SleepComponent;
 class StatusBar;
 class TextsComponent;
 
@@ -29,6 +31,8 @@ public:
     FrameComponent &frame() { return *m_frame; }
     PlayerComponent &player() { return *m_player; }
     TextsComponent &texts() { return *m_texts; }
+    SleepComponent &sleep() { return *m_sleep; }
+    MiniPlayerComponent &miniPlayer() { return *m_miniPlayer; }
 
     // Applies the start-up options of the settings store.
     void RegistryLesen();
@@ -53,6 +57,8 @@ private:
     FrameComponent *m_frame;
     PlayerComponent *m_player;
     TextsComponent *m_texts;
+    SleepComponent *m_sleep;
+    MiniPlayerComponent *m_miniPlayer;
     bool m_unloaded = false;
 };
 

@@ -11,7 +11,8 @@ class PlayerComponent;
 class StatusBar;
 
 // The main window's player as the sequencing timer and the shuffle see it.
-// There is no mini player yet: it is never visible and its calls do nothing.
+// The mini player's side is plugged in by the main window; without it the
+// mini player counts as hidden.
 class PlayerSequencerHost : public SequencerHost {
 public:
     PlayerSequencerHost(PlayerComponent &player, CatalogueComponent &catalogue, StatusBar &status);
@@ -19,6 +20,9 @@ public:
     // The hidden exclusion lists belong to the main window; it plugs in their readers.
     std::function<QStringList()> readStyleExclusions;
     std::function<QStringList()> readBandExclusions;
+    std::function<bool()> isMiniPlayerVisible;
+    std::function<void(bool)> miniPlayerPauseActive;
+    std::function<void(const QString &)> miniPlayerCaption;
 
     PlayModes playModes() const override;
     void setPlayModes(const PlayModes &modes) override;
@@ -49,9 +53,17 @@ public:
     void setStatusText(const QString &text) override;
     void showPauseActive(bool active) override;
 
-    bool miniPlayerVisible() const override { return false; }
-    void showMiniPlayerPauseActive(bool) override {}
-    void setMiniPlayerCaption(const QString &) override {}
+    bool miniPlayerVisible() const override { return isMiniPlayerVisible && isMiniPlayerVisible(); }
+    void showMiniPlayerPauseActive(bool active) override
+    {
+        if (miniPlayerPauseActive)
+            miniPlayerPauseActive(active);
+    }
+    void setMiniPlayerCaption(const QString &caption) override
+    {
+        if (miniPlayerCaption)
+            miniPlayerCaption(caption);
+    }
 
     void Start() override;
     void Stop() override;

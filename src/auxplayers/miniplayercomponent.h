@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QRectF>
+#include <functional>
+#include <optional>
+
+class QAction;
+class QMainWindow;
+
+namespace klangtruhe {
+
+class CatalogueComponent;
+class PictureButton;
+class PlayerComponent;
+class Program;
+class StatusBar;
+class frmMiniPlayer;
+
+// What the mini player needs of the main window's frame.
+struct MiniPlayerFrameHooks {
+    // "&Beenden": every window closes and the program ends.
+    std::function<void()> closeAllWindows;
+    // The load display Timer4 on/off.
+    std::function<void(bool)> setLoadDisplay;
+};
+
+// The main window's side of the mini player: the button `imgMiniPlayer`, the
+// switch between main window and mini player, the procedures the mini player
+// calls (MiniPlayerPause, MiniPlayerStop, ...) and the menu entry
+// "&Miniplayer im Vordergrund halten".
+class MiniPlayerComponent : public QObject {
+    Q_OBJECT
+public:
+    MiniPlayerComponent(Program &program, QMainWindow &window, StatusBar &status, PlayerComponent &player,
+                        CatalogueComponent &catalogue, MiniPlayerFrameHooks frame);
+    ~MiniPlayerComponent() override;
+
+    void imgMiniPlayer_Click();
+    // The volume tool "Pegling.exe"; beside the mini player when its place (twips) is given.
+    void imgLautsprecherregler_Click(std::optional<QRectF> miniPlayerPlace = {});
+
+    void MiniPlayerPause();
+    void MiniPlayerPosAB();
+    void MiniPlayerStop();
+    void MiniPlayerVorBackStart();
+    void MiniPlayerResume();
+
+    // The window once it was loaded, else null.
+    frmMiniPlayer *miniPlayer() const;
+    bool miniPlayerVisible() const;
+    void setCaption(const QString &caption);
+    void showPauseActive(bool active);
+    void closeMiniPlayer();
+
+private:
+    bool stepTrack(int direction);
+    QString tickerText(int phase) const;
+    void showMainWindow();
+    // Position, size, column widths and chkBildpfad, as on closing but whatever the window state.
+    void storeMainWindowState();
+    void wirePlayer();
+
+    Program &m_program;
+    QMainWindow &m_window;
+    StatusBar &m_status;
+    PlayerComponent &m_player;
+    CatalogueComponent &m_catalogue;
+    MiniPlayerFrameHooks m_frame;
+    PictureButton *m_imgMiniPlayer = nullptr;
+    PictureButton *m_imgLautsprecherregler = nullptr;
+    QAction *m_mnuMiniPlayerOnTop = nullptr;
+    QAction *m_mnuStartLautregler = nullptr;
+    QPointer<frmMiniPlayer> m_miniPlayer;
+};
+
+} // namespace klangtruhe

@@ -1,0 +1,127 @@
+#include "auxplayers/sleepcomponent.h"
+
+#include "app/program.h"
+#include "app/statusbar.h"
+#include "auxplayers/frmuhrzeit.h"
+#include "common/events.h"
+#include "common/msglumo.h"
+#include "common/positionform.h"
+#include "common/wincolour.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QTimer>
+
+namespace klangtruhe {
+
+namespace {
+const QString kSleepOff = QStringLiteral("Sleep Off");
+}
+
+SleepComponent::SleepComponent(Program &program, QMainWindow &window, StatusBar &status,
+                               std::function<void()> closeAllWindows, TimeOfDayClock clock)
+    : QObject(&window)
+    , m_program(program)
+    , m_window(window)
+    , m_status(status)
+    , m_closeAllWindows(std::move(closeAllWindows))
+    , m_clock(clock ? std::move(clock) : systemTimeOfDay())
+{
+    setObjectName(QStringLiteral("SleepComponent"));
+    m_timerSleep = new QTimer(this);
+    m_timerSleep->setObjectName(QStringLiteral("TimerSleep"));
+    m_timerSleep->setInterval(5000);
+    connect(m_timerSleep, &QTimer::timeout, this, &SleepComponent::TimerSleep_Timer);
+
+    m_mnuSleep = window.findChild<QAction *>(QStringLiteral("mnuSleep"));
+    if (m_mnuSleep) {
+        m_mnuSleep->setCheckable(true);
+        m_mnuSleep->setChecked(false);
+        m_mnuSleep->setEnabled(true);
+        // The entry toggles itself before this runs; the handler decides from the state before the click.
+        connect(m_mnuSleep, &QAction::triggered, this, [this](bool checked) {
+            m_mnuSleep->setChecked(!checked);
+            mnuSleep_Click();
+        });
+    }
+}
+
+void SleepComponent::mnuSleep_Click()
+{
+    if (!m_mnuSleep)
+        return;
+    if (m_mnuSleep->isChecked())
+        disarm();
+    else
+        arm();
+}
+
+void SleepComponent::disarm()
+{
+    switchOff(true);
+}
+
+void SleepComponent::switchOff(bool uncheck)
+{
+    if (uncheck)
+        m_mnuSleep->setChecked(false);
+    m_herunterfahren = false;
+    m_timerSleep->stop();
+    m_status.setPanel(6, kSleepOff);
+}
+
+void SleepComponent::arm()
+{
+    m_mnuSleep->setChecked(true);
+    const QString answer =
+        MsgLumo(m_program, &m_window,
+                QStringLiteral("Soll der PC nach Aufruf der Sleep-Funktion \r\nheruntergefahren werden?"), 32, 2,
+                QStringLiteral("Sleep-Modus"), 1, colours::DialogBack, colours::DialogText);
+    if (answer == QLatin1String("Ja")) {
+        if (!m_program.platform().isAdministrator()) {
+            MsgLumo(m_program, &m_window, QStringLiteral("Für das Herunterfahren des PC's werden Admin-Rechte benötigt!"),
+                    4, 0, QStringLiteral("Benutzerhinweis"), 1, colours::DialogBack, colours::DialogText);
+            m_mnuSleep->setChecked(false);
+            return;
+        }
+        askTimeAndStart(true);
+    } else if (answer == QLatin1String("Nein")) {
+        askTimeAndStart(false);
+    } else if (answer == QLatin1String("Exit")) {
+        switchOff(true);
+    }
+    // No time confirmed (or none ever): the function stays off.
+    if (m_sleepZeit == kNoSleepTime)
+        switchOff(true);
+}
+
+void SleepComponent::askTimeAndStart(bool herunterfahren)
+{
+    {
+        frmUhrzeit dialog(m_program, &m_window, m_clock);
+        PositionForm(&dialog, &m_window, QStringLiteral("center"), 10);
+        dialog.exec();
+        m_sleepZeit = dialog.sleepZeit();
+    }
+    doEvents();
+    m_herunterfahren = herunterfahren;
+    m_timerSleep->start();
+    m_status.setPanel(6, QStringLiteral("Sleep ") + m_sleepZeit);
+}
+
+void SleepComponent::TimerSleep_Timer()
+{
+    const QString now = timeOfDayText(m_clock());
+    if (!m_mnuSleep || !m_mnuSleep->isChecked() || !sleepTimeReached(now, m_sleepZeit))
+        return;
+    if (m_herunterfahren) {
+        // The system's shutdown ends the program; until then every tick of the minute asks again.
+        m_program.platform().shutdownComputer();
+        return;
+    }
+    if (m_closeAllWindows)
+        m_closeAllWindows();
+    doEvents();
+}
+
+} // namespace klangtruhe

@@ -1,0 +1,39 @@
+#include "auxplayers/sleeprules.h"
+
+#include "common/numbers.h"
+
+namespace klangtruhe {
+
+TimeOfDayClock systemTimeOfDay()
+{
+    return [] { return QTime::currentTime(); };
+}
+
+QString timeOfDayText(const QTime &time)
+{
+    return time.toString(QStringLiteral("HH:mm:ss"));
+}
+
+bool sleepTimeReached(const QString &nowText, const QString &sleepZeit)
+{
+    return nowText.left(5) == sleepZeit;
+}
+
+QString sleepFieldNotice(int field, const QString &text)
+{
+    // A text without a number counts as 0.
+    const double value = leadingNumber(text);
+    if (field == 0 && (value > 24 || value < 0))
+        return QStringLiteral("Stunden 00-24");
+    if (field == 1 && (value > 60 || value < 0))
+        return QStringLiteral("Minuten 00-60");
+    return QString();
+}
+
+QString confirmedSleepTime(const QString &hours, const QString &minutes)
+{
+    const auto padded = [](const QString &text) { return text.size() == 2 ? text : QLatin1Char('0') + text; };
+    return padded(hours) + QLatin1Char(':') + padded(minutes);
+}
+
+} // namespace klangtruhe

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QTime>
+#include <functional>
+
+namespace klangtruhe {
+
+// The wall clock as the sleep function sees it; tests hand in their own.
+using TimeOfDayClock = std::function<QTime()>;
+TimeOfDayClock systemTimeOfDay();
+
+// "HH:mm:ss" on the 24-hour clock, whatever the system's own time format.
+QString timeOfDayText(const QTime &time);
+
+// "00:00" stands for "no time chosen".
+inline const QString kNoSleepTime = QStringLiteral("00:00");
+
+// The chosen minute has come when the clock text starts with it. Hours of 24
+// or minutes of 60 are accepted by the dialog but never match.
+bool sleepTimeReached(const QString &nowText, const QString &sleepZeit);
+
+// The notice for a field that is left with a value out of range, or "".
+// field 0 is the hours, 1 the minutes.
+QString sleepFieldNotice(int field, const QString &text);
+
+// The confirmed time: a field that is not exactly two characters long gets
+// one "0" in front ("7" and "5" give "07:05").
+QString confirmedSleepTime(const QString &hours, const QString &minutes);
+
+// Every key typed in the time fields counts; each second one moves the focus on.
+class TwoKeyCounter {
+public:
+    // True when this key completes a pair (the counter starts over).
+    bool press()
+    {
+        if (++m_count < 2)
+            return false;
+        m_count = 0;
+        return true;
+    }
+
+private:
+    int m_count = 0;
+};
+
+} // namespace klangtruhe

@@ -1,0 +1,83 @@
+#include "app/framecomponent.h"
+#include "auxplayers/frmminiplayer.h"
+#include "auxplayers/miniplayercomponent.h"
+#include "common/twips.h"
+#include "player/mediacomponent.h"
+#include "support/dialogdriver.h"
+#include "player/picturebutton.h"
+#include "player/playersequencerhost.h"
+#include "player/playerprogram.h"
+
+#include <QAction>
+#include <QListWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace klangtruhe;
+using namespace klangtruhe::test;
+
+TEST(MiniPlayerWiring, TakesThePlaceOfTheMainWindowAndDrivesItsPlayer)
+{
+    PlayerProgram run({{"01 Eins.wav", wavSine(3)}, {"02 Zwei.wav", wavSine(3)}});
+    Ausgabebox &window = *run.window();
+    MiniPlayerComponent &mini = window.miniPlayer();
+    PlayerComponent &player = run.player();
+    auto *onTop = window.findChild<QAction *>(QStringLiteral("mnuMiniPlayerOnTop"));
+    ASSERT_TRUE(onTop && onTop->isEnabled() && onTop->isChecked());
+    onTop->trigger();
+    EXPECT_EQ(run.program().settings.read(keys::MiniPlayerOnTop), "False");
+
+    auto *button = window.findChild<PictureButton *>(QStringLiteral("imgMiniPlayer"));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->toolTip(), " Miniplayer ");
+    QTest::mouseClick(button, Qt::LeftButton);
+    frmMiniPlayer *frm = mini.miniPlayer();
+    ASSERT_NE(frm, nullptr);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(frm->isVisible());
+    EXPECT_FALSE(window.frame().timer4()->isActive());
+    EXPECT_TRUE(player.sequencerHost().miniPlayerVisible());
+    // Nothing stored yet: the horizontal place 0, 0 wins over the first place.
+    EXPECT_EQ(frm->pos(), QPoint(0, 0));
+    EXPECT_FALSE(run.program().settings.read(keys::AusgabeboxWidth).isEmpty());
+
+    // " Vor " steps on the track list and starts that track in the main window.
+    QTest::mouseClick(frm->button(1), Qt::LeftButton);
+    EXPECT_EQ(run.program().AktuellerTrack, 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player.MediaPlayer1().playState() == MediaComponent::Playing; }, 3000));
+    EXPECT_TRUE(run.status().contains("playing:"));
+    EXPECT_TRUE(frm->Timer3().isActive());
+
+    // The player's pictures and caption reach the mini player.
+    QTest::mouseClick(frm->button(6), Qt::LeftButton);
+    EXPECT_TRUE(player.Pausiert);
+    player.SonderfunktionenAus();
+    EXPECT_TRUE(!frm->button(6)->isHidden() && frm->button(10)->isHidden());
+    player.sequencerHost().setMiniPlayerCaption(QStringLiteral(" 3 Sek. Pause"));
+    EXPECT_EQ(frm->windowTitle(), " 3 Sek. Pause");
+
+    QTest::mouseClick(frm->button(3), Qt::LeftButton);
+    EXPECT_TRUE(run.program().StopNachPause);
+    EXPECT_EQ(run.status(), "no play");
+
+    // The volume tool: missing, then found beside the mini player.
+    QString notice;
+    onNextModalDialog([&](QWidget *message) {
+        notice = message->windowTitle();
+        message->close();
+    });
+    QTest::mouseClick(frm->button(miniplayer::LautsprecherIndex), Qt::LeftButton);
+    EXPECT_EQ(notice, "Lautsprecherregler");
+    writeFile(run.program().programFolder + QStringLiteral("Pegling.exe"), "tool");
+    QTest::mouseClick(frm->button(miniplayer::LautsprecherIndex), Qt::LeftButton);
+    EXPECT_EQ(run.platform().started, QStringList({run.program().programFolder + "Pegling.exe"}));
+    const QString left = run.program().settings.read(QString::fromLatin1(kVolumeApplicationName),
+                                                     QStringLiteral("Options"), QStringLiteral("MiniplayerLeft"));
+    EXPECT_DOUBLE_EQ(left.toDouble(), (std::round(pixelsToTwipsX(frm->x())) + 5235 + 150) * 0.06667);
+
+    QTest::mouseClick(frm->button(4), Qt::LeftButton);
+    EXPECT_FALSE(frm->isVisible());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window.frame().timer4()->isActive());
+    EXPECT_FALSE(player.sequencerHost().miniPlayerVisible());
+}

@@ -1,0 +1,257 @@
+#include "app/menutable.h"
+#include "app/program.h"
+#include "app/statusbar.h"
+#include "auxplayers/frmuhrzeit.h"
+#include "auxplayers/sleepcomponent.h"
+#include "support/dialogdriver.h"
+#include "support/recordingplatform.h"
+#include "support/tempfolders.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace klangtruhe;
+using namespace klangtruhe::test;
+
+namespace {
+
+// cmdButton_1 "Ja", cmdButton_2 "Nein", cmdButton_3 "Exit" of the first question.
+const QString kJa = QStringLiteral("cmdButton_1");
+const QString kNein = QStringLiteral("cmdButton_2");
+const QString kExit = QStringLiteral("cmdButton_3");
+
+class SleepTest : public ::testing::Test {
+protected:
+    SleepTest()
+    {
+        buildMenuBar(window);
+        window.setStatusBar(status);
+        sleep = new SleepComponent(program, window, *status, [this] { ++closeRequests; }, [this] { return now; });
+        mnuSleep = window.findChild<QAction *>(QStringLiteral("mnuSleep"));
+    }
+
+    RecordingPlatform &platform() { return static_cast<RecordingPlatform &>(program.platform()); }
+
+    // Answers the question with the button, then lets the time dialog do what it is told.
+    void answerQuestion(const QString &button, std::function<void(frmUhrzeit *)> inTimeDialog = {})
+    {
+        onNextModalDialog([=](QWidget *question) {
+            EXPECT_EQ(question->windowTitle(), "Sleep-Modus");
+            if (inTimeDialog) {
+                onNextModalDialog([=](QWidget *dialog) {
+                    auto *uhrzeit = qobject_cast<frmUhrzeit *>(dialog);
+                    ASSERT_NE(uhrzeit, nullptr);
+                    inTimeDialog(uhrzeit);
+                });
+            }
+            QTest::mouseClick(question->findChild<QPushButton *>(button), Qt::LeftButton);
+        });
+    }
+
+    static void confirm(frmUhrzeit *dialog, const QString &hours, const QString &minutes)
+    {
+        dialog->field(0)->setText(hours);
+        dialog->field(1)->setText(minutes);
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    }
+
+    // Arms with "Nein" (no shutdown) for the time given.
+    void armFor(const QString &hours, const QString &minutes)
+    {
+        answerQuestion(kNein, [=](frmUhrzeit *dialog) { confirm(dialog, hours, minutes); });
+        mnuSleep->trigger();
+    }
+
+    TestEnvironment env;
+    Program program{std::make_unique<RecordingPlatform>()};
+    QMainWindow window;
+    StatusBar *status = new StatusBar(&window);
+    SleepComponent *sleep = nullptr;
+    QAction *mnuSleep = nullptr;
+    QTime now{22, 30, 15};
+    int closeRequests = 0;
+};
+
+} // namespace
+
+TEST_F(SleepTest, ArmedTimeEndsTheProgramAtItsMinute)
+{
+    ASSERT_TRUE(mnuSleep && mnuSleep->isEnabled());
+    EXPECT_FALSE(sleep->timerSleep().isActive());
+    EXPECT_EQ(sleep->timerSleep().interval(), 5000);
+
+    QString caption, hours, minutes;
+    answerQuestion(kNein, [&](frmUhrzeit *dialog) {
+        caption = dialog->windowTitle();
+        hours = dialog->field(0)->text();
+        minutes = dialog->field(1)->text();
+        now = QTime(22, 30, 16);
+        dialog->Timer1_Timer();
+        caption += QLatin1Char('|') + dialog->windowTitle();
+        confirm(dialog, QStringLiteral("7"), QStringLiteral("5"));
+    });
+    mnuSleep->trigger();
+    EXPECT_EQ(caption, "22:30:15|22:30:16");
+    EXPECT_EQ(hours + QLatin1Char(':') + minutes, "22:30");
+    EXPECT_EQ(sleep->sleepZeit(), "07:05");
+    EXPECT_TRUE(mnuSleep->isChecked());
+    EXPECT_TRUE(sleep->timerSleep().isActive());
+    EXPECT_FALSE(sleep->sleepHerunterfahren());
+    EXPECT_EQ(status->panel(6), "Sleep 07:05");
+
+    now = QTime(7, 4, 58);
+    sleep->TimerSleep_Timer();
+    EXPECT_EQ(closeRequests, 0);
+    now = QTime(7, 5, 3);
+    sleep->TimerSleep_Timer();
+    EXPECT_EQ(closeRequests, 1);
+    EXPECT_EQ(platform().shutdowns, 0);
+
+    // Clicking the entry again disarms; the minute then passes unnoticed.
+    mnuSleep->trigger();
+    EXPECT_FALSE(mnuSleep->isChecked());
+    EXPECT_FALSE(sleep->timerSleep().isActive());
+    EXPECT_EQ(status->panel(6), "Sleep Off");
+    sleep->TimerSleep_Timer();
+    EXPECT_EQ(closeRequests, 1);
+}
+
+TEST_F(SleepTest, MidnightAndOutOfRangeTimes)
+{
+    now = QTime(23, 58, 0);
+    armFor(QStringLiteral("00"), QStringLiteral("01"));
+    now = QTime(23, 59, 59);
+    sleep->TimerSleep_Timer();
+    now = QTime(0, 0, 4);
+    sleep->TimerSleep_Timer();
+    EXPECT_EQ(closeRequests, 0);
+    now = QTime(0, 1, 0);
+    sleep->TimerSleep_Timer();
+    EXPECT_EQ(closeRequests, 1);
+
+    // 24:00 is accepted and stays armed without ever firing.
+    mnuSleep->trigger();
+    armFor(QStringLiteral("24"), QStringLiteral("00"));
+    EXPECT_EQ(status->panel(6), "Sleep 24:00");
+    EXPECT_TRUE(sleep->timerSleep().isActive());
+    for (QTime t : {QTime(0, 0, 0), QTime(23, 59, 59)}) {
+        now = t;
+        sleep->TimerSleep_Timer();
+    }
+    EXPECT_EQ(closeRequests, 1);
+
+    // A confirmed 00:00 counts as no time.
+    mnuSleep->trigger();
+    armFor(QStringLiteral("0"), QStringLiteral("0"));
+    EXPECT_FALSE(mnuSleep->isChecked());
+    EXPECT_EQ(status->panel(6), "Sleep Off");
+}
+
+TEST_F(SleepTest, LeavingWithoutATimeKeepsItOff)
+{
+    // Exit in the time dialog, Esc in it, and Exit in the question all leave it off.
+    answerQuestion(kNein, [](frmUhrzeit *dialog) {
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdExit")), Qt::LeftButton);
+    });
+    mnuSleep->trigger();
+    EXPECT_FALSE(mnuSleep->isChecked());
+    EXPECT_FALSE(sleep->timerSleep().isActive());
+    EXPECT_EQ(status->panel(6), "Sleep Off");
+
+    answerQuestion(kNein, [](frmUhrzeit *dialog) { QTest::keyClick(dialog->field(0), Qt::Key_Escape); });
+    mnuSleep->trigger();
+    EXPECT_FALSE(mnuSleep->isChecked());
+    EXPECT_EQ(sleep->sleepZeit(), "00:00");
+    EXPECT_EQ(status->panel(6), "Sleep Off");
+
+    answerQuestion(kExit);
+    mnuSleep->trigger();
+    EXPECT_FALSE(mnuSleep->isChecked());
+    EXPECT_EQ(status->panel(6), "Sleep Off");
+
+    // The question closed without a button while an earlier time is known:
+    // the entry stays checked but nothing runs.
+    armFor(QStringLiteral("08"), QStringLiteral("15"));
+    mnuSleep->trigger();
+    closeNextModalDialog();
+    mnuSleep->trigger();
+    EXPECT_TRUE(mnuSleep->isChecked());
+    EXPECT_FALSE(sleep->timerSleep().isActive());
+    EXPECT_EQ(status->panel(6), "Sleep Off");
+}
+
+TEST_F(SleepTest, ShutdownNeedsAdministratorAndRepeatsEachTick)
+{
+    QString notice;
+    onNextModalDialog([&](QWidget *question) {
+        onNextModalDialog([&](QWidget *stop) {
+            notice = stop->windowTitle() + QLatin1Char('|')
+                     + stop->findChild<QTextEdit *>(QStringLiteral("txtMsgText"))->toPlainText();
+            QTest::mouseClick(stop->findChild<QPushButton *>(QStringLiteral("cmdButton_0")), Qt::LeftButton);
+        });
+        QTest::mouseClick(question->findChild<QPushButton *>(kJa), Qt::LeftButton);
+    });
+    mnuSleep->trigger();
+    EXPECT_EQ(notice, "Benutzerhinweis|Für das Herunterfahren des PC's werden Admin-Rechte benötigt!");
+    EXPECT_FALSE(mnuSleep->isChecked());
+    EXPECT_FALSE(sleep->timerSleep().isActive());
+
+    platform().administrator = true;
+    answerQuestion(kJa, [](frmUhrzeit *dialog) { confirm(dialog, QStringLiteral("23"), QStringLiteral("00")); });
+    mnuSleep->trigger();
+    EXPECT_TRUE(sleep->sleepHerunterfahren());
+    EXPECT_EQ(status->panel(6), "Sleep 23:00");
+    now = QTime(23, 0, 1);
+    sleep->TimerSleep_Timer();
+    now = QTime(23, 0, 6);
+    sleep->TimerSleep_Timer();
+    EXPECT_EQ(platform().shutdowns, 2);
+    EXPECT_EQ(closeRequests, 0);
+}
+
+TEST_F(SleepTest, TimeDialogChecksFieldsAndMovesOnAfterTwoKeys)
+{
+    frmUhrzeit dialog(program, &window, [this] { return now; });
+    EXPECT_EQ(dialog.sleepZeit(), "00:00");
+
+    QStringList notices;
+    const auto recordNotice = [&](QWidget *message) {
+        notices << message->windowTitle() + QLatin1Char('|')
+                       + message->findChild<QTextEdit *>(QStringLiteral("txtMsgText"))->toPlainText();
+        QTest::mouseClick(message->findChild<QPushButton *>(QStringLiteral("cmdButton_0")), Qt::LeftButton);
+    };
+    onNextModalDialog([&](QWidget *shown) {
+        auto *uhrzeit = static_cast<frmUhrzeit *>(shown);
+        uhrzeit->field(0)->setText(QStringLiteral("25"));
+        onNextModalDialog(recordNotice);
+        uhrzeit->Text1_LostFocus(0);
+        uhrzeit->field(1)->setText(QStringLiteral("61"));
+        onNextModalDialog(recordNotice);
+        uhrzeit->Text1_LostFocus(1);
+        uhrzeit->field(1)->setText(QStringLiteral("60"));
+        uhrzeit->Text1_LostFocus(1);
+
+        // Two typed keys send the focus on; the second key still lands in the field.
+        QCoreApplication::processEvents(); // the Tabs after the notices
+        QApplication::setActiveWindow(uhrzeit);
+        uhrzeit->field(0)->setFocus();
+        uhrzeit->field(0)->clear();
+        QTest::keyClicks(uhrzeit->field(0), QStringLiteral("12"));
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(uhrzeit->field(0)->text(), "12");
+        EXPECT_TRUE(uhrzeit->field(1)->hasFocus());
+        EXPECT_EQ(uhrzeit->field(1)->selectedText(), "60");
+        QTest::mouseClick(uhrzeit->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    });
+    dialog.exec();
+    EXPECT_EQ(notices, QStringList({"Eingabehinweis|Stunden 00-24", "Eingabehinweis|Minuten 00-60"}));
+    EXPECT_EQ(dialog.sleepZeit(), "12:60");
+}

@@ -1,0 +1,47 @@
+#include "auxplayers/sleeprules.h"
+
+#include <gtest/gtest.h>
+
+using namespace klangtruhe;
+
+TEST(SleepRules, MinuteReachedAroundMidnight)
+{
+    EXPECT_EQ(timeOfDayText(QTime(7, 5, 3)), "07:05:03");
+    EXPECT_EQ(timeOfDayText(QTime(23, 59, 59)), "23:59:59");
+
+    EXPECT_TRUE(sleepTimeReached("07:05:00", "07:05"));
+    EXPECT_TRUE(sleepTimeReached("07:05:59", "07:05"));
+    EXPECT_FALSE(sleepTimeReached("07:04:59", "07:05"));
+    EXPECT_FALSE(sleepTimeReached("07:06:00", "07:05"));
+    // Just after midnight the clock reads 00, never 24.
+    EXPECT_TRUE(sleepTimeReached(timeOfDayText(QTime(0, 1, 5)), "00:01"));
+    EXPECT_FALSE(sleepTimeReached(timeOfDayText(QTime(0, 0, 5)), "24:00"));
+    EXPECT_FALSE(sleepTimeReached(timeOfDayText(QTime(23, 59, 55)), "00:00:"));
+    EXPECT_FALSE(sleepTimeReached(timeOfDayText(QTime(12, 59, 55)), "12:60"));
+}
+
+TEST(SleepRules, FieldNumbersAndNotices)
+{
+    EXPECT_EQ(sleepFieldNotice(0, "24"), "");
+    EXPECT_EQ(sleepFieldNotice(0, "25"), "Stunden 00-24");
+    EXPECT_EQ(sleepFieldNotice(0, "-1"), "Stunden 00-24");
+    EXPECT_EQ(sleepFieldNotice(0, "xy"), "");
+    EXPECT_EQ(sleepFieldNotice(1, "60"), "");
+    EXPECT_EQ(sleepFieldNotice(1, "61"), "Minuten 00-60");
+    EXPECT_EQ(sleepFieldNotice(1, "99"), "Minuten 00-60");
+    EXPECT_EQ(sleepFieldNotice(1, "-5"), "Minuten 00-60");
+}
+
+TEST(SleepRules, ConfirmedTimeAndKeyPairs)
+{
+    EXPECT_EQ(confirmedSleepTime("7", "5"), "07:05");
+    EXPECT_EQ(confirmedSleepTime("22", "30"), "22:30");
+    // Only one "0" goes in front, also of an empty field.
+    EXPECT_EQ(confirmedSleepTime("", "05"), "0:05");
+
+    TwoKeyCounter keys;
+    EXPECT_FALSE(keys.press());
+    EXPECT_TRUE(keys.press());
+    EXPECT_FALSE(keys.press());
+    EXPECT_TRUE(keys.press());
+}
