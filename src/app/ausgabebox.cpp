@@ -157,6 +157,10 @@ void Ausgabebox::RegistryLesen()
         applyProgramFont(*this, settings.read(keys::ProgSchriftName), size, true);
 
     m_catalogue->loadRecentList();
+
+    // "Lautsprecherregler": the volume tool comes up with the program.
+    if (settings.read(keys::Lautsprecherregler) == QLatin1String("True"))
+        m_miniPlayer->imgLautsprecherregler_Click();
 }
 
 void Ausgabebox::storePlacement()

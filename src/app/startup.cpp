@@ -4,6 +4,7 @@
 #include "app/framecomponent.h"
 #include "app/program.h"
 #include "app/statusbar.h"
+#include "auxplayers/miniplayercomponent.h"
 #include "catalogue/cataloguecomponent.h"
 #include "lists/exclusioncomponent.h"
 #include "player/playercomponent.h"
@@ -14,6 +15,7 @@
 #include "common/numbers.h"
 #include "platform/singleinstance.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QThread>
 
@@ -84,6 +86,12 @@ bool runLoadSequence(Ausgabebox &window, SingleInstance &instance, const QString
             player.sequencer().shuffle().TontraegerZufaellig();
             // The drawn song is the current track: its stars show from the start.
             player.BewertungTracks();
+        }
+        // Step 14: started with a waiting time, the program plays on its own in the mini player.
+        if (program.autoPlayAtStart) {
+            player.chkShuffle->click();
+            player.imgStart_Click();
+            window.miniPlayer().imgMiniPlayer_Click();
         }
         window.frame().startLoadDisplay();
     } catch (const DatabaseError &error) {

@@ -81,3 +81,15 @@ TEST(MiniPlayerWiring, TakesThePlaceOfTheMainWindowAndDrivesItsPlayer)
     EXPECT_TRUE(window.frame().timer4()->isActive());
     EXPECT_FALSE(player.sequencerHost().miniPlayerVisible());
 }
+
+TEST(MiniPlayerWiring, AWaitingTimeOnTheCommandLinePlaysShuffleInTheMiniPlayer)
+{
+    // "0": no wait, but started with an argument: shuffle without its question,
+    // playback, and the mini player instead of the main window.
+    PlayerProgram p({{"1.wav", wavSine(3)}, {"2.wav", wavSine(3)}}, {}, QString(), {QStringLiteral("0")});
+    EXPECT_TRUE(p.program().startedWithArgument);
+    EXPECT_TRUE(p.player().chkShuffle->isChecked());
+    EXPECT_TRUE(p.status().startsWith(QStringLiteral("playing:  ")));
+    EXPECT_TRUE(p.window()->miniPlayer().miniPlayerVisible());
+    EXPECT_FALSE(p.window()->isVisible());
+}

@@ -43,7 +43,7 @@ struct PlayerProgram {
     int ratings = 0;
 
     explicit PlayerProgram(const QMap<QString, QByteArray> &files, const QMap<QString, QString> &settings = {},
-                           const QString &firstFolder = QString())
+                           const QString &firstFolder = QString(), const QStringList &arguments = {})
     {
         music = env.path("musik/");
         second = env.path("zweite/");
@@ -64,7 +64,7 @@ struct PlayerProgram {
             store.setValue(QStringLiteral("Options/") + it.key(), it.value());
         store.sync();
         clearPendingQuit();
-        started = std::make_unique<StartedProgram>();
+        started = std::make_unique<StartedProgram>(arguments);
         // Start-up drew a random entry; these tests play the first one.
         window()->catalogue().data().setAbsolutePosition(0);
         PlayerComponent &p = player();
