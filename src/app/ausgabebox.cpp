@@ -14,6 +14,7 @@
 #include "player/playersequencerhost.h"
 #include "catalogue/recordtablemodel.h"
 #include "lists/exclusioncomponent.h"
+#include "media/covercomponent.h"
 #include "common/events.h"
 #include "common/helpactions.h"
 #include "common/numbers.h"
@@ -63,6 +64,10 @@ Ausgabebox::Ausgabebox(std::unique_ptr<Program> program)
     m_catalogue->hooks.ShowHelp = [this](const QString &topic) { klangtruhe::ShowHelp(*m_program, topic); };
     m_catalogue->hooks.clearStilAusgeschlossen = [this] { m_program->StilAusgeschlossen = false; };
     m_player = new PlayerComponent(*m_program, *this, *m_status, *m_catalogue);
+    m_covers = new CoverComponent(*m_program, *this, *m_catalogue);
+    m_catalogue->hooks.coverDisplay = [this] { m_covers->showEntryCover(); };
+    m_catalogue->hooks.coverStrip = [this] { m_covers->followEntryInStrip(); };
+    m_catalogue->hooks.coverStripRefresh = [this] { m_covers->CoverAktualisieren(); };
     // Clicking any panel shows the playing entry.
     connect(m_status, &StatusBar::panelClicked, m_player, &PlayerComponent::AktuelleCDanzeigen);
     wirePlayerToDetailView();
@@ -215,6 +220,8 @@ void Ausgabebox::applyLayout()
     LayoutInputs inputs;
     if (QWidget *list = control("filTrack"))
         inputs.trackListHeight = pixelsToTwipsY(list->height());
+    if (m_covers)
+        inputs.coverFiles = static_cast<int>(m_covers->coverList().size());
     const QSizeF inner(pixelsToTwipsX(area->width()), pixelsToTwipsY(area->height()));
     const MainWindowGeometry g = mainWindowGeometry(inner, 0, inputs);
 
@@ -234,6 +241,8 @@ void Ausgabebox::applyLayout()
         stars->setVisible(g.trackStarsVisible);
     }
     m_player->applyLayout(inner.width());
+    if (m_covers)
+        m_covers->setCoverSlots(g.coverSlots);
 }
 
 } // namespace klangtruhe

@@ -6,6 +6,7 @@
 namespace klangtruhe {
 
 class CatalogueComponent;
+class CoverComponent;
 class ExclusionComponent;
 class FrameComponent;
 class PlayerComponent;
@@ -27,6 +28,7 @@ public:
     ExclusionComponent &exclusions() { return *m_exclusions; }
     FrameComponent &frame() { return *m_frame; }
     PlayerComponent &player() { return *m_player; }
+    CoverComponent &covers() { return *m_covers; }
 
     // Applies the start-up options of the settings store.
     void RegistryLesen();
@@ -50,6 +52,7 @@ private:
     ExclusionComponent *m_exclusions;
     FrameComponent *m_frame;
     PlayerComponent *m_player;
+    CoverComponent *m_covers = nullptr;
     bool m_unloaded = false;
 };
 
