@@ -15,6 +15,7 @@
 #include "catalogue/recordtablemodel.h"
 #include "lists/exclusioncomponent.h"
 #include "media/covercomponent.h"
+#include "media/ebookcomponent.h"
 #include "common/events.h"
 #include "common/helpactions.h"
 #include "common/numbers.h"
@@ -68,6 +69,8 @@ Ausgabebox::Ausgabebox(std::unique_ptr<Program> program)
     m_catalogue->hooks.coverDisplay = [this] { m_covers->showEntryCover(); };
     m_catalogue->hooks.coverStrip = [this] { m_covers->followEntryInStrip(); };
     m_catalogue->hooks.coverStripRefresh = [this] { m_covers->CoverAktualisieren(); };
+    m_ebooks = new EbookComponent(*m_program, *this, m_catalogue->detailView());
+    m_catalogue->hooks.eBookList = [this] { m_ebooks->eBookListe(); };
     // Clicking any panel shows the playing entry.
     connect(m_status, &StatusBar::panelClicked, m_player, &PlayerComponent::AktuelleCDanzeigen);
     wirePlayerToDetailView();

@@ -7,6 +7,7 @@ namespace klangtruhe {
 
 class CatalogueComponent;
 class CoverComponent;
+class EbookComponent;
 class ExclusionComponent;
 class FrameComponent;
 class PlayerComponent;
@@ -29,6 +30,7 @@ public:
     FrameComponent &frame() { return *m_frame; }
     PlayerComponent &player() { return *m_player; }
     CoverComponent &covers() { return *m_covers; }
+    EbookComponent &ebooks() { return *m_ebooks; }
 
     // Applies the start-up options of the settings store.
     void RegistryLesen();
@@ -53,6 +55,7 @@ private:
     FrameComponent *m_frame;
     PlayerComponent *m_player;
     CoverComponent *m_covers = nullptr;
+    EbookComponent *m_ebooks = nullptr;
     bool m_unloaded = false;
 };
 
