@@ -85,6 +85,8 @@ void CoverComponent::createCoverArea(QWidget *area)
     // Bild1 belongs to the detail view, which binds it to the stored picture.
     m_bild1 = area->findChild<QLabel *>(QStringLiteral("Bild1"));
     if (m_bild1) {
+        // Stretched like imgBildpfad, so it follows the player's shorter cover height.
+        m_bild1->setScaledContents(true);
         m_bild1->setToolTip(enlarge);
         m_bild1->installEventFilter(this);
     }
