@@ -38,6 +38,9 @@ EbookComponent::EbookComponent(Program &program, QMainWindow &window, DetailView
     m_cboEbook->setObjectName(QStringLiteral("cboEbook"));
     m_cboEbook->setEditable(true);
     m_cboEbook->setInsertPolicy(QComboBox::NoInsert);
+    // Long paths must not widen the detail page's columns.
+    m_cboEbook->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_cboEbook->setMinimumContentsLength(8);
     m_cboEbook->installEventFilter(this);
     box->addWidget(m_cboEbook, 1);
     const int side = twipsToPixelsY(240); // 16 pixels at 96 dpi
