@@ -16,6 +16,9 @@ namespace klangtruhe {
 
 QString coverFolder(const QString &databaseFolder)
 {
+    // Without a database there is no cover folder (and no relative one either).
+    if (databaseFolder.isEmpty())
+        return {};
     return databaseFolder + QStringLiteral("Bilder");
 }
 
@@ -101,7 +104,9 @@ QStringList separatedMembers(const QString &text)
 
 QString lookupPath(const QString &member, bool fromDatabaseFolder, const QString &folder)
 {
-    return fromDatabaseFolder ? pathInFolder(folder, FileNamePart(member)) : member;
+    if (!fromDatabaseFolder)
+        return member;
+    return folder.isEmpty() ? QString() : pathInFolder(folder, FileNamePart(member));
 }
 
 QStringList existingListedFiles(const QString &field, bool fromDatabaseFolder, const QString &folder)

@@ -16,7 +16,7 @@ inline constexpr int kCoverStripSlots = 22;
 // Members of a file list inside a database field each end with this sign.
 inline constexpr QChar kListSeparator{0x00B0};
 
-// The covers beside the catalogue: databaseFolder + "Bilder".
+// The covers beside the catalogue: databaseFolder + "Bilder"; "" without a database.
 QString coverFolder(const QString &databaseFolder);
 // A file inside a folder given without its trailing separator.
 QString pathInFolder(const QString &folder, const QString &fileName);
@@ -52,7 +52,8 @@ int coverIndexForEntry(const QStringList &covers, const QString &band, const QSt
 QStringList separatedMembers(const QString &text);
 
 // Where a listed file is looked for: with "Cover vom Datenbankpfad laden"
-// checked, its file name in the given folder; otherwise the path as stored.
+// checked, its file name in the given folder ("" without a folder);
+// otherwise the path as stored.
 QString lookupPath(const QString &member, bool fromDatabaseFolder, const QString &folder);
 
 // The existing files of a "°"-separated list (BildPfad, eBook), in their

@@ -6,7 +6,7 @@ namespace klangtruhe {
 
 QString eBookFolder(const QString &databaseFolder)
 {
-    return databaseFolder + QStringLiteral("eBook");
+    return databaseFolder.isEmpty() ? QString() : databaseFolder + QStringLiteral("eBook");
 }
 
 QString eBookCaption(int count)

@@ -5,7 +5,7 @@
 
 namespace klangtruhe {
 
-// The eBook folder beside the catalogue: databaseFolder + "eBook".
+// The eBook folder beside the catalogue: databaseFolder + "eBook"; "" without a database.
 QString eBookFolder(const QString &databaseFolder);
 
 // Caption of label Bez_11 for `count` listed files.

@@ -55,7 +55,7 @@ TEST(CoverRules, StripListNamesEveryMatchingRowExactly)
               (QStringList{"Abba - Gold.jpg", "Abba - Gold.jpg", "Can - Tago Mago.v2.jpg", "Neu! - Neu! 75"}));
     EXPECT_TRUE(coverListFor(files, {}).isEmpty());
     EXPECT_EQ(coverFolder(QStringLiteral("/daten/")), QStringLiteral("/daten/Bilder"));
-    EXPECT_EQ(coverFolder(QString()), QStringLiteral("Bilder"));
+    EXPECT_TRUE(coverFolder(QString()).isEmpty()); // no database, no relative folder
 }
 
 TEST(CoverRules, SlotCountAndPaging)
@@ -96,6 +96,7 @@ TEST(CoverRules, SeparatedListsNeedTheTrailingSign)
 
     EXPECT_EQ(lookupPath(QStringLiteral("D:\\alt\\x.jpg"), true, QStringLiteral("/db/Bilder")),
               QStringLiteral("/db/Bilder/x.jpg"));
+    EXPECT_TRUE(lookupPath(QStringLiteral("x.jpg"), true, QString()).isEmpty());
     EXPECT_EQ(lookupPath(QStringLiteral("D:\\alt\\x.jpg"), false, QStringLiteral("/db/Bilder")),
               QStringLiteral("D:\\alt\\x.jpg"));
 
