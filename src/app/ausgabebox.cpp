@@ -17,6 +17,8 @@
 #include "catalogue/recordtablemodel.h"
 #include "lists/exclusioncomponent.h"
 #include "texts/textscomponent.h"
+#include "media/covercomponent.h"
+#include "media/ebookcomponent.h"
 #include "common/events.h"
 #include "common/helpactions.h"
 #include "common/numbers.h"
@@ -67,6 +69,12 @@ Ausgabebox::Ausgabebox(std::unique_ptr<Program> program)
     m_catalogue->hooks.ShowHelp = [this](const QString &topic) { klangtruhe::ShowHelp(*m_program, topic); };
     m_catalogue->hooks.clearStilAusgeschlossen = [this] { m_program->StilAusgeschlossen = false; };
     m_player = new PlayerComponent(*m_program, *this, *m_status, *m_catalogue);
+    m_covers = new CoverComponent(*m_program, *this, *m_catalogue);
+    m_catalogue->hooks.coverDisplay = [this] { m_covers->showEntryCover(); };
+    m_catalogue->hooks.coverStrip = [this] { m_covers->followEntryInStrip(); };
+    m_catalogue->hooks.coverStripRefresh = [this] { m_covers->CoverAktualisieren(); };
+    m_ebooks = new EbookComponent(*m_program, *this, m_catalogue->detailView());
+    m_catalogue->hooks.eBookList = [this] { m_ebooks->eBookListe(); };
     // Clicking any panel shows the playing entry.
     connect(m_status, &StatusBar::panelClicked, m_player, &PlayerComponent::AktuelleCDanzeigen);
     wirePlayerToDetailView();
@@ -233,6 +241,8 @@ void Ausgabebox::applyLayout()
     LayoutInputs inputs;
     if (QWidget *list = control("filTrack"))
         inputs.trackListHeight = pixelsToTwipsY(list->height());
+    if (m_covers)
+        inputs.coverFiles = static_cast<int>(m_covers->coverList().size());
     const QSizeF inner(pixelsToTwipsX(area->width()), pixelsToTwipsY(area->height()));
     const MainWindowGeometry g = mainWindowGeometry(inner, 0, inputs);
 
@@ -252,6 +262,8 @@ void Ausgabebox::applyLayout()
         stars->setVisible(g.trackStarsVisible);
     }
     m_player->applyLayout(inner.width());
+    if (m_covers)
+        m_covers->setCoverSlots(g.coverSlots);
 }
 
 } // namespace klangtruhe

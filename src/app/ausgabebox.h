@@ -7,6 +7,8 @@ namespace klangtruhe {
 
 class CatalogueComponent;
 class MiniPlayerComponent;
+class CoverComponent;
+class EbookComponent;
 class ExclusionComponent;
 class FrameComponent;
 class PlayerComponent;
@@ -33,6 +35,8 @@ public:
     TextsComponent &texts() { return *m_texts; }
     SleepComponent &sleep() { return *m_sleep; }
     MiniPlayerComponent &miniPlayer() { return *m_miniPlayer; }
+    CoverComponent &covers() { return *m_covers; }
+    EbookComponent &ebooks() { return *m_ebooks; }
 
     // Applies the start-up options of the settings store.
     void RegistryLesen();
@@ -59,6 +63,8 @@ private:
     TextsComponent *m_texts;
     SleepComponent *m_sleep;
     MiniPlayerComponent *m_miniPlayer;
+    CoverComponent *m_covers = nullptr;
+    EbookComponent *m_ebooks = nullptr;
     bool m_unloaded = false;
 };
 

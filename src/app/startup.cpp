@@ -7,6 +7,7 @@
 #include "auxplayers/miniplayercomponent.h"
 #include "catalogue/cataloguecomponent.h"
 #include "lists/exclusioncomponent.h"
+#include "media/covercomponent.h"
 #include "player/playercomponent.h"
 #include "player/sequencer.h"
 #include "common/busypointer.h"
@@ -75,6 +76,7 @@ bool runLoadSequence(Ausgabebox &window, SingleInstance &instance, const QString
         window.catalogue().BezLaden();
         QDir().mkpath(program.programFolder + QStringLiteral("Bilder"));
         QDir().mkpath(program.programFolder + QStringLiteral("Leer"));
+        window.covers().readCoverFolder();
         window.exclusions().AbspielausschlusslisteLaden();
         window.exclusions().BandAbspielausschlusslisteLaden();
         // Step 12: a random entry to begin with, unless only excluded styles were found.

@@ -175,7 +175,7 @@ QString createDemoCatalogue(const QString &programFolder)
         const QStringList values = {
             band, title, QString::fromUtf8(entry.medium), QString::fromUtf8(entry.style), QString::fromUtf8(entry.info),
             QString::fromUtf8(entry.label), QString::fromUtf8(entry.orderNumber), QString::fromUtf8(entry.price),
-            QString::fromUtf8(entry.date), simpleRtf(songLines), coverPath, musicFolder,
+            QString::fromUtf8(entry.date), simpleRtf(songLines), coverPath + QChar(0x00B0), musicFolder,
             simpleRtf({title, QString(), QStringLiteral("(Ein erfundenes Lied zum Ausprobieren.)")}), QString(),
             QString::fromUtf8(entry.rating),
             simpleRtf({QStringLiteral("https://de.wikipedia.org/wiki/") + QString::fromUtf8(entry.style)}),

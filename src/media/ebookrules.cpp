@@ -1,0 +1,43 @@
+#include "media/ebookrules.h"
+
+#include "catalogue/pathparts.h"
+
+namespace klangtruhe {
+
+QString eBookFolder(const QString &databaseFolder)
+{
+    return databaseFolder.isEmpty() ? QString() : databaseFolder + QStringLiteral("eBook");
+}
+
+QString eBookCaption(int count)
+{
+    return QStringLiteral("eBook u. Multimedia (%1)").arg(count);
+}
+
+QString noAssociatedProgramText(const QString &file)
+{
+    return QStringLiteral("Keine assoziierte Anwendung zu diesem Dateityp ermittelt.\r\n\r\n") + FileNamePart(file);
+}
+
+} // namespace klangtruhe
+
+namespace klangtruhe {
+
+EbookCall eBookCall(const QString &associated, const QString &file,
+                    const std::function<QString(const QString &)> &shortPath)
+{
+    // The original upper-cased the program's path; that only works on
+    // file systems without case, so the path keeps its case here.
+    QString program = associated;
+    const qsizetype nul = program.indexOf(QChar(u'\0'));
+    if (nul >= 0)
+        program.truncate(nul);
+    QString target = file;
+    if (program.contains(QLatin1Char(' ')))
+        program = shortPath(program);
+    if (target.contains(QLatin1Char(' ')))
+        target = shortPath(target);
+    return {program, target};
+}
+
+} // namespace klangtruhe

@@ -1,0 +1,102 @@
+#include "coverprogram.h"
+
+#include "media/coverrules.h"
+#include "media/ebookcomponent.h"
+#include "media/ebookrules.h"
+#include "support/dialogdriver.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTextEdit>
+#include <gtest/gtest.h>
+
+using namespace klangtruhe;
+using namespace klangtruhe::test;
+
+namespace {
+const QString deg = QString(QChar(0x00B0));
+}
+
+TEST(EbookRules, ListedFilesCaptionAndCall)
+{
+    TestEnvironment env;
+    const QString a = env.path(QStringLiteral("a.pdf"));
+    const QString b = env.path(QStringLiteral("b.pdf"));
+    writeFile(a, "%PDF");
+    writeFile(b, "%PDF");
+    writeFile(env.path(QStringLiteral("eBook/buch.pdf")), "%PDF");
+    EXPECT_EQ(existingListedFiles(a + deg + b, false, QString()), QStringList{a});
+    EXPECT_EQ(existingListedFiles(QStringLiteral("D:\\alt\\buch.pdf") + deg, true, eBookFolder(env.root() + "/")),
+              QStringList{env.path(QStringLiteral("eBook/buch.pdf"))});
+    EXPECT_EQ(eBookCaption(0), QStringLiteral("eBook u. Multimedia (0)"));
+    EXPECT_EQ(eBookCaption(12), QStringLiteral("eBook u. Multimedia (12)"));
+    EXPECT_EQ(noAssociatedProgramText(QStringLiteral("C:\\Meine Bücher\\x.pdf")),
+              QStringLiteral("Keine assoziierte Anwendung zu diesem Dateityp ermittelt.\r\n\r\nx.pdf"));
+
+    auto shortForm = [](const QString &path) { return QStringLiteral("KURZ(%1)").arg(path); };
+    const EbookCall blanks = eBookCall(QStringLiteral("C:\\Program Files\\Leser.exe") + QChar(u'\0') + "Rest",
+                                       QStringLiteral("C:\\Meine Bücher\\x.pdf"), shortForm);
+    EXPECT_EQ(blanks.program, QStringLiteral("KURZ(C:\\Program Files\\Leser.exe)"));
+    EXPECT_EQ(blanks.file, QStringLiteral("KURZ(C:\\Meine Bücher\\x.pdf)"));
+    const EbookCall plain = eBookCall(QStringLiteral("/usr/bin/evince"), QStringLiteral("/b/x.pdf"), shortForm);
+    EXPECT_EQ(plain.program, QStringLiteral("/usr/bin/evince"));
+    EXPECT_EQ(plain.file, QStringLiteral("/b/x.pdf"));
+    EXPECT_TRUE(eBookCall(QString(), QStringLiteral("/b/x.pdf"), shortForm).program.isEmpty());
+}
+
+TEST(Ebook, ListFollowsTheEntryAndOpensTheChosenFile)
+{
+    TestEnvironment files;
+    const QString a = files.path(QStringLiteral("Bücher/a.pdf"));
+    const QString film = files.path(QStringLiteral("Filme/b.avi"));
+    writeFile(a, "%PDF");
+    writeFile(film, "RIFF");
+    CoverProgram p({Row{{"Band", "Abba"}, {"LPTitel", "Gold"},
+                        {"eBook", "  " + a + deg + files.path("weg.pdf") + deg + film + deg + a + "  "}},
+                    Row{{"Band", "Can"}, {"LPTitel", "Tago Mago"}, {"eBook", "   "}}},
+                   {}, {{"BildLadePfad", "False"}});
+    QLabel *caption = p.control<QLabel>(QStringLiteral("Bez_11"));
+    QComboBox *cbo = p.control<QComboBox>(QStringLiteral("cboEbook"));
+    QLabel *button = p.control<QLabel>(QStringLiteral("imgEbookPlay"));
+    ASSERT_TRUE(caption && cbo && button);
+    EXPECT_EQ(button->toolTip(), QStringLiteral(" eBook anzeigen "));
+
+    p.data().setAbsolutePosition(1);
+    EXPECT_EQ(caption->text(), QStringLiteral("eBook u. Multimedia (0)"));
+    EXPECT_EQ(cbo->count(), 0);
+    EXPECT_TRUE(cbo->currentText().isEmpty());
+    QTest::mouseClick(button, Qt::LeftButton); // nothing chosen: nothing happens
+    EXPECT_TRUE(p.started->platform().started.isEmpty());
+
+    p.data().setAbsolutePosition(0);
+    EXPECT_EQ(caption->text(), QStringLiteral("eBook u. Multimedia (2)"));
+    EXPECT_EQ(cbo->count(), 2);
+    EXPECT_EQ(cbo->currentText(), film); // the last existing file
+
+    p.started->platform().associatedProgram = QStringLiteral("/usr/bin/totem");
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(p.started->platform().started, QStringList{"/usr/bin/totem " + film});
+
+    // A typed path without an associated program gets the message with its file name.
+    p.started->platform().associatedProgram.clear();
+    cbo->setEditText(QStringLiteral("/irgendwo/Notizen.xyz"));
+    QString title, text;
+    onNextModalDialog([&](QWidget *dialog) {
+        title = dialog->windowTitle();
+        text = dialog->findChild<QTextEdit *>(QStringLiteral("txtMsgText"))->toPlainText();
+        dialog->close();
+    });
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(title, QStringLiteral("Buchbox_imgEbookPlay_Click"));
+    EXPECT_TRUE(text.endsWith(QStringLiteral("\nNotizen.xyz"))) << text.toStdString();
+    EXPECT_EQ(p.started->platform().started.size(), 1);
+
+    cbo->setFocus();
+    QCoreApplication::processEvents();
+    if (cbo->hasFocus()) {
+        EXPECT_EQ(p.window()->program().lastFocusedControl, QStringLiteral("cboEbook"));
+    }
+}
