@@ -103,10 +103,6 @@ TEST(MovieWindow, AbLoopMarksWithFixedButtonsAndStepsWrapAround)
     EXPECT_EQ(movieTrackStep(1, 4, true), 2);
     EXPECT_EQ(movieTrackStep(0, 1, true), 0);
     EXPECT_EQ(movieTrackStep(0, 0, false), 0);
-
-    EXPECT_EQ(movieWindowStateOf(2), MovieWindowState::Maximised);
-    EXPECT_EQ(movieWindowStateOf(1), MovieWindowState::Minimised);
-    EXPECT_EQ(movieWindowStateOf(7), MovieWindowState::Normal);
 }
 
 TEST(MovieWindow, ButtonsActAndShowTheirPartners)
