@@ -13,6 +13,7 @@
 #include "player/picturebutton.h"
 #include "player/playerrules.h"
 #include "player/playersequencing.h"
+#include "player/sequencer.h"
 #include "player/shufflecontrol.h"
 #include "common/events.h"
 
@@ -108,7 +109,14 @@ void PlayerComponent::buildControls(QWidget *area)
     connect(m_mediaPlayer.get(), &MediaComponent::mouseReleased, this, &PlayerComponent::onMediaMouseReleased);
 
     m_mci = std::make_unique<MciLayer>(m_program.fakeMedia);
-    m_movieWindow = std::make_unique<frmWinMediaPlayer>(m_program.fakeMedia);
+    m_movieWindow = std::make_unique<frmWinMediaPlayer>(m_program);
+    m_movieWindow->hooks.start = [this] { imgStart_Click(); };
+    m_movieWindow->hooks.stop = [this] {
+        m_program.StopNachPause = true;
+        imgStop_Click();
+    };
+    m_movieWindow->hooks.randomEntry = [this] { sequencer().shuffle().TontraegerZufaellig(); };
+    m_movieWindow->hooks.trackCount = [this] { return trackCount(); };
 
     cmdInfoTrack = new QPushButton(QStringLiteral("i"), area);
     cmdInfoTrack->setObjectName(QStringLiteral("cmdInfoTrack"));
