@@ -6,11 +6,11 @@
 namespace klangtruhe {
 
 class CatalogueComponent;
-class MiniPlayerComponent;
 class CoverComponent;
 class EbookComponent;
 class ExclusionComponent;
 class FrameComponent;
+class MiniPlayerComponent;
 class PlayerComponent;
 class Program;
 class SleepComponent;

@@ -37,7 +37,9 @@ QMainWindow *launch(const QStringList &arguments, std::unique_ptr<Platform> plat
     }
     auto *endSession = new EndSessionWatcher(window);
     QObject::connect(endSession, &EndSessionWatcher::endRequested, window, &Ausgabebox::Beenden);
-    window->show();
+    // Started for automatic play, the mini player has taken the window's place.
+    if (!window->program().autoPlayAtStart)
+        window->show();
     return window;
 }
 
