@@ -177,13 +177,14 @@ void DetailView::createPages(QWidget *area)
     rating->addStretch(1);
     grid->addLayout(rating, 6, 1);
 
+    // Row 6 right and row 7 hold the cover and eBook choosers, which their
+    // own components add; the song list fills the rest.
     QLabel *songsCaption = m_captions[3];
-    grid->addWidget(songsCaption, 7, 0, Qt::AlignTop);
+    grid->addWidget(songsCaption, 8, 0, Qt::AlignTop);
     RichTextBox *songs = addRich(daten, "TextSongs", "Songs");
     songsCaption->setBuddy(songs);
-    grid->addWidget(songs, 7, 1, 1, 3);
-    grid->setRowStretch(7, 1);
-    grid->addWidget(m_captions[13], 8, 0); // empty by design; Bez.ini may name it
+    grid->addWidget(songs, 8, 1, 1, 3);
+    grid->setRowStretch(8, 1);
 
     // The clickable captions: band, title and order number search the web.
     const std::pair<int, const char *> links[] = {

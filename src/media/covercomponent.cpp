@@ -127,8 +127,7 @@ void CoverComponent::createCoverArea(QWidget *area)
 
 void CoverComponent::placeCoverChoice(QWidget *area)
 {
-    // The choice of the external cover sits on the detail page, in the row
-    // under the fields, beside the (normally empty) caption Bez_13.
+    // The choice of the external cover sits on the detail page beside the stars.
     QWidget *page = area->findChild<QWidget *>(QStringLiteral("pageDaten"));
     auto *grid = page ? qobject_cast<QGridLayout *>(page->layout()) : nullptr;
     if (!grid) {
@@ -138,11 +137,9 @@ void CoverComponent::placeCoverChoice(QWidget *area)
                                              cover.width / 2, 300));
         return;
     }
-    int row = grid->rowCount() - 1;
-    if (row < 0 || grid->itemAtPosition(row, 1) || grid->itemAtPosition(row, 2))
-        row = grid->rowCount();
-    grid->addWidget(m_chkBildpfad, row, 1);
-    grid->addWidget(m_cboBildpfad, row, 2, 1, 2);
+    // Right of the entry's stars: the detail page keeps that place free.
+    grid->addWidget(m_chkBildpfad, 6, 2);
+    grid->addWidget(m_cboBildpfad, 6, 3);
 }
 
 void CoverComponent::placePagingButtons()

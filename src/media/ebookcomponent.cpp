@@ -53,7 +53,7 @@ EbookComponent::EbookComponent(Program &program, QMainWindow &window, DetailView
     QWidget *page = window.findChild<QWidget *>(QStringLiteral("pageDaten"));
     auto *grid = page ? qobject_cast<QGridLayout *>(page->layout()) : nullptr;
     if (grid) {
-        grid->addWidget(row, grid->rowCount(), 2, 1, 2);
+        grid->addWidget(row, 7, 2, 1, 2); // the detail page keeps this row free for it
     } else {
         row->setParent(window.centralWidget());
         row->setGeometry(twipsRect(8610, 5640, 4150, 330));
