@@ -71,12 +71,12 @@ frmMiniPlayer::frmMiniPlayer(SettingsStore &settings, MiniPlayerHost host, QWidg
     setPalette(back);
     new GradientBackground(this, colours::DialogBack, colours::GradientDark, 1);
 
-    for (const ButtonSpec &spec : buttons()) {
-        auto *picture = new PictureButton(buttonName(spec.index), QString::fromUtf8(spec.tip), pictureOf(spec.index), this);
+    for (const ButtonSpec &entry : buttons()) {
+        auto *picture = new PictureButton(buttonName(entry.index), QString::fromUtf8(entry.tip), pictureOf(entry.index), this);
         picture->setFixedSize(twipsSize(ButtonSize, ButtonSize));
         picture->setScaledContents(true);
-        picture->setVisible(spec.visibleAtFirst);
-        const int index = spec.index;
+        picture->setVisible(entry.visibleAtFirst);
+        const int index = entry.index;
         connect(picture, &PictureButton::clicked, this, [this, index] { imgVorBack_Click(index); });
         m_buttons[static_cast<size_t>(index)] = picture;
     }
@@ -92,9 +92,9 @@ void frmMiniPlayer::applyForm(MiniPlayerForm form, double left, double top)
 {
     m_form = form;
     const bool horizontal = form == MiniPlayerForm::Horizontal;
-    for (const ButtonSpec &spec : buttons()) {
-        PictureButton *picture = m_buttons[static_cast<size_t>(spec.index)];
-        picture->move(horizontal ? twipsPoint(spec.horizontalLeft, RowTop) : twipsPoint(ColumnLeft, spec.verticalTop));
+    for (const ButtonSpec &entry : buttons()) {
+        PictureButton *picture = m_buttons[static_cast<size_t>(entry.index)];
+        picture->move(horizontal ? twipsPoint(entry.horizontalLeft, RowTop) : twipsPoint(ColumnLeft, entry.verticalTop));
     }
     const int width = horizontal ? HorizontalWidth : VerticalWidth;
     const int height = horizontal ? HorizontalHeight : VerticalHeight;

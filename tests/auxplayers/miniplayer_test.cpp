@@ -35,8 +35,8 @@ TEST(MiniPlayerRules, PicturesPositionsAndPhases)
     EXPECT_EQ(beside.top, "200.01");
 
     std::set<int> indexes;
-    for (const auto &spec : miniplayer::buttons())
-        indexes.insert(spec.index);
+    for (const auto &button : miniplayer::buttons())
+        indexes.insert(button.index);
     EXPECT_EQ(indexes.size(), 14u);
     EXPECT_EQ(*indexes.rbegin(), miniplayer::LautsprecherIndex);
 }
