@@ -7,12 +7,14 @@
 #include "common/msglumo.h"
 #include "common/twips.h"
 #include "app/mainlayout.h"
+#include "catalogue/jetfunctions.h"
 #include "lists/playlistfile.h"
 #include "lists/playlistrules.h"
 #include "lists/playlistview.h"
 #include "player/playercomponent.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QCursor>
 #include <QDir>
 #include <QFileDialog>
@@ -113,14 +115,22 @@ void PlaylistComponent::readFileList()
     m_files->clear();
     const QDir folder(playlistFolder());
     m_files->setProperty("path", folder.absolutePath());
-    m_files->addItems(folder.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    QStringList names = folder.entryList({QStringLiteral("*.txt")}, QDir::Files);
+    // In German order, "Ärzte" among the A, as the table sorts.
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        const QByteArray left = a.toUtf8(), right = b.toUtf8();
+        return compareGerman({left.constData(), size_t(left.size())}, {right.constData(), size_t(right.size())}) < 0;
+    });
+    m_files->addItems(names);
 }
 
 void PlaylistComponent::filPlaylist_DblClick(const QString &fileName)
 {
+    const QString previousName = PlaylistName;
     PlaylistDirektLaden = true;
     PlaylistName = fileName;
-    mnuPlaylistLaden_Click();
+    if (!load())
+        PlaylistName = previousName;
 }
 
 void PlaylistComponent::showView()
@@ -261,6 +271,11 @@ void PlaylistComponent::PlaylistSpeichern()
 
 void PlaylistComponent::mnuPlaylistLaden_Click()
 {
+    load();
+}
+
+bool PlaylistComponent::load()
+{
     selectPlaylistsPage();
     if (PlaylistGeaendert)
         PlaylistSpeichern();
@@ -280,11 +295,11 @@ void PlaylistComponent::mnuPlaylistLaden_Click()
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setNameFilters({QStringLiteral("Playlist (*.txt)"), QStringLiteral("alle Dateien (*.*)")});
         if (dialog.exec() != QDialog::Accepted)
-            return;
+            return true;
         const QString chosen = dialog.selectedFiles().value(0);
         if (chosen.isEmpty() || QFileInfo(chosen).isDir()) {
             readFileList();
-            return;
+            return true;
         }
         PlaylistName = QFileInfo(chosen).fileName();
         file = chosen;
@@ -302,7 +317,7 @@ void PlaylistComponent::mnuPlaylistLaden_Click()
             busy.release();
             failureReport(m_program, &m_window, QStringLiteral("Ausgabebox_mnuPlaylistLaden_Click"), error.number,
                           error.description);
-            return;
+            return false;
         }
         m_view->clear();
         for (const PlaylistItem &item : *items)
@@ -313,6 +328,7 @@ void PlaylistComponent::mnuPlaylistLaden_Click()
     }
     takeOverItems();
     m_program.StilAusgeschlossen = false;
+    return true;
 }
 
 void PlaylistComponent::mnuPlaylistAnzeigen_Click()

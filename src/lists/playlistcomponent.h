@@ -56,6 +56,8 @@ private:
     void selectPlaylistsPage();
     void updateHeader();
     void takeOverItems();
+    // false: the file is no playlist and nothing changed.
+    bool load();
     QString askName();
     QString playlistPath() const;
 
