@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <QCursor>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QListWidget>
@@ -131,6 +132,15 @@ void PlaylistComponent::filPlaylist_DblClick(const QString &fileName)
     PlaylistName = fileName;
     if (!load())
         PlaylistName = previousName;
+}
+
+void PlaylistComponent::beginSearchList()
+{
+    PlaylistName = QStringLiteral("Suchliste.txt");
+    if (QFileInfo::exists(playlistPath())) {
+        QFile::remove(playlistPath());
+        m_view->clear();
+    }
 }
 
 void PlaylistComponent::showView()

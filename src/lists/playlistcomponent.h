@@ -38,6 +38,10 @@ public:
     void mnuPlaylistAufnehmen_Click();
     void PlaylistSpeichern();
 
+    // A search result becomes the playlist "Suchliste.txt": an old one is
+    // deleted outright and the view emptied; the search then adds tracks.
+    void beginSearchList();
+
     // The view takes the text pages' place, or gives it back.
     void showView();
     void hideView();

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QProcess>
@@ -279,6 +280,57 @@ TEST(PlaylistProgram, AWriteProtectedFolderKeepsTheOldPlaylist)
     EXPECT_TRUE(seen.text.contains(QStringLiteral("schreibgeschützt"))) << seen.text.toStdString();
     EXPECT_EQ(p.view().itemCount(), 1) << "the view keeps what the user did";
     EXPECT_TRUE(lists.PlaylistGeaendert) << "the next load or new tries again";
+}
+
+TEST(PlaylistProgram, DialogLoadsFromAnyFolderAndSearchResultsBecomeSuchliste)
+{
+    PlaylistProgram p;
+    PlaylistComponent &lists = p.lists();
+    PlaylistView &view = p.view();
+
+    // A file from another folder, chosen with "alle Dateien": written back into the playlist folder.
+    const QString elsewhere = p.env.path("anderswo/Mix.m3u");
+    writeFile(elsewhere, QByteArray("/m/a/1.mp3\r\n/m/b/2.mp3\r\n"));
+    onNextModalDialog([elsewhere](QWidget *dialog) {
+        auto *files = qobject_cast<QFileDialog *>(dialog);
+        ASSERT_NE(files, nullptr);
+        EXPECT_EQ(files->windowTitle(), QStringLiteral("Playlist laden"));
+        EXPECT_EQ(files->nameFilters().value(0), QStringLiteral("Playlist (*.txt)"));
+        files->selectFile(elsewhere);
+        QMetaObject::invokeMethod(files, "accept");
+    });
+    p.action("mnuPlaylistLaden")->trigger();
+    EXPECT_EQ(lists.PlaylistName, QStringLiteral("Mix.m3u"));
+    EXPECT_EQ(p.header(), QStringLiteral("Playlist - Mix (2)"));
+    view.selectItem(1);
+    onNextModalDialog([](QWidget *dialog) {
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdButton_1")), Qt::LeftButton);
+    });
+    lists.mnuPlaylistKill_Click();
+    EXPECT_EQ(readFile(p.folder() + QStringLiteral("Mix.m3u")), QByteArray("/m/b/2.mp3\r\n"));
+    EXPECT_EQ(readFile(elsewhere).size(), 24) << "the chosen file stays as it was";
+
+    // Cancelling the dialog changes nothing.
+    onNextModalDialog([](QWidget *dialog) { static_cast<QDialog *>(dialog)->reject(); });
+    lists.mnuPlaylistLaden_Click();
+    EXPECT_EQ(lists.PlaylistName, QStringLiteral("Mix.m3u"));
+
+    // The search's side: an old "Suchliste.txt" goes, the tracks come, the load saves and reads back.
+    writeFile(p.folder() + QStringLiteral("Suchliste.txt"), QByteArray("/alt/x/y.mp3\r\n"));
+    lists.beginSearchList();
+    EXPECT_FALSE(QFile::exists(p.folder() + QStringLiteral("Suchliste.txt")));
+    EXPECT_EQ(view.itemCount(), 0);
+    p.markTracks({1, 2});
+    lists.mnuPlaylistAufnehmen_Click();
+    lists.PlaylistGeaendert = true;
+    p.program().songRatingSearch = true;
+    lists.mnuPlaylistLaden_Click();
+    p.program().songRatingSearch = false;
+    EXPECT_EQ(p.header(), QStringLiteral("Playlist - Suchliste (2)"));
+    EXPECT_EQ(view.itemText(1), QStringLiteral("b - 5.wav"));
+    lists.PlaylistName = QStringLiteral("Best.txt");
+    lists.PlaylistSpeichern();
+    EXPECT_EQ(readFile(p.folder() + QStringLiteral("Best.txt")), readFile(p.folder() + QStringLiteral("Suchliste.txt")));
 }
 
 TEST(PlaylistProgram, StartPlaysTheSelectedItemAndTimer1GoesOnThroughTickedItems)
