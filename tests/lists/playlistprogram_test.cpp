@@ -1,4 +1,5 @@
 // The playlists in the real program: menu, view, file list and playing.
+#include "catalogue/detailview.h"
 #include "lists/playlistcomponent.h"
 #include "lists/playlistview.h"
 #include "player/playerprogram.h"
@@ -167,6 +168,11 @@ TEST(PlaylistProgram, NewAddTickRemoveAndLoadKeepTheFileAndViewInStep)
     lists.filPlaylist_DblClick(QStringLiteral("weg.txt"));
     EXPECT_EQ(view.itemCount(), 2);
     EXPECT_EQ(p.header(), QStringLiteral("Playlist - weg (2)"));
+
+    // Rating the entry gives the text pages their place back.
+    p.window()->catalogue().detailView().imgCDnote_Click(2);
+    EXPECT_FALSE(view.isVisibleTo(p.window()));
+    EXPECT_TRUE(p.tabTexte()->isVisibleTo(p.window()));
 }
 
 TEST(PlaylistProgram, BadNamesForeignFilesAndMissingFoldersLoseNothing)
@@ -346,6 +352,14 @@ TEST(PlaylistProgram, StartPlaysTheSelectedItemAndTimer1GoesOnThroughTickedItems
     lists.mnuPlaylistAufnehmen_Click();
     ASSERT_EQ(view.itemCount(), 3);
     view.setChecked(2, false);
+
+    // A click makes the playlist the play source again, with fresh played marks.
+    p.program().PlaylistModus = false;
+    player.TrackGespielt = {1, 1};
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualItemRect(view.topLevelItem(2)).center());
+    EXPECT_TRUE(p.program().PlaylistModus);
+    EXPECT_EQ(p.program().AktuellerTrack, 3);
+    EXPECT_EQ(player.TrackGespielt, QList<int>(4, 0));
 
     // Enter on the selected item starts it.
     player.chkAlleTracks->setChecked(true);
