@@ -16,6 +16,8 @@
 #include "player/playersequencerhost.h"
 #include "catalogue/recordtablemodel.h"
 #include "lists/exclusioncomponent.h"
+#include "lists/playlistcomponent.h"
+#include "lists/playlistview.h"
 #include "texts/textscomponent.h"
 #include "media/covercomponent.h"
 #include "media/ebookcomponent.h"
@@ -91,6 +93,11 @@ Ausgabebox::Ausgabebox(std::unique_ptr<Program> program)
                                                     m_frame->timer4()->stop();
                                             }});
     m_frame->closeMiniPlayer = [this] { m_miniPlayer->closeMiniPlayer(); };
+    m_playlists = new PlaylistComponent(*m_program, *this, *m_player, m_catalogue->detailView().textPages());
+    m_player->playlist = &m_playlists->view();
+    m_player->hooks.trackInPlaylist = [this] { m_playlists->mnuPlaylistAufnehmen_Click(); };
+    m_catalogue->hooks.hidePlaylistView = [this] { m_playlists->hideView(); };
+    m_texts->hooks.playlistPageClicked = [this] { m_playlists->readFileList(); };
 
     if (QAction *quit = findChild<QAction *>(QStringLiteral("mnuBeenden"))) {
         quit->setEnabled(true);

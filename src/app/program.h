@@ -41,6 +41,9 @@ public:
     // The random entry choice found only entries of excluded styles; cleared
     // by every change of the catalogue's selection.
     bool StilAusgeschlossen = false;
+    // The search collects a song-rating result into a playlist: the next
+    // playlist load takes the prepared file without asking.
+    bool songRatingSearch = false;
 
     // Catalogue
     bool tableNotSorted = false;

@@ -99,6 +99,8 @@ void seedProgramFolder(const QString &programFolder)
         writeIfMissing(programFolder + programSoundFileName(sound), programSound(sound));
 
     if (isNew) {
+        // A new installation brings its empty playlist folder along.
+        QDir().mkpath(programFolder + QStringLiteral("Playlist"));
         const QString demo = createDemoCatalogue(programFolder);
         if (!demo.isEmpty())
             writeIfMissing(programFolder + QStringLiteral("PfadErststart.txt"),

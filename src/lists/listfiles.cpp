@@ -22,6 +22,20 @@ FileError accessError(const QString &path, const QString &reason)
         return {kPathNotFound, QStringLiteral("Pfad nicht gefunden: %1").arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()))};
     return {kFileAccess, QStringLiteral("Fehler beim Zugriff auf %1 (%2)").arg(QDir::toNativeSeparators(path), reason)};
 }
+
+// Write-protection is the usual cause; say so in words the user knows.
+FileError writeError(const QString &path, const QString &reason)
+{
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    if (folder.isDir() && !folder.isWritable())
+        return {kFileAccess, QStringLiteral("Der Ordner %1 ist schreibgeschützt. Die Datei %2 wurde nicht geändert.")
+                                 .arg(QDir::toNativeSeparators(folder.absoluteFilePath()), file.fileName())};
+    if (file.isFile() && !file.isWritable())
+        return {kFileAccess, QStringLiteral("Die Datei %1 ist schreibgeschützt und wurde nicht geändert.")
+                                 .arg(QDir::toNativeSeparators(path))};
+    return accessError(path, reason);
+}
 } // namespace
 
 std::optional<QStringList> readListFile(const QString &path, FileError *error)
@@ -54,7 +68,7 @@ bool writeListFile(const QString &path, const QStringList &entries, FileError *e
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         if (error)
-            *error = accessError(path, file.errorString());
+            *error = writeError(path, file.errorString());
         return false;
     }
     return true;

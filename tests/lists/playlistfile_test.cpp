@@ -1,0 +1,106 @@
+#include "lists/playlistfile.h"
+#include "lists/playlistrules.h"
+#include "support/tempfolders.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace klangtruhe;
+using namespace klangtruhe::test;
+
+TEST(PlaylistFile, LinesSplitIntoThreeColumnsThatJoinBackUnchanged)
+{
+    const PlaylistItem windows = splitPlaylistLine(QStringLiteral("D:\\Musik\\Can - Tago Mago\\01 - Paperhouse.mp3"));
+    EXPECT_EQ(windows.name, QStringLiteral("01 - Paperhouse.mp3"));
+    EXPECT_EQ(windows.bandUndCd, QStringLiteral("Can - Tago Mago\\"));
+    EXPECT_EQ(windows.pfad, QStringLiteral("D:\\Musik\\"));
+
+    const PlaylistItem here = splitPlaylistLine(QStringLiteral("/home/a/Musik/Neu!/Hallogallo.wav"));
+    EXPECT_EQ(here.bandUndCd, QStringLiteral("Neu!/"));
+    EXPECT_EQ(here.pfad, QStringLiteral("/home/a/Musik/"));
+
+    // Damaged lines keep their text, so saving never loses them.
+    for (const char *line : {"ohne Trenner.mp3", "\\x.mp3", "C:\\x.mp3", "a\\", "\\\\server\\share\\x.mp3"}) {
+        const QString text = QString::fromUtf8(line);
+        EXPECT_EQ(splitPlaylistLine(text).fullPath(), text) << line;
+    }
+    EXPECT_EQ(splitPlaylistLine(QStringLiteral("ohne Trenner.mp3")).bandUndCd, QString());
+
+    EXPECT_EQ(acceptedPlaylistLines({"a", "a", "", "b", "a", "", "", "a"}), (QStringList{"a", "b", "a"}));
+}
+
+TEST(PlaylistFile, RoundTripInWindows1252WithCrLfAndForeignEncodingsRead)
+{
+    TestEnvironment env;
+    const QString path = env.path("Playlist/Beste.txt");
+    writeFile(path, QByteArray());
+    const QList<PlaylistItem> items{splitPlaylistLine(QStringLiteral("C:\\Musik\\Die Ärzte - Jazz\\Männer – süß.mp3")),
+                                    splitPlaylistLine(QStringLiteral("/m/Can/Vitamin C - 5.mp3"))};
+    ASSERT_TRUE(writePlaylistFile(path, items));
+    EXPECT_EQ(readFile(path), QByteArray("C:\\Musik\\Die \xc4rzte - Jazz\\M\xe4nner \x96 s\xfc\xdf.mp3\r\n"
+                                         "/m/Can/Vitamin C - 5.mp3\r\n"));
+    EXPECT_EQ(*readPlaylistFile(path), items);
+
+    // Appending keeps the old lines, doubles included, and creates a missing file.
+    ASSERT_TRUE(appendPlaylistLines(path, {"/m/Can/Vitamin C - 5.mp3", "/m/x/y.mp3"}));
+    EXPECT_EQ(readPlaylistFile(path)->size(), 3) << "the doubled line follows its twin";
+    ASSERT_TRUE(appendPlaylistLines(env.path("Playlist/Neu.txt"), {}));
+    EXPECT_EQ(readFile(env.path("Playlist/Neu.txt")), QByteArray());
+
+    // Another editor's encodings read the same; an empty file is an empty playlist.
+    writeFile(env.path("utf8.txt"), QByteArray("/m/Die \xc3\x84rzte/s\xc3\xbc\xc3\x9f.mp3\n"));
+    EXPECT_EQ(readPlaylistFile(env.path("utf8.txt"))->value(0).fullPath(), QStringLiteral("/m/Die Ärzte/süß.mp3"));
+    writeFile(env.path("utf16.txt"), QByteArray("/\0m\0/\0\xe4\0.\0w\0a\0v\0\r\0\n\0", 20));
+    EXPECT_EQ(readPlaylistFile(env.path("utf16.txt"))->value(0).fullPath(), QStringLiteral("/m/ä.wav"));
+    writeFile(env.path("bom16.txt"), QByteArray("\xfe\xff\0/\0m\0/\0x", 10));
+    EXPECT_EQ(readPlaylistFile(env.path("bom16.txt"))->value(0).fullPath(), QStringLiteral("/m/x"));
+    writeFile(env.path("leer.txt"), QByteArray());
+    EXPECT_TRUE(readPlaylistFile(env.path("leer.txt"))->isEmpty());
+
+    // No file, and a file that is no text at all.
+    FileError error;
+    EXPECT_FALSE(readPlaylistFile(env.path("fehlt.txt"), &error).has_value());
+    EXPECT_EQ(error.number, 0);
+    writeFile(env.path("bild.txt"), QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\x01", 18));
+    EXPECT_FALSE(readPlaylistFile(env.path("bild.txt"), &error).has_value());
+    EXPECT_TRUE(error.description.contains(QStringLiteral("keine Playlist")));
+    EXPECT_FALSE(appendPlaylistLines(env.path("bild.txt"), {"/m/x.mp3"}));
+    EXPECT_EQ(readFile(env.path("bild.txt")).size(), 18) << "a foreign file is never written over";
+}
+
+TEST(PlaylistFile, WritesAreWholeOrNotAtAll)
+{
+    TestEnvironment env;
+    const QString path = env.path("Playlist/a.txt");
+    writeFile(path, QByteArray("/m/alt.mp3\r\n"));
+    FileError error;
+    EXPECT_FALSE(appendPlaylistLines(path, {"/m/ok.mp3", QStringLiteral("/m/Ωmega.mp3")}, &error));
+    EXPECT_NE(error.number, 0);
+    EXPECT_EQ(readFile(path), QByteArray("/m/alt.mp3\r\n"));
+    EXPECT_FALSE(writePlaylistFile(env.path("fehlt/a.txt"), {splitPlaylistLine("/m/x.mp3")}, &error));
+    EXPECT_EQ(error.number, 76);
+    EXPECT_TRUE(error.description.startsWith(QStringLiteral("Pfad nicht gefunden")));
+}
+
+TEST(PlaylistRules, NamesHeaderAndTitleSearch)
+{
+    EXPECT_EQ(playlistFileName(QStringLiteral("Best")), QStringLiteral("Best.txt"));
+    EXPECT_EQ(playlistFileName(QStringLiteral("Best.txt")), QStringLiteral("Best.txt"));
+    EXPECT_EQ(playlistFileName(QStringLiteral("Best.TXT")), QStringLiteral("Best.TXT.txt"));
+    EXPECT_EQ(forbiddenNameCharacters(QStringLiteral("Rock & Pop – Ärzte")), QString());
+    EXPECT_EQ(forbiddenNameCharacters(QStringLiteral("AC/DC: Best?/x")), QStringLiteral("/:?"));
+
+    EXPECT_EQ(playlistHeader(QStringLiteral("Beste.txt"), 3), QStringLiteral("Playlist - Beste (3)"));
+    EXPECT_EQ(playlistHeader(QStringLiteral("Liste.m3u8"), 0), QStringLiteral("Playlist - Liste. (0)"));
+    EXPECT_EQ(playlistHeader(QStringLiteral("ab"), 1), QStringLiteral("Playlist -  (1)"));
+
+    EXPECT_EQ(playlistTitleSearchText(QStringLiteral("Mother Sky - 5.mp3")), QStringLiteral("mother sky"));
+    EXPECT_EQ(playlistTitleSearchText(QStringLiteral("A - 5 Minute Song - 2.Live.mp3")),
+              QStringLiteral("a minute song.live"));
+    EXPECT_EQ(playlistTitleSearchText(QStringLiteral("Ohne Endung")), QStringLiteral("ohne endung"));
+
+    EXPECT_EQ(itemsKept({false, true, true, false}), (QList<int>{1, 4}));
+    EXPECT_EQ(itemOnFocus(0, 3), 1);
+    EXPECT_EQ(itemOnFocus(2, 3), 3);
+    EXPECT_EQ(playedMarksFor(2), (QList<int>{0, 0, 0}));
+}

@@ -1,0 +1,393 @@
+// The playlists in the real program: menu, view, file list and playing.
+#include "catalogue/detailview.h"
+#include "lists/playlistcomponent.h"
+#include "lists/playlistview.h"
+#include "player/playerprogram.h"
+#include "common/twips.h"
+#include "support/dialogdriver.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextEdit>
+#include <gtest/gtest.h>
+
+namespace klangtruhe::test {
+namespace {
+
+// Types the name into the next input dialog; `next` schedules what answers
+// the dialog that follows, before this one closes.
+void answerName(const QString &name, const std::function<void()> &next = {})
+{
+    onNextModalDialog([name, next](QWidget *dialog) {
+        dialog->findChild<QLineEdit *>(QStringLiteral("txtInputText"))->setText(name);
+        if (next)
+            next();
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    });
+}
+
+struct Message {
+    QString title, text;
+};
+
+// Answers the next message dialog with the button and keeps what it said.
+void answerMessage(const QString &button, Message *seen)
+{
+    onNextModalDialog([button, seen](QWidget *dialog) {
+        seen->title = dialog->windowTitle();
+        seen->text = dialog->findChild<QTextEdit *>(QStringLiteral("txtMsgText"))->toPlainText();
+        QTest::mouseClick(dialog->findChild<QPushButton *>(button), Qt::LeftButton);
+    });
+}
+
+struct PlaylistProgram : PlayerProgram {
+    PlaylistProgram()
+        : PlayerProgram({{QStringLiteral("a.wav"), wavSine(0.3)},
+                         {QStringLiteral("b - 5.wav"), wavSine(0.3)},
+                         {QStringLiteral("c.wav"), wavSine(0.3)}})
+    {
+        QDir().mkpath(folder());
+    }
+    PlaylistComponent &lists() const { return window()->playlists(); }
+    PlaylistView &view() const { return lists().view(); }
+    QString folder() const { return env.programFolder() + QStringLiteral("Playlist/"); }
+    QAction *action(const char *name) const { return window()->findChild<QAction *>(QString::fromLatin1(name)); }
+    QWidget *tabTexte() const { return window()->findChild<QTabWidget *>(QStringLiteral("tabTexte")); }
+    QString header() const { return view().headerItem()->text(0); }
+    void markTracks(const QList<int> &rows) const
+    {
+        QListWidget *tracks = player().filTrack();
+        tracks->clearSelection();
+        for (int row : rows)
+            tracks->item(row)->setSelected(true);
+    }
+    void newPlaylist(const QString &name) const
+    {
+        answerName(name);
+        lists().mnuPlaylistNeu_Click();
+    }
+};
+
+TEST(PlaylistProgram, NewAddTickRemoveAndLoadKeepTheFileAndViewInStep)
+{
+    PlaylistProgram p;
+    PlaylistComponent &lists = p.lists();
+    PlaylistView &view = p.view();
+    for (const char *name : {"mnuPlaylistNeu", "mnuPlaylistLaden", "mnuPlaylistAnzeigen", "mnuPlaylistKill",
+                             "mnuPlaylistHaken", "mnuPlaylistAufnehmen"})
+        EXPECT_TRUE(p.action(name)->isEnabled()) << name;
+    EXPECT_EQ(view.geometry(), twipsRect(1050, 675, 7440, 5640));
+    EXPECT_EQ(p.program().PlaylistModus, false);
+
+    // Adding before any playlist exists only explains.
+    Message seen;
+    answerMessage(QStringLiteral("cmdButton_0"), &seen);
+    p.action("mnuPlaylistAufnehmen")->trigger();
+    EXPECT_EQ(seen.title, QStringLiteral("Kein Playlist vorhanden"));
+
+    // A new playlist takes the text pages' place; no file until a track comes.
+    p.newPlaylist(QStringLiteral("Beste"));
+    EXPECT_EQ(lists.PlaylistName, QStringLiteral("Beste.txt"));
+    EXPECT_TRUE(view.isVisibleTo(p.window()));
+    EXPECT_FALSE(p.tabTexte()->isVisibleTo(p.window()));
+    EXPECT_TRUE(p.action("mnuPlaylistAnzeigen")->isChecked());
+    EXPECT_TRUE(p.program().PlaylistModus);
+    EXPECT_EQ(p.header(), QStringLiteral("Playlist - Beste (0)"));
+    const QString file = p.folder() + QStringLiteral("Beste.txt");
+    EXPECT_FALSE(QFile::exists(file));
+
+    // The track list's marked tracks, twice the same one included.
+    p.markTracks({0, 2});
+    p.action("mnuPlaylistAufnehmen")->trigger();
+    p.markTracks({0});
+    p.player().hooks.trackInPlaylist(); // the track list's context menu
+    const QByteArray music = p.music.toUtf8();
+    EXPECT_EQ(readFile(file), music + "a.wav\r\n" + music + "c.wav\r\n" + music + "a.wav\r\n");
+    ASSERT_EQ(view.itemCount(), 3);
+    EXPECT_EQ(view.itemText(2), QStringLiteral("c.wav"));
+    EXPECT_EQ(view.bandUndCd(2), QStringLiteral("musik/"));
+    EXPECT_EQ(view.pfad(2) + view.bandUndCd(2) + view.itemText(2), p.music + QStringLiteral("c.wav"));
+    EXPECT_TRUE(view.isChecked(1) && view.isChecked(2) && view.isChecked(3));
+    EXPECT_EQ(p.header(), QStringLiteral("Playlist - Beste (3)"));
+    EXPECT_EQ(p.player().TrackGespielt, QList<int>(4, 0));
+
+    // The toggle unticks and ticks all; ticks are never stored.
+    p.action("mnuPlaylistHaken")->trigger();
+    EXPECT_FALSE(view.isChecked(1) || view.isChecked(2) || view.isChecked(3));
+    p.action("mnuPlaylistHaken")->trigger();
+    EXPECT_TRUE(view.isChecked(1) && view.isChecked(3));
+    EXPECT_EQ(p.action("mnuPlaylistHaken")->text(), QStringLiteral("Alle &Häkchen an/aus"));
+
+    // Removing asks with the item's name, takes the selected items and saves.
+    view.selectItem(2);
+    answerMessage(QStringLiteral("cmdButton_2"), &seen);
+    p.action("mnuPlaylistKill")->trigger();
+    EXPECT_EQ(view.itemCount(), 3) << "\"Nein\" keeps the item";
+    EXPECT_EQ(seen.text, QStringLiteral("Lied aus der Playlist entfernen?\n\nc.wav"));
+    answerMessage(QStringLiteral("cmdButton_1"), &seen);
+    p.action("mnuPlaylistKill")->trigger();
+    EXPECT_EQ(readFile(file), music + "a.wav\r\n" + music + "a.wav\r\n");
+    EXPECT_EQ(p.header(), QStringLiteral("Playlist - Beste (2)"));
+
+    // Hiding gives the pages back; the page "Playlists" lists the files.
+    p.action("mnuPlaylistAnzeigen")->trigger();
+    EXPECT_FALSE(view.isVisibleTo(p.window()));
+    EXPECT_TRUE(p.tabTexte()->isVisibleTo(p.window()));
+    EXPECT_FALSE(p.action("mnuPlaylistAnzeigen")->isChecked());
+    writeFile(p.folder() + QStringLiteral("Ärzte.txt"), QByteArray("C:\\M\\Die \xc4rzte\\M\xe4nner.mp3\r\n\r\n"
+                                                                   "C:\\M\\Die \xc4rzte\\M\xe4nner.mp3\r\n"
+                                                                   "C:\\M\\x\\y.mp3\r\n"));
+    auto *tabs = static_cast<QTabWidget *>(p.tabTexte());
+    emit tabs->tabBarClicked(4);
+    QListWidget *files = lists.filPlaylist();
+    EXPECT_EQ(items(files), (QStringList{"Ärzte.txt", "Beste.txt"}));
+
+    // A double-click on a file loads it without a dialog, ticked, as the play source.
+    p.program().PlaylistModus = false;
+    emit files->itemDoubleClicked(files->item(0));
+    EXPECT_EQ(lists.PlaylistName, QStringLiteral("Ärzte.txt"));
+    ASSERT_EQ(view.itemCount(), 2);
+    EXPECT_EQ(view.itemText(1), QStringLiteral("Männer.mp3"));
+    EXPECT_EQ(view.bandUndCd(1), QStringLiteral("Die Ärzte\\"));
+    EXPECT_EQ(view.pfad(1), QStringLiteral("C:\\M\\"));
+    EXPECT_TRUE(view.isChecked(2));
+    EXPECT_EQ(p.header(), QStringLiteral("Playlist - Ärzte (2)"));
+    EXPECT_TRUE(p.program().PlaylistModus);
+    EXPECT_EQ(p.program().AktuellerTrack, 1);
+    EXPECT_EQ(tabs->currentIndex(), 4);
+    EXPECT_TRUE(view.isVisibleTo(p.window()));
+
+    // A file that vanished keeps the items shown, under the new name.
+    lists.filPlaylist_DblClick(QStringLiteral("weg.txt"));
+    EXPECT_EQ(view.itemCount(), 2);
+    EXPECT_EQ(p.header(), QStringLiteral("Playlist - weg (2)"));
+
+    // Rating the entry gives the text pages their place back.
+    p.window()->catalogue().detailView().imgCDnote_Click(2);
+    EXPECT_FALSE(view.isVisibleTo(p.window()));
+    EXPECT_TRUE(p.tabTexte()->isVisibleTo(p.window()));
+}
+
+TEST(PlaylistProgram, BadNamesForeignFilesAndMissingFoldersLoseNothing)
+{
+    PlaylistProgram p;
+    PlaylistComponent &lists = p.lists();
+    PlaylistView &view = p.view();
+
+    // A name no file may carry is asked again; Exit ends without a playlist.
+    Message seen;
+    answerName(QStringLiteral("AC/DC: Best?"), [&seen] {
+        onNextModalDialog([&seen](QWidget *dialog) {
+            seen.text = dialog->findChild<QTextEdit *>(QStringLiteral("txtMsgText"))->toPlainText();
+            answerNextModalDialog(QStringLiteral("cmdExit"));
+            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdButton_0")), Qt::LeftButton);
+        });
+    });
+    lists.mnuPlaylistNeu_Click();
+    EXPECT_TRUE(seen.text.contains(QStringLiteral("/:?"))) << seen.text.toStdString();
+    EXPECT_EQ(lists.PlaylistName, QString());
+
+    // An existing name: "Nein" asks again, "Ja" recycles the old file.
+    writeFile(p.folder() + QStringLiteral("Alt.txt"), QByteArray("/m/x/alt.mp3\r\n"));
+    answerName(QStringLiteral("Alt"), [&seen] {
+        onNextModalDialog([&seen](QWidget *dialog) {
+            seen.title = dialog->windowTitle();
+            answerName(QStringLiteral("Alt.txt"), [] { answerNextModalDialog(QStringLiteral("cmdButton_1")); });
+            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdButton_2")), Qt::LeftButton);
+        });
+    });
+    lists.mnuPlaylistNeu_Click();
+    EXPECT_EQ(seen.title, QStringLiteral("Sicherheitshinweis"));
+    EXPECT_EQ(p.platform().recycled, QStringList{p.folder() + QStringLiteral("Alt.txt")});
+    EXPECT_EQ(lists.PlaylistName, QStringLiteral("Alt.txt"));
+
+    // A playlist with tracks on show, then files that are no playlist.
+    p.markTracks({0, 1});
+    lists.mnuPlaylistAufnehmen_Click();
+    writeFile(p.folder() + QStringLiteral("Bild.txt"), QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\x01", 18));
+    answerMessage(QStringLiteral("cmdButton_0"), &seen);
+    lists.filPlaylist_DblClick(QStringLiteral("Bild.txt"));
+    EXPECT_EQ(seen.title, QStringLiteral("Ausgabebox_mnuPlaylistLaden_Click"));
+    EXPECT_TRUE(seen.text.contains(QStringLiteral("keine Playlist")));
+    EXPECT_EQ(lists.PlaylistName, QStringLiteral("Alt.txt")) << "the playlist shown stays the current one";
+    EXPECT_EQ(view.itemCount(), 2);
+    lists.PlaylistSpeichern();
+    EXPECT_EQ(readFile(p.folder() + QStringLiteral("Bild.txt")).size(), 18);
+
+    // UTF-8 from another editor loads; an empty file is an empty playlist.
+    writeFile(p.folder() + QStringLiteral("utf8.txt"), QByteArray("/m/\xc3\x84rzte/s\xc3\xbc\xc3\x9f.mp3\r\n"));
+    lists.filPlaylist_DblClick(QStringLiteral("utf8.txt"));
+    EXPECT_EQ(view.itemText(1), QStringLiteral("süß.mp3"));
+    writeFile(p.folder() + QStringLiteral("leer.txt"), QByteArray());
+    lists.filPlaylist_DblClick(QStringLiteral("leer.txt"));
+    EXPECT_EQ(view.itemCount(), 0);
+    EXPECT_EQ(p.header(), QStringLiteral("Playlist - leer (0)"));
+
+    // A track name the code page cannot hold: reported, nothing added anywhere.
+    writeFile(p.music + QStringLiteral("Ωmega.wav"), wavSine(0.1));
+    p.player().fillTrackList();
+    QListWidget *tracks = p.player().filTrack();
+    tracks->clearSelection();
+    tracks->findItems(QStringLiteral("Ωmega.wav"), Qt::MatchExactly).value(0)->setSelected(true);
+    answerMessage(QStringLiteral("cmdButton_0"), &seen);
+    lists.mnuPlaylistAufnehmen_Click();
+    EXPECT_EQ(seen.title, QStringLiteral("Ausgabebox_mnuPlaylistAufnehmen_Click"));
+    EXPECT_EQ(view.itemCount(), 0);
+    EXPECT_EQ(readFile(p.folder() + QStringLiteral("leer.txt")), QByteArray());
+
+    // Without the folder "Playlist" adding reports and changes nothing.
+    lists.PlaylistName = QStringLiteral("Alt.txt");
+    QDir(p.folder()).removeRecursively();
+    p.markTracks({0});
+    answerMessage(QStringLiteral("cmdButton_0"), &seen);
+    lists.mnuPlaylistAufnehmen_Click();
+    EXPECT_TRUE(seen.text.contains(QStringLiteral("Pfad nicht gefunden"))) << seen.text.toStdString();
+    EXPECT_EQ(view.itemCount(), 0);
+    EXPECT_FALSE(QFileInfo::exists(p.folder()));
+}
+
+TEST(PlaylistProgram, AWriteProtectedFolderKeepsTheOldPlaylist)
+{
+    PlaylistProgram p;
+    PlaylistComponent &lists = p.lists();
+    const QString file = p.folder() + QStringLiteral("Fest.txt");
+    writeFile(file, QByteArray("/m/x/a.mp3\r\n/m/x/b.mp3\r\n"));
+    lists.filPlaylist_DblClick(QStringLiteral("Fest.txt"));
+    ASSERT_EQ(p.view().itemCount(), 2);
+
+    // Root writes anywhere; the immutable attribute stops even root.
+    QFile::setPermissions(p.folder(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const bool immutable = QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), p.folder()}) == 0;
+    QFile probe(p.folder() + QStringLiteral("probe"));
+    if (probe.open(QIODevice::WriteOnly)) {
+        probe.remove();
+        QFile::setPermissions(p.folder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        GTEST_SKIP() << "the folder cannot be made write-protected here";
+    }
+    p.view().selectItem(1);
+    Message seen;
+    onNextModalDialog([&seen](QWidget *question) {
+        answerMessage(QStringLiteral("cmdButton_0"), &seen);
+        QTest::mouseClick(question->findChild<QPushButton *>(QStringLiteral("cmdButton_1")), Qt::LeftButton);
+    });
+    lists.mnuPlaylistKill_Click();
+    if (immutable)
+        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), p.folder()});
+    QFile::setPermissions(p.folder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(readFile(file), QByteArray("/m/x/a.mp3\r\n/m/x/b.mp3\r\n"));
+    EXPECT_EQ(seen.title, QStringLiteral("Ausgabebox_PlaylistSpeichern"));
+    EXPECT_TRUE(seen.text.contains(QStringLiteral("schreibgeschützt"))) << seen.text.toStdString();
+    EXPECT_EQ(p.view().itemCount(), 1) << "the view keeps what the user did";
+    EXPECT_TRUE(lists.PlaylistGeaendert) << "the next load or new tries again";
+}
+
+TEST(PlaylistProgram, DialogLoadsFromAnyFolderAndSearchResultsBecomeSuchliste)
+{
+    PlaylistProgram p;
+    PlaylistComponent &lists = p.lists();
+    PlaylistView &view = p.view();
+
+    // A file from another folder, chosen with "alle Dateien": written back into the playlist folder.
+    const QString elsewhere = p.env.path("anderswo/Mix.m3u");
+    writeFile(elsewhere, QByteArray("/m/a/1.mp3\r\n/m/b/2.mp3\r\n"));
+    onNextModalDialog([elsewhere](QWidget *dialog) {
+        auto *files = qobject_cast<QFileDialog *>(dialog);
+        ASSERT_NE(files, nullptr);
+        EXPECT_EQ(files->windowTitle(), QStringLiteral("Playlist laden"));
+        EXPECT_EQ(files->nameFilters().value(0), QStringLiteral("Playlist (*.txt)"));
+        files->selectFile(elsewhere);
+        QMetaObject::invokeMethod(files, "accept");
+    });
+    p.action("mnuPlaylistLaden")->trigger();
+    EXPECT_EQ(lists.PlaylistName, QStringLiteral("Mix.m3u"));
+    EXPECT_EQ(p.header(), QStringLiteral("Playlist - Mix (2)"));
+    view.selectItem(1);
+    onNextModalDialog([](QWidget *dialog) {
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdButton_1")), Qt::LeftButton);
+    });
+    lists.mnuPlaylistKill_Click();
+    EXPECT_EQ(readFile(p.folder() + QStringLiteral("Mix.m3u")), QByteArray("/m/b/2.mp3\r\n"));
+    EXPECT_EQ(readFile(elsewhere).size(), 24) << "the chosen file stays as it was";
+
+    // Cancelling the dialog changes nothing.
+    onNextModalDialog([](QWidget *dialog) { static_cast<QDialog *>(dialog)->reject(); });
+    lists.mnuPlaylistLaden_Click();
+    EXPECT_EQ(lists.PlaylistName, QStringLiteral("Mix.m3u"));
+
+    // The search's side: an old "Suchliste.txt" goes, the tracks come, the load saves and reads back.
+    writeFile(p.folder() + QStringLiteral("Suchliste.txt"), QByteArray("/alt/x/y.mp3\r\n"));
+    lists.beginSearchList();
+    EXPECT_FALSE(QFile::exists(p.folder() + QStringLiteral("Suchliste.txt")));
+    EXPECT_EQ(view.itemCount(), 0);
+    p.markTracks({1, 2});
+    lists.mnuPlaylistAufnehmen_Click();
+    lists.PlaylistGeaendert = true;
+    p.program().songRatingSearch = true;
+    lists.mnuPlaylistLaden_Click();
+    p.program().songRatingSearch = false;
+    EXPECT_EQ(p.header(), QStringLiteral("Playlist - Suchliste (2)"));
+    EXPECT_EQ(view.itemText(1), QStringLiteral("b - 5.wav"));
+    lists.PlaylistName = QStringLiteral("Best.txt");
+    lists.PlaylistSpeichern();
+    EXPECT_EQ(readFile(p.folder() + QStringLiteral("Best.txt")), readFile(p.folder() + QStringLiteral("Suchliste.txt")));
+}
+
+TEST(PlaylistProgram, StartPlaysTheSelectedItemAndTimer1GoesOnThroughTickedItems)
+{
+    PlaylistProgram p;
+    PlaylistComponent &lists = p.lists();
+    PlaylistView &view = p.view();
+    PlayerComponent &player = p.player();
+    int searches = 0;
+    player.hooks.suchenPlaylistTitel = [&searches] { ++searches; };
+    p.newPlaylist(QStringLiteral("Spiel"));
+    p.markTracks({0, 1, 2});
+    lists.mnuPlaylistAufnehmen_Click();
+    ASSERT_EQ(view.itemCount(), 3);
+    view.setChecked(2, false);
+
+    // A click makes the playlist the play source again, with fresh played marks.
+    p.program().PlaylistModus = false;
+    player.TrackGespielt = {1, 1};
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualItemRect(view.topLevelItem(2)).center());
+    EXPECT_TRUE(p.program().PlaylistModus);
+    EXPECT_EQ(p.program().AktuellerTrack, 3);
+    EXPECT_EQ(player.TrackGespielt, QList<int>(4, 0));
+
+    // Enter on the selected item starts it.
+    player.chkAlleTracks->setChecked(true);
+    view.selectItem(1);
+    view.setFocus();
+    QTest::keyClick(&view, Qt::Key_Return);
+    EXPECT_EQ(p.status(), QStringLiteral("playing:  ") + p.music + QStringLiteral("a.wav"));
+    EXPECT_EQ(p.program().AktuellerTrack, 1);
+    EXPECT_GE(searches, 1);
+
+    // The unticked item 2 is passed over.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return p.status() == QStringLiteral("playing:  ") + p.music + QStringLiteral("c.wav"); }, 5000))
+        << p.status().toStdString();
+    EXPECT_EQ(p.program().AktuellerTrack, 3);
+    EXPECT_EQ(view.selectedItem(), 3);
+    player.imgStop_Click();
+
+    // A double-click on an item plays it and asks for its entry.
+    const int before = searches;
+    view.selectItem(2);
+    const QRect row = view.visualItemRect(view.topLevelItem(1));
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, row.center() + QPoint(40, 0));
+    EXPECT_EQ(p.status(), QStringLiteral("playing:  ") + p.music + QStringLiteral("b - 5.wav"));
+    EXPECT_GE(searches, before + 2) << "Start and the double-click both search";
+    player.chkAlleTracks->setChecked(false);
+    player.imgStop_Click();
+}
+
+} // namespace
+} // namespace klangtruhe::test
