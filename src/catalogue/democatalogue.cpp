@@ -146,6 +146,7 @@ QString createDemoCatalogue(const QString &programFolder)
                        "SonstigesTab, Bilder) values (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)",
                        -1, &insert, nullptr);
     QStringList styles;
+    QStringList firstTracks; // a demo playlist across the collection
     int index = 0;
     int seed = 1;
     for (const DemoEntry &entry : kEntries) {
@@ -159,6 +160,8 @@ QString createDemoCatalogue(const QString &programFolder)
         for (const char *track : entry.tracks) {
             const QString name = QStringLiteral("%1 - %2.wav").arg(number, 2, 10, QLatin1Char('0')).arg(QString::fromUtf8(track));
             writeFileAtomically(musicFolder + name, demoTrack(seed++, 5.0 + (number % 3)));
+            if (number == 1)
+                firstTracks << musicFolder + name;
             QString songName = QString::fromUtf8(track);
             songName.remove(QRegularExpression(QStringLiteral(" - \\d$")));
             songLines << QStringLiteral("%1. %2").arg(number).arg(songName);
@@ -210,6 +213,18 @@ QString createDemoCatalogue(const QString &programFolder)
     }
     if (!QFile::exists(programFolder + QStringLiteral("Stilrichtung.ini")))
         writeFileAtomically(programFolder + QStringLiteral("Stilrichtung.ini"), styleFile);
+
+    // Playlists are Windows-1252 lines of track paths.
+    const QString playlistFolder = programFolder + QStringLiteral("Playlist") + QDir::separator();
+    QDir().mkpath(playlistFolder);
+    QByteArray playlist;
+    for (const QString &track : firstTracks) {
+        QByteArray line;
+        encodeAnsi(track, line);
+        playlist += line + QByteArray("\r\n");
+    }
+    if (!QFile::exists(playlistFolder + QStringLiteral("Querbeet.txt")))
+        writeFileAtomically(playlistFolder + QStringLiteral("Querbeet.txt"), playlist);
     return path;
 }
 

@@ -4,6 +4,7 @@
 #include "catalogue/cataloguecomponent.h"
 #include "catalogue/catalogueschema.h"
 #include "catalogue/data1.h"
+#include "lists/playlistfile.h"
 #include "common/twips.h"
 #include "support/catalogues.h"
 #include "support/dialogdriver.h"
@@ -85,6 +86,13 @@ TEST(StartUp, AFirstStartWelcomesWithTheDemoCollection)
         const QDir music(data.fieldValue(QStringLiteral("Musikpfad")));
         EXPECT_GE(music.entryList(QDir::Files).size(), 3);
     }
+    // The demo playlist plays one track of every entry, and the playlist view reads it.
+    const auto playlist = readPlaylistFile(folder + QStringLiteral("Playlist/Querbeet.txt"));
+    ASSERT_TRUE(playlist);
+    EXPECT_EQ(playlist->size(), data.recordCount());
+    for (const PlaylistItem &track : *playlist)
+        EXPECT_TRUE(QFileInfo(track.fullPath()).isFile()) << track.fullPath().toStdString();
+
     // German order: "abendstern" and "Ärzteblues ..." stand among the A.
     data.setAbsolutePosition(0);
     EXPECT_EQ(data.text(1, 0), QStringLiteral("abendstern"));
