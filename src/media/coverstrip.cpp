@@ -24,26 +24,21 @@ namespace klangtruhe {
 
 namespace {
 
-// Display column of the table whose header reads `name`; -1 when none does.
-int columnHeaded(const RecordTableModel &model, const QString &name)
-{
-    for (int c = 0; c < model.columnCount(); ++c) {
-        if (model.headerText(c) == name)
-            return c;
-    }
-    return -1;
-}
-
-std::vector<std::pair<QString, QString>> tableNames(const RecordTableModel &model)
+// Band and title of every row of the table, by position. One pass over the
+// two columns: loading whole rows one by one would take seconds at 100,000.
+std::vector<std::pair<QString, QString>> tableNames(Data1 &data)
 {
     std::vector<std::pair<QString, QString>> rows;
-    const int band = columnHeaded(model, QStringLiteral("Band"));
-    const int title = columnHeaded(model, QStringLiteral("LPTitel"));
-    if (band < 0 || title < 0)
+    const int band = data.fieldIndex(QStringLiteral("Band"));
+    const int title = data.fieldIndex(QStringLiteral("LPTitel"));
+    if (band < 0 || title < 0 || data.recordCount() <= 0)
         return rows;
-    rows.reserve(static_cast<size_t>(model.rowCount()));
-    for (int r = 0; r < model.rowCount(); ++r)
-        rows.emplace_back(model.cellText(r, band), model.cellText(r, title));
+    rows.resize(static_cast<size_t>(data.recordCount()));
+    data.scanColumns({band, title}, [&rows](int position, const QByteArray *texts) {
+        if (position >= 0 && static_cast<size_t>(position) < rows.size())
+            rows[static_cast<size_t>(position)] = {QString::fromUtf8(texts[0]), QString::fromUtf8(texts[1])};
+        return true;
+    });
     return rows;
 }
 
@@ -55,7 +50,8 @@ void CoverComponent::CoverListeAktuell()
     files.reserve(m_filCover->count());
     for (int i = 0; i < m_filCover->count(); ++i)
         files << m_filCover->item(i)->text();
-    m_covers = coverListFor(files, tableNames(m_catalogue.model()));
+    // Without cover files there is nothing to match: the table is not read.
+    m_covers = files.isEmpty() ? QStringList() : coverListFor(files, tableNames(m_catalogue.data()));
     m_lstCover->clear();
     m_lstCover->addItems(m_covers);
 }
@@ -158,7 +154,7 @@ void CoverComponent::imgCover_Click(int slot)
     BusyPointer busy;
     const QString name = withoutExtension(m_covers.at(index));
     RecordTableModel &model = m_catalogue.model();
-    const auto rows = tableNames(model);
+    const auto rows = tableNames(m_catalogue.data());
     for (size_t r = 0; r < rows.size(); ++r) {
         if (coverName(rows[r].first, rows[r].second) != name)
             continue;
