@@ -26,8 +26,7 @@ namespace klangtruhe {
 EbookCall eBookCall(const QString &associated, const QString &file,
                     const std::function<QString(const QString &)> &shortPath)
 {
-    // The original upper-cased the program's path; that only works on
-    // file systems without case, so the path keeps its case here.
+    // The program's path keeps its case: only Windows would accept it in capitals.
     QString program = associated;
     const qsizetype nul = program.indexOf(QChar(u'\0'));
     if (nul >= 0)
