@@ -19,6 +19,7 @@
 #include "texts/textscomponent.h"
 #include "media/covercomponent.h"
 #include "media/ebookcomponent.h"
+#include "search/quicksearchcomponent.h"
 #include "common/events.h"
 #include "common/helpactions.h"
 #include "common/numbers.h"
@@ -80,6 +81,10 @@ Ausgabebox::Ausgabebox(std::unique_ptr<Program> program)
     wirePlayerToDetailView();
     m_texts = new TextsComponent(*m_program, *this);
     m_catalogue->hooks.onlineSearch = [this](int label) { m_texts->onlineSearch(label); };
+    m_quickSearch = new QuickSearchComponent(*m_program, *this, *m_catalogue, *m_player);
+    m_quickSearch->hooks.setCoverKlick = [this] { m_covers->setCoverKlick(); };
+    m_texts->hooks.Suchen = [this] { m_quickSearch->fullTextSuchen(); };
+    m_texts->hooks.Weitersuchen = [this] { m_quickSearch->fullTextWeitersuchen(); };
     PlayerSequencerHost &host = m_player->sequencerHost();
     host.readStyleExclusions = [this] { return m_exclusions->styles(); };
     host.readBandExclusions = [this] { return m_exclusions->bands(); };

@@ -12,6 +12,7 @@ class EbookComponent;
 class ExclusionComponent;
 class FrameComponent;
 class PlayerComponent;
+class QuickSearchComponent;
 class Program;
 class SleepComponent;
 class StatusBar;
@@ -37,6 +38,7 @@ public:
     MiniPlayerComponent &miniPlayer() { return *m_miniPlayer; }
     CoverComponent &covers() { return *m_covers; }
     EbookComponent &ebooks() { return *m_ebooks; }
+    QuickSearchComponent &quickSearch() { return *m_quickSearch; }
 
     // Applies the start-up options of the settings store.
     void RegistryLesen();
@@ -65,6 +67,7 @@ private:
     MiniPlayerComponent *m_miniPlayer;
     CoverComponent *m_covers = nullptr;
     EbookComponent *m_ebooks = nullptr;
+    QuickSearchComponent *m_quickSearch = nullptr;
     bool m_unloaded = false;
 };
 
