@@ -20,6 +20,7 @@
 #include "media/covercomponent.h"
 #include "media/ebookcomponent.h"
 #include "search/quicksearchcomponent.h"
+#include "webtranslate/webtranslatecomponent.h"
 #include "common/events.h"
 #include "common/helpactions.h"
 #include "common/numbers.h"
@@ -85,6 +86,7 @@ Ausgabebox::Ausgabebox(std::unique_ptr<Program> program)
     m_quickSearch->hooks.setCoverKlick = [this] { m_covers->setCoverKlick(); };
     m_texts->hooks.Suchen = [this] { m_quickSearch->fullTextSuchen(); };
     m_texts->hooks.Weitersuchen = [this] { m_quickSearch->fullTextWeitersuchen(); };
+    m_webTranslate = new WebTranslateComponent(*m_program, *this);
     PlayerSequencerHost &host = m_player->sequencerHost();
     host.readStyleExclusions = [this] { return m_exclusions->styles(); };
     host.readBandExclusions = [this] { return m_exclusions->bands(); };

@@ -17,6 +17,7 @@ class Program;
 class SleepComponent;
 class StatusBar;
 class TextsComponent;
+class WebTranslateComponent;
 
 // The main window: a frame that composes one component per subsystem. It
 // owns the program's state for the run, the menus, the status bar and the
@@ -39,6 +40,7 @@ public:
     CoverComponent &covers() { return *m_covers; }
     EbookComponent &ebooks() { return *m_ebooks; }
     QuickSearchComponent &quickSearch() { return *m_quickSearch; }
+    WebTranslateComponent &webTranslate() { return *m_webTranslate; }
 
     // Applies the start-up options of the settings store.
     void RegistryLesen();
@@ -68,6 +70,7 @@ private:
     CoverComponent *m_covers = nullptr;
     EbookComponent *m_ebooks = nullptr;
     QuickSearchComponent *m_quickSearch = nullptr;
+    WebTranslateComponent *m_webTranslate = nullptr;
     bool m_unloaded = false;
 };
 
