@@ -115,6 +115,14 @@ void QuickSearchComponent::suchenText(const QString &text)
     Suchen();
 }
 
+void QuickSearchComponent::SuchenPlaylistTitel(const QString &itemText)
+{
+    const QString text = playlistTitleSearchText(itemText);
+    if (quickSearchKey(text).isEmpty())
+        return;
+    suchenText(text);
+}
+
 void QuickSearchComponent::Suchen()
 {
     if (m_searching)

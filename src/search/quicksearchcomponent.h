@@ -41,6 +41,10 @@ public:
     // The search box's text becomes `text`, then one step (the playlist shows
     // the entry of a title this way).
     void suchenText(const QString &text);
+    // Shows the catalogue entry of a playlist title (the playlist's item text).
+    void SuchenPlaylistTitel(const QString &itemText);
+    // The next quick search starts at the first row.
+    void restartQuickSearch() { m_quick.row = 1; }
     // The box's search button and the Enter key: a step, and the box keeps the focus.
     void searchButtonClicked();
 

@@ -33,3 +33,16 @@ int findFromPosition(const QString &text, const QString &needle, int start)
 }
 
 } // namespace klangtruhe
+
+namespace klangtruhe {
+
+QString playlistTitleSearchText(const QString &itemText)
+{
+    const qsizetype dot = itemText.lastIndexOf(QLatin1Char('.'));
+    QString text = dot < 0 ? itemText : itemText.left(dot);
+    for (int mark = 1; mark <= 6; ++mark)
+        text.remove(QStringLiteral(" - %1").arg(mark));
+    return lowerKeepingPositions(text);
+}
+
+} // namespace klangtruhe

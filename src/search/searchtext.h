@@ -27,3 +27,11 @@ QString quickSearchKey(const QString &boxText);
 int findFromPosition(const QString &text, const QString &needle, int start);
 
 } // namespace klangtruhe
+
+namespace klangtruhe {
+
+// The search text of a playlist title: the file name cut before its last
+// ".", without the rating marks " - 1" .. " - 6", in lower case.
+QString playlistTitleSearchText(const QString &itemText);
+
+} // namespace klangtruhe

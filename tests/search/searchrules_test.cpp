@@ -35,6 +35,15 @@ TEST(SearchText, ComparesInLowerCaseWithUmlautsAndPlainCharacters)
     EXPECT_TRUE(containsLowered(longText + QStringLiteral("y"), longText));
 }
 
+TEST(SearchText, PlaylistTitleLosesEndingAndRatingMarks)
+{
+    EXPECT_EQ(playlistTitleSearchText(QStringLiteral("04 - Live - 5.mp3")), QStringLiteral("04 - live"));
+    EXPECT_EQ(playlistTitleSearchText(QStringLiteral("Mr. Blue Sky - 1 - 6.wav")), QStringLiteral("mr. blue sky"));
+    EXPECT_EQ(playlistTitleSearchText(QStringLiteral("Ohne Endung")), QStringLiteral("ohne endung"));
+    EXPECT_EQ(playlistTitleSearchText(QStringLiteral(".mp3")), QString());
+    EXPECT_EQ(playlistTitleSearchText(QStringLiteral("Take 7 - 7.mp3")), QStringLiteral("take 7 - 7"));
+}
+
 TEST(SearchText, FullTextFindsFromAPositionIgnoringCase)
 {
     const QString songs = QStringLiteral("1. Love me do\n2. All you need is LOVE\n");
