@@ -21,6 +21,8 @@
 #include "texts/textscomponent.h"
 #include "media/covercomponent.h"
 #include "media/ebookcomponent.h"
+#include "search/quicksearchcomponent.h"
+#include "webtranslate/webtranslatecomponent.h"
 #include "common/events.h"
 #include "common/helpactions.h"
 #include "common/numbers.h"
@@ -82,6 +84,11 @@ Ausgabebox::Ausgabebox(std::unique_ptr<Program> program)
     wirePlayerToDetailView();
     m_texts = new TextsComponent(*m_program, *this);
     m_catalogue->hooks.onlineSearch = [this](int label) { m_texts->onlineSearch(label); };
+    m_quickSearch = new QuickSearchComponent(*m_program, *this, *m_catalogue, *m_player);
+    m_quickSearch->hooks.setCoverKlick = [this] { m_covers->setCoverKlick(); };
+    m_texts->hooks.Suchen = [this] { m_quickSearch->fullTextSuchen(); };
+    m_texts->hooks.Weitersuchen = [this] { m_quickSearch->fullTextWeitersuchen(); };
+    m_webTranslate = new WebTranslateComponent(*m_program, *this);
     PlayerSequencerHost &host = m_player->sequencerHost();
     host.readStyleExclusions = [this] { return m_exclusions->styles(); };
     host.readBandExclusions = [this] { return m_exclusions->bands(); };
@@ -97,6 +104,12 @@ Ausgabebox::Ausgabebox(std::unique_ptr<Program> program)
     m_player->playlist = &m_playlists->view();
     m_player->hooks.trackInPlaylist = [this] { m_playlists->mnuPlaylistAufnehmen_Click(); };
     m_catalogue->hooks.hidePlaylistView = [this] { m_playlists->hideView(); };
+    // The playing (or double-clicked) playlist item shows its entry: a quick search from the first row.
+    m_player->hooks.suchenPlaylistTitel = [this] {
+        const PlaylistSource &playlist = m_playlists->view();
+        m_quickSearch->restartQuickSearch();
+        m_quickSearch->SuchenPlaylistTitel(playlist.itemText(playlist.selectedItem()));
+    };
     m_texts->hooks.playlistPageClicked = [this] { m_playlists->readFileList(); };
 
     if (QAction *quit = findChild<QAction *>(QStringLiteral("mnuBeenden"))) {

@@ -13,10 +13,12 @@ class FrameComponent;
 class MiniPlayerComponent;
 class PlayerComponent;
 class PlaylistComponent;
+class QuickSearchComponent;
 class Program;
 class SleepComponent;
 class StatusBar;
 class TextsComponent;
+class WebTranslateComponent;
 
 // The main window: a frame that composes one component per subsystem. It
 // owns the program's state for the run, the menus, the status bar and the
@@ -39,6 +41,8 @@ public:
     CoverComponent &covers() { return *m_covers; }
     EbookComponent &ebooks() { return *m_ebooks; }
     PlaylistComponent &playlists() { return *m_playlists; }
+    QuickSearchComponent &quickSearch() { return *m_quickSearch; }
+    WebTranslateComponent &webTranslate() { return *m_webTranslate; }
 
     // Applies the start-up options of the settings store.
     void RegistryLesen();
@@ -68,6 +72,8 @@ private:
     CoverComponent *m_covers = nullptr;
     EbookComponent *m_ebooks = nullptr;
     PlaylistComponent *m_playlists = nullptr;
+    QuickSearchComponent *m_quickSearch = nullptr;
+    WebTranslateComponent *m_webTranslate = nullptr;
     bool m_unloaded = false;
 };
 

@@ -42,6 +42,8 @@ public:
     void setCoverSlots(int lastSlot);
     void imgCover_Click(int slot);
     void imgCover_DblClick(int slot);
+    // The next entry change comes from elsewhere (the quick search): the strip keeps its place.
+    void setCoverKlick() { m_coverKlick = true; }
 
     // The cover area.
     void ExterneCoverListe();

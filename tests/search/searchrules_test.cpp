@@ -1,0 +1,113 @@
+#include "search/fulltextstep.h"
+#include "search/quicksearchstep.h"
+#include "search/searchtext.h"
+
+#include <gtest/gtest.h>
+#include <set>
+
+using namespace klangtruhe;
+
+TEST(SearchText, ComparesInLowerCaseWithUmlautsAndPlainCharacters)
+{
+    EXPECT_EQ(quickSearchKey(QStringLiteral("Die ÄRZTE")), QStringLiteral("die ärzte"));
+    // Nothing to search: empty or one blank; two blanks are a search text.
+    EXPECT_EQ(quickSearchKey(QString()), QString());
+    EXPECT_EQ(quickSearchKey(QStringLiteral(" ")), QString());
+    EXPECT_EQ(quickSearchKey(QStringLiteral("  ")), QStringLiteral("  "));
+
+    EXPECT_TRUE(containsLowered(QStringLiteral("Geräusch"), QStringLiteral("RÄUSCH").toLower()));
+    EXPECT_TRUE(containsLowered(QStringLiteral("ÖSTERREICH"), QStringLiteral("österr")));
+    EXPECT_FALSE(containsLowered(QStringLiteral("Geraeusch"), QStringLiteral("räusch")));
+    EXPECT_FALSE(containsLowered(QStringLiteral("abc"), QString()));
+    // Regex-like characters are plain characters.
+    EXPECT_TRUE(containsLowered(QStringLiteral("AC/DC (Live) [1979] *+?"), QStringLiteral("(live) [1979] *+?")));
+    EXPECT_FALSE(containsLowered(QStringLiteral("Live"), QStringLiteral(".*")));
+    EXPECT_TRUE(containsLowered(QStringLiteral("C:\\Musik\\"), QStringLiteral("\\musik\\")));
+
+    // A letter whose lower case is longer elsewhere keeps the positions behind it.
+    const QString text = QStringLiteral("İstanbul Love");
+    EXPECT_EQ(lowerKeepingPositions(text).size(), text.size());
+    EXPECT_EQ(findLowered(text, QStringLiteral("love")), 9);
+
+    // A very long search text is simply not found, and finds itself.
+    const QString longText(100000, QLatin1Char('x'));
+    EXPECT_FALSE(containsLowered(QStringLiteral("xxx"), longText));
+    EXPECT_TRUE(containsLowered(longText + QStringLiteral("y"), longText));
+}
+
+TEST(SearchText, PlaylistTitleLosesEndingAndRatingMarks)
+{
+    EXPECT_EQ(playlistTitleSearchText(QStringLiteral("04 - Live - 5.mp3")), QStringLiteral("04 - live"));
+    EXPECT_EQ(playlistTitleSearchText(QStringLiteral("Mr. Blue Sky - 1 - 6.wav")), QStringLiteral("mr. blue sky"));
+    EXPECT_EQ(playlistTitleSearchText(QStringLiteral("Ohne Endung")), QStringLiteral("ohne endung"));
+    EXPECT_EQ(playlistTitleSearchText(QStringLiteral(".mp3")), QString());
+    EXPECT_EQ(playlistTitleSearchText(QStringLiteral("Take 7 - 7.mp3")), QStringLiteral("take 7 - 7"));
+}
+
+TEST(SearchText, FullTextFindsFromAPositionIgnoringCase)
+{
+    const QString songs = QStringLiteral("1. Love me do\n2. All you need is LOVE\n");
+    EXPECT_EQ(findFromPosition(songs, QStringLiteral("love"), 1), 4);
+    EXPECT_EQ(findFromPosition(songs, QStringLiteral("love"), 5), 34);
+    EXPECT_EQ(findFromPosition(songs, QStringLiteral("love"), 35), 0);
+    EXPECT_EQ(findFromPosition(songs, QStringLiteral("love"), 0), 4); // before the first search
+    EXPECT_EQ(findFromPosition(songs, QStringLiteral("love"), 1000), 0);
+    EXPECT_EQ(findFromPosition(songs, QString(), 1), 0);
+    EXPECT_EQ(findFromPosition(QString(), QStringLiteral("love"), 1), 0);
+
+    FullTextSearchState state{QStringLiteral("Love"), 1};
+    EXPECT_EQ(fullTextFindNext(state, songs), 4);
+    EXPECT_EQ(state.start, 5);
+    EXPECT_EQ(fullTextFindNext(state, songs), 34);
+    EXPECT_EQ(fullTextFindNext(state, songs), 0);
+    EXPECT_EQ(state.start, 35); // the miss leaves the position
+    // Overlapping finds: "aa" in "aaa" at 1 and 2.
+    FullTextSearchState overlap{QStringLiteral("aa"), 1};
+    EXPECT_EQ(fullTextFindNext(overlap, QStringLiteral("aaa")), 1);
+    EXPECT_EQ(fullTextFindNext(overlap, QStringLiteral("aaa")), 2);
+    EXPECT_EQ(fullTextFindNext(overlap, QStringLiteral("aaa")), 0);
+}
+
+TEST(QuickSearchStep, WalksHitAfterHitThenStartsAgainAfterAMiss)
+{
+    // Rows 1..6; the cells of 2, 4 and 5 hold the key, but 4 shows nothing that counts.
+    const std::set<int> cells{2, 4, 5};
+    const std::set<int> marks{2, 5};
+    std::vector<int> shown;
+    auto step = [&](QuickSearchState &state, const QString &key) {
+        const int hit = quickSearchScan(
+            quickSearchStartRow(state, key), 6, [&](int row) { return cells.count(row) > 0; },
+            [&](int row) {
+                shown.push_back(row);
+                return marks.count(row) > 0;
+            });
+        if (hit > 0)
+            quickSearchHit(state, hit, key);
+        else
+            quickSearchMiss(state);
+        return hit;
+    };
+    QuickSearchState state;
+    EXPECT_EQ(quickSearchStartRow(state, QStringLiteral("beat")), 1);
+    EXPECT_EQ(step(state, QStringLiteral("beat")), 2);
+    EXPECT_EQ(state.row, 3);
+    EXPECT_EQ(state.text, QStringLiteral("beat"));
+    EXPECT_EQ(step(state, QStringLiteral("beat")), 5);
+    EXPECT_EQ(shown, (std::vector<int>{2, 4, 5})); // rows without the key in a cell are not shown
+    EXPECT_EQ(step(state, QStringLiteral("beat")), 0);
+    EXPECT_EQ(state.text, QString());
+    EXPECT_EQ(state.row, 1);
+    EXPECT_EQ(step(state, QStringLiteral("beat")), 2); // wrapped round
+
+    // Another text starts at row 1 again, as does a cleared position.
+    EXPECT_EQ(quickSearchStartRow(state, QStringLiteral("beatles")), 1);
+    state.row = 0;
+    EXPECT_EQ(quickSearchStartRow(state, QStringLiteral("beat")), 1);
+    state.row = 4;
+    EXPECT_EQ(quickSearchStartRow(state, QStringLiteral("beat")), 4);
+
+    // An empty table: no row is looked at.
+    bool looked = false;
+    EXPECT_EQ(quickSearchScan(1, 0, [&](int) { return looked = true; }, [](int) { return true; }), 0);
+    EXPECT_FALSE(looked);
+}
