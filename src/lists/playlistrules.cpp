@@ -25,15 +25,6 @@ QString playlistHeader(const QString &playlistName, int itemCount)
            + QStringLiteral(" (") + QString::number(itemCount) + QLatin1Char(')');
 }
 
-QString playlistTitleSearchText(const QString &itemText)
-{
-    const int dot = static_cast<int>(itemText.lastIndexOf(QLatin1Char('.')));
-    QString text = dot < 0 ? itemText : itemText.left(dot);
-    for (int mark = 1; mark <= 6; ++mark)
-        text.remove(QStringLiteral(" - ") + QString::number(mark));
-    return text.toLower();
-}
-
 QList<int> itemsKept(const QList<bool> &selected)
 {
     QList<int> kept;

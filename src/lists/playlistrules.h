@@ -16,10 +16,6 @@ QString forbiddenNameCharacters(const QString &answer);
 // characters + " (" + count + ")".
 QString playlistHeader(const QString &playlistName, int itemCount);
 
-// The quick-search text for a playlist item: the file name before its last
-// ".", without the rating marks " - 1" … " - 6", in lower case.
-QString playlistTitleSearchText(const QString &itemText);
-
 // The check-mark toggle: the new state of AlleHakenAn, which is also the
 // state every item gets.
 inline bool toggledAllTicks(bool alleHakenAn) { return !alleHakenAn; }

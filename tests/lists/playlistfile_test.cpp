@@ -94,11 +94,6 @@ TEST(PlaylistRules, NamesHeaderAndTitleSearch)
     EXPECT_EQ(playlistHeader(QStringLiteral("Liste.m3u8"), 0), QStringLiteral("Playlist - Liste. (0)"));
     EXPECT_EQ(playlistHeader(QStringLiteral("ab"), 1), QStringLiteral("Playlist -  (1)"));
 
-    EXPECT_EQ(playlistTitleSearchText(QStringLiteral("Mother Sky - 5.mp3")), QStringLiteral("mother sky"));
-    EXPECT_EQ(playlistTitleSearchText(QStringLiteral("A - 5 Minute Song - 2.Live.mp3")),
-              QStringLiteral("a minute song.live"));
-    EXPECT_EQ(playlistTitleSearchText(QStringLiteral("Ohne Endung")), QStringLiteral("ohne endung"));
-
     EXPECT_EQ(itemsKept({false, true, true, false}), (QList<int>{1, 4}));
     EXPECT_EQ(itemOnFocus(0, 3), 1);
     EXPECT_EQ(itemOnFocus(2, 3), 3);
