@@ -258,12 +258,14 @@ void Ausgabebox::applyLayout()
     if (!area)
         return;
     auto control = [area](const char *name) { return area->findChild<QWidget *>(QString::fromLatin1(name)); };
+    const QSizeF inner(pixelsToTwipsX(area->width()), pixelsToTwipsY(area->height()));
+    // The player sizes its track list to whole rows first; the quick search goes below it.
+    m_player->applyLayout(inner.width());
     LayoutInputs inputs;
     if (QWidget *list = control("filTrack"))
         inputs.trackListHeight = pixelsToTwipsY(list->height());
     if (m_covers)
         inputs.coverFiles = static_cast<int>(m_covers->coverList().size());
-    const QSizeF inner(pixelsToTwipsX(area->width()), pixelsToTwipsY(area->height()));
     const MainWindowGeometry g = mainWindowGeometry(inner, 0, inputs);
 
     // Sizes that would be invalid are skipped; the control keeps its last place.
@@ -281,7 +283,6 @@ void Ausgabebox::applyLayout()
         place(stars, g.trackStars);
         stars->setVisible(g.trackStarsVisible);
     }
-    m_player->applyLayout(inner.width());
     if (m_covers)
         m_covers->setCoverSlots(g.coverSlots);
 }

@@ -75,6 +75,11 @@ TEST(QuickSearch, EnterFindsRowAfterRowThenTurnsRedAndStartsAgain)
     QLineEdit *box = p.search().searchBox();
     ASSERT_EQ(box->objectName(), QStringLiteral("txtSuchen"));
     EXPECT_EQ(box->parentWidget(), p.window()->centralWidget());
+    // Under the track list (sized to its 15 rows before the box is placed), as wide as the list.
+    const QRect list = control<QWidget>(p, "filTrack")->geometry();
+    EXPECT_GT(box->y(), list.bottom());
+    EXPECT_LT(box->y(), list.bottom() + 10);
+    EXPECT_EQ(box->width(), list.width());
     EXPECT_EQ(p.search().searchBoxColour(), kNormal);
     auto *pages = control<QTabWidget>(p, "tabTexte");
 
