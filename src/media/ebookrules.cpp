@@ -27,16 +27,7 @@ EbookCall eBookCall(const QString &associated, const QString &file,
                     const std::function<QString(const QString &)> &shortPath)
 {
     // The program's path keeps its case: only Windows would accept it in capitals.
-    QString program = associated;
-    const qsizetype nul = program.indexOf(QChar(u'\0'));
-    if (nul >= 0)
-        program.truncate(nul);
-    QString target = file;
-    if (program.contains(QLatin1Char(' ')))
-        program = shortPath(program);
-    if (target.contains(QLatin1Char(' ')))
-        target = shortPath(target);
-    return {program, target};
+    return inShortForm(programBeforeNul(associated), file, shortPath);
 }
 
 } // namespace klangtruhe

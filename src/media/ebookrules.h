@@ -1,5 +1,7 @@
 #pragma once
 
+#include "player/playerrules.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -24,10 +26,7 @@ namespace klangtruhe {
 // up to the first NUL, and both paths in their short form when they hold a
 // blank (so the started program receives one argument). An empty program
 // means none is associated.
-struct EbookCall {
-    QString program;
-    QString file;
-};
+using EbookCall = AssociatedCall;
 EbookCall eBookCall(const QString &associated, const QString &file,
                     const std::function<QString(const QString &)> &shortPath);
 

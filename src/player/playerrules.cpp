@@ -140,18 +140,25 @@ QString trackInfoText(const MediaInfo &info)
 AssociatedCall associatedCall(const QString &associated, const QString &file,
                               const std::function<QString(const QString &)> &shortPath)
 {
-    QString program = associated;
-    const int nul = program.indexOf(QChar(u'\0'));
-    if (nul >= 0)
-        program.truncate(nul);
+    QString program = programBeforeNul(associated);
     if (program.compare(file, Qt::CaseInsensitive) == 0)
         program.clear();
-    QString target = file;
-    if (program.contains(QLatin1Char(' ')))
-        program = shortPath(program);
-    if (target.contains(QLatin1Char(' ')))
-        target = shortPath(target);
-    return {program, target};
+    return inShortForm(program, file, shortPath);
+}
+
+QString programBeforeNul(const QString &associated)
+{
+    const qsizetype nul = associated.indexOf(QChar(u'\0'));
+    return nul >= 0 ? associated.left(nul) : associated;
+}
+
+AssociatedCall inShortForm(const QString &program, const QString &file,
+                           const std::function<QString(const QString &)> &shortPath)
+{
+    const auto shortened = [&shortPath](const QString &path) {
+        return path.contains(QLatin1Char(' ')) ? shortPath(path) : path;
+    };
+    return {shortened(program), shortened(file)};
 }
 
 QStringList tracksOfFolder(const QString &folderText)

@@ -68,5 +68,11 @@ struct AssociatedCall {
 };
 AssociatedCall associatedCall(const QString &associated, const QString &file,
                               const std::function<QString(const QString &)> &shortPath);
+// The parts every hand-over to another program shares: the program's path
+// ends at its first NUL, and a path with a blank goes in its short form (so
+// the started program receives one argument).
+QString programBeforeNul(const QString &associated);
+AssociatedCall inShortForm(const QString &program, const QString &file,
+                           const std::function<QString(const QString &)> &shortPath);
 
 } // namespace klangtruhe
