@@ -21,6 +21,7 @@
 #include "search/suchbox.h"
 
 #include <QAction>
+#include <QDir>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QListWidget>
@@ -172,6 +173,8 @@ bool SearchComponent::replaceInFoundEntries(int &replaced)
 
 bool SearchComponent::collectSongRating()
 {
+    // A program folder without playlists yet gets its folder with the first collection.
+    QDir().mkpath(m_playlists.playlistFolder());
     m_playlists.beginSearchList();
     Data1 &data = m_catalogue.data();
     RecordTableModel &model = m_catalogue.model();
