@@ -8,6 +8,7 @@
 #include "common/stars.h"
 #include "common/twips.h"
 #include "common/uifont.h"
+#include "lists/exclusionrules.h"
 #include "lists/listfiles.h"
 #include "player/picturebutton.h"
 
@@ -181,7 +182,7 @@ void Suchbox::loadStyles()
         for (const QString &line : *lines)
             m_ausschluss->addItem(line.trimmed());
     }
-    const QString styleFile = m_program.programFolder + QStringLiteral("Stilrichtung.ini");
+    const QString styleFile = styleListFile(m_program.databaseFolder, m_program.programFolder);
     if (const auto lines = readListFile(styleFile)) {
         m_stil->clear();
         QStringList excluded;
