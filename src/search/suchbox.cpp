@@ -255,11 +255,12 @@ void Suchbox::chkSpaltennameAlle_Click()
 
 void Suchbox::chkBewertungSong_Click()
 {
-    if (!m_songRating->isChecked())
-        return;
-    setChecked(m_alle, false, &Suchbox::chkSpaltennameAlle_Click);
-    for (int i = 0; i < kSearchFieldCount; ++i)
-        setFieldBox(i, Qt::Unchecked);
+    // Ticked or not, the box leaves the first star's marker and the Songs box ticked.
+    if (m_songRating->isChecked()) {
+        setChecked(m_alle, false, &Suchbox::chkSpaltennameAlle_Click);
+        for (int i = 0; i < kSearchFieldCount; ++i)
+            setFieldBox(i, Qt::Unchecked);
+    }
     m_suchen->setText(QStringLiteral(" - 1."));
     setFieldBox(kSongsBox, Qt::Checked);
 }

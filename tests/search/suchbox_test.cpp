@@ -132,6 +132,12 @@ TEST(Suchbox, SongRatingCollectsUnratedTracksIntoANamedPlaylist)
         EXPECT_EQ(state(dialog, kSongsBox), Qt::Checked);
         EXPECT_EQ(state(dialog, 0), Qt::Unchecked);
         EXPECT_EQ(child<QLineEdit>(dialog, QStringLiteral("txtSuchen"))->text(), QStringLiteral(" - 1."));
+        // Unticking it also leaves the first star's marker and "Songs-" ticked.
+        child<QLineEdit>(dialog, QStringLiteral("txtSuchen"))->setText(QStringLiteral("abc"));
+        click(dialog, QStringLiteral("chkBewertungSong"));
+        EXPECT_EQ(child<QLineEdit>(dialog, QStringLiteral("txtSuchen"))->text(), QStringLiteral(" - 1."));
+        EXPECT_EQ(state(dialog, kSongsBox), Qt::Checked);
+        click(dialog, QStringLiteral("chkBewertungSong"));
         click(dialog, QStringLiteral("imgStern_0"));
         EXPECT_EQ(child<QLineEdit>(dialog, QStringLiteral("txtSuchen"))->text(), QStringLiteral(" - 0."));
         onNextModalDialog([](QWidget *input) {
