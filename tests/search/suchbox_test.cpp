@@ -157,3 +157,34 @@ TEST(Suchbox, SongRatingCollectsUnratedTracksIntoANamedPlaylist)
     EXPECT_EQ(p.data().recordCount(), 4) << "the collection walks the table as it stood";
     EXPECT_FALSE(p.program().songRatingSearch);
 }
+
+TEST(Suchbox, ADatabaseErrorDuringReplacementIsReportedAndTheChangesSoFarCounted)
+{
+    SearchProgram p;
+    // A second program holds "Die Ärzte" locked: its update fails in the middle of the run.
+    execSql(p.env.path("sammlung.mdb"),
+            QStringLiteral("create trigger gesperrt before update on Schallplatten when old.Band = 'Die \u00c4rzte' "
+                           "begin select raise(abort, 'gesperrt'); end"));
+    QString hint, failure, report;
+    onNextModalDialog([&](QWidget *dialog) {
+        answerMessage(hint);
+        click(dialog, QStringLiteral("chkErsetzen")); // refused while "Alle" is ticked, which goes
+        click(dialog, QStringLiteral("chkSpaltenname_0"));
+        click(dialog, QStringLiteral("chkErsetzen"));
+        child<QLineEdit>(dialog, QStringLiteral("txtSuchen"))->setText(QStringLiteral("e"));
+        child<QLineEdit>(dialog, QStringLiteral("txtErsetzen"))->setText(QStringLiteral("E"));
+        onNextModalDialog([&](QWidget *message) {
+            failure = message->findChild<QTextEdit *>(QStringLiteral("txtMsgText"))->toPlainText();
+            answerMessage(report);
+            QTest::mouseClick(message->findChild<QPushButton *>(QStringLiteral("cmdButton_0")), Qt::LeftButton);
+        });
+        click(dialog, QStringLiteral("ButtonOk"));
+    });
+    p.window()->findChild<QAction *>(QStringLiteral("MenuSuchen"))->trigger();
+    EXPECT_TRUE(failure.contains(QStringLiteral("Beim Ersetzen in „Band“ ist ein Fehler aufgetreten"))) << failure.toStdString();
+    EXPECT_EQ(report, QStringLiteral("Datensätze ersetzen: 2 Datensätze ersetzt!"));
+    const QString catalogue = p.env.path("sammlung.mdb");
+    EXPECT_EQ(querySingle(catalogue, QStringLiteral("select count(*) from Schallplatten where Band in ('AbbEy Beat', 'ClustEr')")).toInt(), 2);
+    EXPECT_EQ(querySingle(catalogue, QStringLiteral("select count(*) from Schallplatten where Band = 'Heartbeat'")).toInt(), 1)
+        << "nothing after the failure is changed";
+}
