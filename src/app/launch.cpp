@@ -24,6 +24,9 @@ QMainWindow *launch(const QStringList &arguments, std::unique_ptr<Platform> plat
     QApplication::setOrganizationName(QStringLiteral("Klangtruhe"));
     QApplication::setApplicationDisplayName(QString());
     QApplication::setApplicationVersion(QStringLiteral(KLANGTRUHE_VERSION));
+    // The mini player is a tool window that Qt does not count: closing the movie
+    // window beside it would end the program. It ends through Beenden or its main window only.
+    QApplication::setQuitOnLastWindowClosed(false);
 
     auto program = std::make_unique<Program>(std::move(platform));
     program->programFolder = resolveProgramFolder();

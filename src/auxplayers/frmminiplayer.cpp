@@ -284,13 +284,6 @@ void frmMiniPlayer::typeTicker()
     }
 }
 
-bool frmMiniPlayer::event(QEvent *event)
-{
-    if (event->type() == QEvent::WindowActivate)
-        Form_Activate();
-    return QWidget::event(event);
-}
-
 void frmMiniPlayer::mousePressEvent(QMouseEvent *event)
 {
     // The surface drags the window like its title bar.

@@ -55,7 +55,8 @@ public:
     void showPlayerState(bool pausiert, const AbPictures &ab);
     // imgVorBack(12): the other form at its stored position.
     void switchForm();
-    // Each activation moves the window to the position stored for its form.
+    // Moves the window to the position stored for its form; called when it is shown,
+    // not on activation, so a window the user moved stays put.
     void Form_Activate();
     // Stores the current form's position.
     void storePosition();
@@ -70,7 +71,6 @@ public:
     int tickerPhase() const { return m_tickerPhase; }
 
 protected:
-    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
 

@@ -264,8 +264,9 @@ QString MiniPlayerComponent::tickerText(int phase) const
             return list->itemText(item).chopped(std::min<qsizetype>(4, list->itemText(item).size()));
         return m_catalogue.data().fieldValue(QStringLiteral("LPTitel"));
     default: {
+        // Like the main window's ticker: the name without its ending.
         if (list)
-            return list->itemText(item);
+            return withoutEnding(list->itemText(item));
         const QListWidgetItem *current = m_player.filTrack() ? m_player.filTrack()->currentItem() : nullptr;
         return current ? withoutEnding(current->text()) : QString();
     }

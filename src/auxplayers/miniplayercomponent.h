@@ -53,10 +53,11 @@ public:
     void setCaption(const QString &caption);
     void showPauseActive(bool active);
     void closeMiniPlayer();
+    // The caption ticker's text for phase 1 to 3 from the playing source.
+    QString tickerText(int phase) const;
 
 private:
     bool stepTrack(int direction);
-    QString tickerText(int phase) const;
     void showMainWindow();
     // Position, size, column widths and chkBildpfad, as on closing but whatever the window state.
     void storeMainWindowState();

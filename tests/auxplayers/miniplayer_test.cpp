@@ -6,6 +6,7 @@
 #include "support/recordingplatform.h"
 #include "support/tempfolders.h"
 
+#include <QApplication>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <set>
@@ -107,7 +108,11 @@ TEST_F(MiniPlayerWindowTest, FormsSwitchAndKeepTheirPositions)
     EXPECT_EQ(window->pos(), QPoint(0, 0));
 
     window->move(twipsPoint(1500, 3000));
+    // Coming back from another program leaves the window where the user put it.
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(window.get(), &activate);
     const QPoint first = twips();
+    EXPECT_EQ(window->pos(), twipsPoint(1500, 3000));
     program.settings.write(keys::MiniPlayerVertikalLeft, QStringLiteral("6000"));
     program.settings.write(keys::MiniPlayerVertikalTop, QStringLiteral("750"));
     click(12);

@@ -7,11 +7,13 @@
 #include "player/picturebutton.h"
 #include "player/playersequencerhost.h"
 #include "player/playerprogram.h"
+#include "player/frmwinmediaplayer.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QListWidget>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace klangtruhe;
@@ -93,4 +95,17 @@ TEST(MiniPlayerWiring, AWaitingTimeOnTheCommandLinePlaysShuffleInTheMiniPlayer)
     EXPECT_TRUE(p.status().startsWith(QStringLiteral("playing:  ")));
     EXPECT_TRUE(p.window()->miniPlayer().miniPlayerVisible());
     EXPECT_FALSE(p.window()->isVisible());
+}
+
+TEST(MiniPlayerWiring, ClosingTheMovieWindowBesideTheMiniPlayerLeavesTheProgramRunning)
+{
+    PlayerProgram run({{"01 Eins.wav", wavSine(3)}});
+    QTest::mouseClick(run.window()->findChild<PictureButton *>(QStringLiteral("imgMiniPlayer")), Qt::LeftButton);
+    frmWinMediaPlayer &movie = run.player().movieWindow();
+    movie.show();
+    // Closed inside the running loop, as a user would: only Beenden may end it.
+    QTimer::singleShot(0, &movie, &QWidget::close);
+    QTimer::singleShot(300, qApp, [] { QCoreApplication::exit(7); });
+    EXPECT_EQ(QCoreApplication::exec(), 7) << "the program quit with its movie window";
+    EXPECT_TRUE(run.window()->miniPlayer().miniPlayerVisible());
 }

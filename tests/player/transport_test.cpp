@@ -1,9 +1,13 @@
+#include "app/ausgabebox.h"
+#include "auxplayers/frmminiplayer.h"
+#include "auxplayers/miniplayercomponent.h"
 #include "catalogue/cataloguecomponent.h"
 #include "catalogue/data1.h"
 #include "common/events.h"
 #include "player/frmwinmediaplayer.h"
 #include "player/mcilayer.h"
 #include "player/mediacomponent.h"
+#include "player/picturebutton.h"
 #include "player/playlistsource.h"
 #include "playerprogram.h"
 
@@ -303,6 +307,27 @@ TEST(Transport, PlaylistSourceKeepsItsOwnItemNumber)
     EXPECT_EQ(p.program().AktuellerTrack, 1);
     player.imgVorBack_Click(0);
     EXPECT_EQ(p.program().AktuellerTrack, 3);
+
+    // The mini player's steps wrap past unchecked items too, also past the first one.
+    QTest::mouseClick(p.window()->findChild<PictureButton *>(QStringLiteral("imgMiniPlayer")), Qt::LeftButton);
+    frmMiniPlayer *mini = p.window()->miniPlayer().miniPlayer();
+    ASSERT_NE(mini, nullptr);
+    list.items[0].checked = false;
+    QTest::mouseClick(mini->button(1), Qt::LeftButton);
+    EXPECT_EQ(p.program().AktuellerTrack, 3);
+    list.items[0].checked = true;
+    list.items[2].checked = false;
+    p.program().AktuellerTrack = 1;
+    QTest::mouseClick(mini->button(0), Qt::LeftButton);
+    EXPECT_EQ(p.program().AktuellerTrack, 1);
+    // Its ticker's last phase names the item without the ending, in both sources.
+    EXPECT_EQ(p.window()->miniPlayer().tickerText(3), QStringLiteral("01 Eins"));
+    p.program().PlaylistModus = false;
+    p.player().filTrack()->setCurrentRow(2);
+    EXPECT_EQ(p.window()->miniPlayer().tickerText(3), QStringLiteral("03 Drei"));
+    p.program().PlaylistModus = true;
+    QTest::mouseClick(mini->button(4), Qt::LeftButton);
+    list.items[2].checked = true;
 
     // "sel. Tracks": the next checked item from here; none after it and no Repeat: stop at item 1.
     player.chkMarkTracks->setChecked(true);
