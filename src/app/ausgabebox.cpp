@@ -1,5 +1,7 @@
 #include "app/ausgabebox.h"
 
+#include "auxplayers/frmminiplayer.h"
+
 #include "app/framecomponent.h"
 #include "app/mainwindowlayout.h"
 #include "app/menutable.h"
@@ -7,6 +9,7 @@
 #include "app/statusbar.h"
 #include "app/titlestrip.h"
 #include "app/toolbuttons.h"
+#include "auxplayers/frmminiplayer.h"
 #include "auxplayers/miniplayercomponent.h"
 #include "auxplayers/sleepcomponent.h"
 #include "catalogue/cataloguecomponent.h"
@@ -245,6 +248,14 @@ void Ausgabebox::Beenden()
 
 void Ausgabebox::bringToFront()
 {
+    // A second start finds the program as it is: the mini player stays in the main window's place.
+    if (frmMiniPlayer *mini = m_miniPlayer->miniPlayerVisible() ? m_miniPlayer->miniPlayer() : nullptr) {
+        if (mini->isMinimized())
+            mini->showNormal();
+        mini->raise();
+        mini->activateWindow();
+        return;
+    }
     if (isMinimized())
         showNormal();
     show();

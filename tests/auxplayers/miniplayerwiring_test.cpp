@@ -50,6 +50,10 @@ TEST(MiniPlayerWiring, TakesThePlaceOfTheMainWindowAndDrivesItsPlayer)
     EXPECT_TRUE(QTest::qWaitFor([&] { return player.MediaPlayer1().playState() == MediaComponent::Playing; }, 3000));
     EXPECT_TRUE(run.status().contains("playing:"));
     EXPECT_TRUE(frm->Timer3().isActive());
+    // A second start brings the program forward as it is.
+    window.bringToFront();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(frm->isVisible() && frm->Timer3().isActive());
 
     // The player's pictures and caption reach the mini player.
     QTest::mouseClick(frm->button(6), Qt::LeftButton);
