@@ -166,10 +166,16 @@ void PlaylistView::mouseDoubleClickEvent(QMouseEvent *event)
         doubleClicked();
 }
 
+void PlaylistView::keyPressEvent(QKeyEvent *event)
+{
+    m_keyPress.pressed(event);
+    QTreeWidget::keyPressEvent(event);
+}
+
 void PlaylistView::keyReleaseEvent(QKeyEvent *event)
 {
     QTreeWidget::keyReleaseEvent(event);
-    if (!event->isAutoRepeat() && keyReleased)
+    if (m_keyPress.released(event) && keyReleased)
         keyReleased(event->key());
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/keypresswitness.h"
 #include "lists/playlistfile.h"
 #include "player/playlistsource.h"
 
@@ -50,10 +51,13 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
     QTreeWidgetItem *item(int n) const;
+
+    KeyPressWitness m_keyPress;
 };
 
 } // namespace klangtruhe

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/keypresswitness.h"
+
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -218,6 +220,7 @@ private:
     CatalogueComponent &m_catalogue;
     QListWidget *m_filTrack = nullptr;
     QWidget *m_trackViewport = nullptr; // compared only, never dereferenced in the filter
+    KeyPressWitness m_trackKeyPress;
     QMenu *m_trackMenu = nullptr;
     std::unique_ptr<MediaComponent> m_mediaPlayer;
     std::unique_ptr<MciLayer> m_mci;

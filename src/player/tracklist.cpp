@@ -168,9 +168,12 @@ bool PlayerComponent::eventFilter(QObject *watched, QEvent *event)
         if (watched == m_filTrack)
             onTrackFocused();
         break;
+    case QEvent::KeyPress:
+        m_trackKeyPress.pressed(static_cast<QKeyEvent *>(event));
+        break;
     case QEvent::KeyRelease: {
         const auto *key = static_cast<QKeyEvent *>(event);
-        if (!key->isAutoRepeat())
+        if (m_trackKeyPress.released(key))
             onTrackChosen(true, key->key());
         break;
     }

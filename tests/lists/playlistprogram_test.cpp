@@ -361,10 +361,16 @@ TEST(PlaylistProgram, StartPlaysTheSelectedItemAndTimer1GoesOnThroughTickedItems
     EXPECT_EQ(p.program().AktuellerTrack, 3);
     EXPECT_EQ(player.TrackGespielt, QList<int>(4, 0));
 
-    // Enter on the selected item starts it.
+    // The release of an Enter that answered a message elsewhere starts nothing,
+    // in the playlist as in the track list.
     player.chkAlleTracks->setChecked(true);
     view.selectItem(1);
     view.setFocus();
+    QTest::keyRelease(&view, Qt::Key_Return);
+    QTest::keyRelease(player.filTrack(), Qt::Key_Return);
+    EXPECT_EQ(p.status(), QStringLiteral("no play"));
+
+    // Enter on the selected item starts it.
     QTest::keyClick(&view, Qt::Key_Return);
     EXPECT_EQ(p.status(), QStringLiteral("playing:  ") + p.music + QStringLiteral("a.wav"));
     EXPECT_EQ(p.program().AktuellerTrack, 1);
