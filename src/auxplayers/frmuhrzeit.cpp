@@ -68,11 +68,11 @@ frmUhrzeit::frmUhrzeit(Program &program, QWidget *parent, TimeOfDayClock clock)
     connect(m_timer1, &QTimer::timeout, this, &frmUhrzeit::Timer1_Timer);
     m_timer1->start();
 
-    // Start from the current hour and minute.
-    const QString now = timeOfDayText(m_clock());
-    setWindowTitle(now);
-    m_fields[0]->setText(now.mid(0, 2));
-    m_fields[1]->setText(now.mid(3, 2));
+    const QTime now = m_clock();
+    setWindowTitle(timeOfDayText(now));
+    const QString offered = timeOfDayText(defaultSleepTime(now));
+    m_fields[0]->setText(offered.mid(0, 2));
+    m_fields[1]->setText(offered.mid(3, 2));
     m_sleepZeit = kNoSleepTime;
 }
 
@@ -93,7 +93,20 @@ void frmUhrzeit::Text1_LostFocus(int index)
 
 void frmUhrzeit::cmdOK_Click()
 {
-    m_sleepZeit = confirmedSleepTime(m_fields[0]->text(), m_fields[1]->text());
+    const QString chosen = confirmedSleepTime(m_fields[0]->text(), m_fields[1]->text());
+    if (sleepTimePassedToday(chosen, m_clock())) {
+        // Armed now, that minute would end the program at once or only tomorrow: the user decides.
+        const QString answer =
+            MsgLumo(m_program, this,
+                    QStringLiteral("Die Uhrzeit %1 ist heute schon erreicht.\r\nSoll die Sleep-Funktion erst morgen um %1 auslösen?")
+                        .arg(chosen),
+                    22, 2, QStringLiteral("Sleep-Modus"), 1, colours::DialogBack, colours::DialogText);
+        if (answer != QLatin1String("Ja")) {
+            m_fields[0]->setFocus();
+            return;
+        }
+    }
+    m_sleepZeit = chosen;
     accept();
 }
 

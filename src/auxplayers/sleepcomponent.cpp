@@ -115,9 +115,12 @@ void SleepComponent::TimerSleep_Timer()
     if (!m_mnuSleep || !m_mnuSleep->isChecked() || !sleepTimeReached(now, m_sleepZeit))
         return;
     if (m_herunterfahren) {
-        // The system's shutdown ends the program; until then every tick of the minute asks again.
-        m_program.platform().shutdownComputer();
-        return;
+        // Asked once: the system's shutdown ends the program. Should the system
+        // refuse, the program ends as without shutdown rather than play on all night.
+        switchOff(true);
+        if (m_program.platform().shutdownComputer())
+            return;
+        qWarning("Sleep: the computer could not be shut down; the program ends instead");
     }
     if (m_closeAllWindows)
         m_closeAllWindows();

@@ -36,4 +36,17 @@ QString confirmedSleepTime(const QString &hours, const QString &minutes)
     return padded(hours) + QLatin1Char(':') + padded(minutes);
 }
 
+QTime defaultSleepTime(const QTime &now)
+{
+    const int minutes = (now.hour() * 60 + now.minute()) / 15 * 15 + 15;
+    const QTime next(minutes / 60 % 24, minutes % 60);
+    return next == QTime(0, 0) ? QTime(0, 15) : next;
+}
+
+bool sleepTimePassedToday(const QString &sleepZeit, const QTime &now)
+{
+    const QTime chosen = QTime::fromString(sleepZeit, QStringLiteral("HH:mm"));
+    return chosen.isValid() && sleepZeit != kNoSleepTime && chosen <= QTime(now.hour(), now.minute());
+}
+
 } // namespace klangtruhe

@@ -28,6 +28,15 @@ QString sleepFieldNotice(int field, const QString &text);
 // one "0" in front ("7" and "5" give "07:05").
 QString confirmedSleepTime(const QString &hours, const QString &minutes);
 
+// What the time dialog offers first: the next full quarter hour after now, so
+// that "OK" never arms the minute that is running. Midnight ("00:00" means no
+// time) becomes 00:15.
+QTime defaultSleepTime(const QTime &now);
+
+// A confirmed time that would come again only tomorrow: earlier today or the
+// running minute. Times that never match (24:00, xx:60) have not passed.
+bool sleepTimePassedToday(const QString &sleepZeit, const QTime &now);
+
 // Every key typed in the time fields counts; each second one moves the focus on.
 class TwoKeyCounter {
 public:

@@ -1,6 +1,7 @@
 #include "platform/platform.h"
 
 #include "platform/loadcounters.h"
+#include "platform/logindpower.h"
 
 #include <QApplication>
 #include <QAudioDevice>
@@ -98,6 +99,18 @@ public:
     {
 #ifdef Q_OS_WIN
         return IsUserAnAdmin();
+#elif defined(Q_OS_LINUX)
+        // Being root is not what counts: logind decides who may power off.
+        switch (askLogindPowerOff()) {
+        case PowerOffPermission::Allowed:
+            return true;
+        case PowerOffPermission::Challenge:
+        case PowerOffPermission::Refused:
+            return false;
+        case PowerOffPermission::Unknown:
+            break;
+        }
+        return geteuid() == 0; // no logind: only root's systemctl can do it
 #else
         return geteuid() == 0;
 #endif
@@ -110,6 +123,10 @@ public:
                                        {QStringLiteral("-s"), QStringLiteral("-f"), QStringLiteral("-t"),
                                         QStringLiteral("1")});
 #else
+#if defined(Q_OS_LINUX)
+        if (requestLogindPowerOff())
+            return true;
+#endif
         return QProcess::startDetached(QStringLiteral("systemctl"), {QStringLiteral("poweroff")});
 #endif
     }

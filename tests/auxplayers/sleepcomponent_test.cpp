@@ -55,17 +55,20 @@ protected:
         });
     }
 
-    static void confirm(frmUhrzeit *dialog, const QString &hours, const QString &minutes)
+    // A time that has passed today is confirmed for tomorrow with `tomorrow`.
+    static void confirm(frmUhrzeit *dialog, const QString &hours, const QString &minutes, bool tomorrow = false)
     {
         dialog->field(0)->setText(hours);
         dialog->field(1)->setText(minutes);
+        if (tomorrow)
+            answerNextModalDialog(QStringLiteral("cmdButton_1"));
         QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
     }
 
     // Arms with "Nein" (no shutdown) for the time given.
-    void armFor(const QString &hours, const QString &minutes)
+    void armFor(const QString &hours, const QString &minutes, bool tomorrow = false)
     {
-        answerQuestion(kNein, [=](frmUhrzeit *dialog) { confirm(dialog, hours, minutes); });
+        answerQuestion(kNein, [=](frmUhrzeit *dialog) { confirm(dialog, hours, minutes, tomorrow); });
         mnuSleep->trigger();
     }
 
@@ -95,11 +98,20 @@ TEST_F(SleepTest, ArmedTimeEndsTheProgramAtItsMinute)
         now = QTime(22, 30, 16);
         dialog->Timer1_Timer();
         caption += QLatin1Char('|') + dialog->windowTitle();
-        confirm(dialog, QStringLiteral("7"), QStringLiteral("5"));
+        // The running minute and earlier ones are refused unless meant for tomorrow.
+        QString refusal;
+        onNextModalDialog([&](QWidget *question) {
+            refusal = question->findChild<QTextEdit *>(QStringLiteral("txtMsgText"))->toPlainText();
+            QTest::mouseClick(question->findChild<QPushButton *>(QStringLiteral("cmdButton_2")), Qt::LeftButton);
+        });
+        confirm(dialog, QStringLiteral("22"), QStringLiteral("30"));
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(refusal, "Die Uhrzeit 22:30 ist heute schon erreicht.\nSoll die Sleep-Funktion erst morgen um 22:30 auslösen?");
+        confirm(dialog, QStringLiteral("7"), QStringLiteral("5"), true);
     });
     mnuSleep->trigger();
     EXPECT_EQ(caption, "22:30:15|22:30:16");
-    EXPECT_EQ(hours + QLatin1Char(':') + minutes, "22:30");
+    EXPECT_EQ(hours + QLatin1Char(':') + minutes, "22:45") << "the next quarter hour, never the running minute";
     EXPECT_EQ(sleep->sleepZeit(), "07:05");
     EXPECT_TRUE(mnuSleep->isChecked());
     EXPECT_TRUE(sleep->timerSleep().isActive());
@@ -126,7 +138,7 @@ TEST_F(SleepTest, ArmedTimeEndsTheProgramAtItsMinute)
 TEST_F(SleepTest, MidnightAndOutOfRangeTimes)
 {
     now = QTime(23, 58, 0);
-    armFor(QStringLiteral("00"), QStringLiteral("01"));
+    armFor(QStringLiteral("00"), QStringLiteral("01"), true);
     now = QTime(23, 59, 59);
     sleep->TimerSleep_Timer();
     now = QTime(0, 0, 4);
@@ -178,7 +190,7 @@ TEST_F(SleepTest, LeavingWithoutATimeKeepsItOff)
 
     // The question closed without a button while an earlier time is known:
     // the entry stays checked but nothing runs.
-    armFor(QStringLiteral("08"), QStringLiteral("15"));
+    armFor(QStringLiteral("08"), QStringLiteral("15"), true);
     mnuSleep->trigger();
     closeNextModalDialog();
     mnuSleep->trigger();
@@ -187,7 +199,7 @@ TEST_F(SleepTest, LeavingWithoutATimeKeepsItOff)
     EXPECT_EQ(status->panel(6), "Sleep Off");
 }
 
-TEST_F(SleepTest, ShutdownNeedsAdministratorAndRepeatsEachTick)
+TEST_F(SleepTest, ShutdownNeedsThePermissionAndIsAskedForOnce)
 {
     QString notice;
     onNextModalDialog([&](QWidget *question) {
@@ -212,8 +224,9 @@ TEST_F(SleepTest, ShutdownNeedsAdministratorAndRepeatsEachTick)
     sleep->TimerSleep_Timer();
     now = QTime(23, 0, 6);
     sleep->TimerSleep_Timer();
-    EXPECT_EQ(platform().shutdowns, 2);
+    EXPECT_EQ(platform().shutdowns, 1);
     EXPECT_EQ(closeRequests, 0);
+    EXPECT_FALSE(sleep->timerSleep().isActive());
 }
 
 TEST_F(SleepTest, TimeDialogChecksFieldsAndMovesOnAfterTwoKeys)

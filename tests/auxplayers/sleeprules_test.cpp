@@ -45,3 +45,22 @@ TEST(SleepRules, ConfirmedTimeAndKeyPairs)
     EXPECT_FALSE(keys.press());
     EXPECT_TRUE(keys.press());
 }
+
+TEST(SleepRules, OfferedTimeLiesAheadAndPassedTimesAreKnown)
+{
+    const struct {
+        QTime now;
+        QTime offered;
+    } offers[] = {{QTime(22, 30, 15), QTime(22, 45)}, {QTime(22, 44, 59), QTime(22, 45)},
+                  {QTime(22, 45, 0), QTime(23, 0)},  {QTime(23, 50, 0), QTime(0, 15)}};
+    for (const auto &o : offers)
+        EXPECT_EQ(defaultSleepTime(o.now), o.offered) << o.now.toString().toStdString();
+
+    const QTime now(22, 30, 15);
+    EXPECT_TRUE(sleepTimePassedToday("22:30", now)) << "the running minute would fire at once";
+    EXPECT_TRUE(sleepTimePassedToday("07:05", now));
+    EXPECT_FALSE(sleepTimePassedToday("22:31", now));
+    EXPECT_FALSE(sleepTimePassedToday("24:00", now));
+    EXPECT_FALSE(sleepTimePassedToday("12:60", now));
+    EXPECT_FALSE(sleepTimePassedToday("00:00", now)) << "no time at all";
+}

@@ -1,3 +1,4 @@
+#include "platform/logindpower.h"
 #include "platform/platform.h"
 #include "support/tempfolders.h"
 
@@ -33,3 +34,13 @@ TEST(SystemPlatform, NoTrashFolderAppearsWhereTheProgramWasStarted)
     EXPECT_EQ(QDir(startFolder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
 }
 #endif
+
+// Only a plain "yes" lets the sleep function power off: at night nobody types a password.
+TEST(SystemPlatform, LogindAnswersBecomePermissions)
+{
+    EXPECT_EQ(powerOffPermissionFrom(QStringLiteral("yes")), PowerOffPermission::Allowed);
+    EXPECT_EQ(powerOffPermissionFrom(QStringLiteral("challenge")), PowerOffPermission::Challenge);
+    EXPECT_EQ(powerOffPermissionFrom(QStringLiteral("no")), PowerOffPermission::Refused);
+    EXPECT_EQ(powerOffPermissionFrom(QStringLiteral("na")), PowerOffPermission::Refused);
+    EXPECT_EQ(powerOffPermissionFrom(QString()), PowerOffPermission::Unknown);
+}
