@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <algorithm>
 
 namespace klangtruhe {
 
@@ -128,6 +129,9 @@ void DetailView::createPages(QWidget *area)
     tracks->setBuddy(m_pages);
     tracks->setGeometry(twipsRect(layout::kTrackCaption.left, layout::kTrackCaption.top,
                                   layout::kTrackCaption.width, layout::kTrackCaption.height));
+    // Wide enough for its longest text, a four-digit track number; the info button goes beside it.
+    const int longest = tracks->fontMetrics().horizontalAdvance(QStringLiteral("Tracks & Movies Nr.: 0000")) + 4;
+    tracks->resize(std::max(tracks->width(), longest), tracks->height());
 
     auto *grid = new QGridLayout(daten);
     grid->setContentsMargins(6, 6, 6, 6);

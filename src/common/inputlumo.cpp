@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <algorithm>
 
 namespace klangtruhe {
 
@@ -70,8 +71,20 @@ void frmInputLumo::setUp(const QString &prompt, const QString &title, const QStr
     setPalette(windowPalette);
     setWindowTitle(title);
     m_lblText->setText(prompt);
+    fitPrompt();
     m_txtInputText->setText(defaultText);
     m_txtInputText->selectAll();
+}
+
+void frmInputLumo::fitPrompt()
+{
+    // The prompt area beside the buttons grows downwards with its text and
+    // font; the input field and the window follow.
+    const QRect prompt = twipsRect(150, 150, 3840, 915);
+    const int grow = std::max(0, m_lblText->heightForWidth(prompt.width()) - prompt.height());
+    m_lblText->setGeometry(prompt.adjusted(0, 0, 0, grow));
+    m_txtInputText->setGeometry(twipsRect(150, 1275, 5115, 390).translated(0, grow));
+    setFixedSize(twipsSize(5460, 1800) + QSize(0, grow));
 }
 
 QString frmInputLumo::answer() const

@@ -34,6 +34,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void fitPrompt();
     void cmdOK_Click();
     void cmdExit_Click();
 

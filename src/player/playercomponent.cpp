@@ -21,8 +21,10 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QEvent>
+#include <QLabel>
 #include <QListWidget>
 #include <QMainWindow>
+#include <algorithm>
 #include <QMenu>
 #include <QPushButton>
 
@@ -258,7 +260,12 @@ void PlayerComponent::applyLayout(double)
     // here only the list's height of whole rows and the info button beside the caption.
     setTrackListRows(m_trackListRows);
     const auto &caption = layout::kTrackCaption;
-    cmdInfoTrack->setGeometry(twipsRect(caption.left + caption.width + 60, caption.top - 30, 330, 300));
+    QRect info = twipsRect(caption.left + caption.width + 60, caption.top - 30, 330, 300);
+    // The caption is sized for its longest text: the button keeps its gap to it.
+    if (const auto *label = cmdInfoTrack->parentWidget()->findChild<QLabel *>(QStringLiteral("Bez_12"),
+                                                                              Qt::FindDirectChildrenOnly))
+        info.moveLeft(std::max(info.left(), label->geometry().right() + 1 + twipsRect(0, 0, 60, 0).width()));
+    cmdInfoTrack->setGeometry(info);
 }
 
 void PlayerComponent::setTrackListRows(int rows)

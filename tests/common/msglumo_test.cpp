@@ -296,6 +296,19 @@ TEST_F(MessageDialogs, InputLumoTrimsTheAnswerAndExitGivesNothing)
     closeNextModalDialog();
     EXPECT_EQ(InputLumo(*program, &reference, QStringLiteral("?"), QStringLiteral("T"), QStringLiteral("Text")),
               QString());
+    // A long prompt is shown whole above the input field.
+    onNextModalDialog([](QWidget *dialog) {
+        const auto *label = dialog->findChild<QLabel *>(QStringLiteral("lblText"));
+        const auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("txtInputText"));
+        EXPECT_GE(label->height(), label->heightForWidth(label->width()));
+        EXPECT_LE(label->geometry().bottom(), edit->geometry().top());
+        EXPECT_LE(edit->geometry().bottom(), dialog->height());
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdExit")), Qt::LeftButton);
+    });
+    InputLumo(*program, &reference,
+              QStringLiteral("Wieviele Songs pro Datenträger abspielen?\n(1 bis 99; bei Zufallswiedergabe über die "
+                             "ganze Sammlung gilt die Zahl für jeden Tonträger, der an die Reihe kommt)"),
+              QStringLiteral("Songs"), QStringLiteral("3"));
     // Enter in the text box answers like OK.
     pressKeyInNextModalDialog(Qt::Key_Return);
     EXPECT_EQ(InputLumo(*program, &reference, QStringLiteral("?"), QStringLiteral("T"), QStringLiteral(" Ä ")),

@@ -95,6 +95,11 @@ TEST(Transport, DoubleClickPlaysTheTrackAndMarksItEverywhere)
     EXPECT_TRUE(playing(player.MediaPlayer1()));
     EXPECT_FALSE(player.MediaPlayer1().widget()->isHidden());
     EXPECT_FALSE(player.cmdInfoTrack->isHidden());
+    // The caption has room for a long track number, the info button beside it.
+    const QLabel *caption = window->findChild<QLabel *>(QStringLiteral("Bez_12"));
+    ASSERT_NE(caption, nullptr);
+    EXPECT_GE(caption->width(), caption->fontMetrics().horizontalAdvance(QStringLiteral("Tracks & Movies Nr.: 100")));
+    EXPECT_GT(player.cmdInfoTrack->x(), caption->geometry().right());
 
     // Stop: everything back to rest, resume point kept.
     QTest::qWait(1100);
