@@ -139,7 +139,9 @@ void PlaylistView::setFocus()
 void PlaylistView::focusInEvent(QFocusEvent *event)
 {
     QTreeWidget::focusInEvent(event);
-    if (focused)
+    // The window coming back (from the mini player or another program) hands
+    // the focus back; that is no choice of the playlist as the source.
+    if (focused && event->reason() != Qt::ActiveWindowFocusReason)
         focused();
 }
 

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QProcess>
@@ -360,6 +361,16 @@ TEST(PlaylistProgram, StartPlaysTheSelectedItemAndTimer1GoesOnThroughTickedItems
     EXPECT_TRUE(p.program().PlaylistModus);
     EXPECT_EQ(p.program().AktuellerTrack, 3);
     EXPECT_EQ(player.TrackGespielt, QList<int>(4, 0));
+
+    // The focus handed back with the window (after the mini player) keeps the
+    // track list as the source; a focus the user gives the view makes it the playlist.
+    p.program().PlaylistModus = false;
+    QFocusEvent back(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QCoreApplication::sendEvent(&view, &back);
+    EXPECT_FALSE(p.program().PlaylistModus);
+    QFocusEvent chosen(QEvent::FocusIn, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(&view, &chosen);
+    EXPECT_TRUE(p.program().PlaylistModus);
 
     // The release of an Enter that answered a message elsewhere starts nothing,
     // in the playlist as in the track list.
