@@ -133,12 +133,14 @@ bool PlayerComponent::startFromPlaylist()
     }
     startAnspielen();
 
-    // Showing the entry refills the track list and the title search picks a
-    // track there; the playlist keeps counting by its own item number.
-    AktuelleCDanzeigen();
-    BewertungTracks();
+    // The status comes first: showing the entry looks for "playing:" and the
+    // path, also when Start comes from rest. Showing it refills the track list
+    // and the title search picks a track there; the playlist keeps counting by
+    // its own item number.
     m_status.setPanel(2, QStringLiteral("playing:  ") + path);
     AbspielText = path.trimmed();
+    AktuelleCDanzeigen();
+    BewertungTracks();
     if (chkTracksZufaellig->isChecked()) {
         if (item >= 0 && item < TrackGespielt.size())
             TrackGespielt[item] = 1;

@@ -298,7 +298,10 @@ TEST(Transport, PlaylistSourceKeepsItsOwnItemNumber)
     };
     p.program().PlaylistModus = true;
     p.program().AktuellerTrack = 0;
+    // From rest, with another entry shown: the catalogue moves to the playing one.
+    p.window()->catalogue().data().setAbsolutePosition(1);
     player.imgStart_Click();
+    EXPECT_EQ(p.window()->catalogue().data().absolutePosition(), 0);
     EXPECT_EQ(p.program().AktuellerTrack, 1);
     EXPECT_EQ(str(p.status()), str(QStringLiteral("playing:  ") + root + "musik/01 Eins.wav"));
     EXPECT_EQ(str(player.AbspielText), str(root + "musik/01 Eins.wav"));
