@@ -106,6 +106,10 @@ CatalogueComponent::CatalogueComponent(Program &program, QMainWindow &window, St
     // Any move of the current cell, to another row or column, goes to that row's entry.
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &CatalogueComponent::onGridCurrentChanged);
+    connect(m_data, &Data1::reloaded, this, [this] {
+        if (!m_program.databasePath.isEmpty())
+            showCatalogueName();
+    });
     connect(m_data, &Data1::editNotStored, this, [this](const DatabaseError &error) {
         MsgLumo(m_program, &m_window, QString::number(error.number) + QLatin1Char(' ') + error.description, 3, 0,
                 QStringLiteral("Hinweis"), 1, 0xC0E0FF, 0x352300);
@@ -188,7 +192,7 @@ void CatalogueComponent::openAtStartup()
     doEvents();
     if (TabelleAnordnen)
         TabelleAnordnen();
-    m_status.setPanel(1, FileNamePart(p.databasePath));
+    showCatalogueName();
     m_tableName->setText(p.settings.read(keys::TabellenName));
 }
 
@@ -392,6 +396,12 @@ void CatalogueComponent::onGridRowChanged(int row)
     // Row 0 is the header: no valid position, the current entry stays.
     if (row >= 1)
         m_data->setAbsolutePosition(row - 1);
+}
+
+void CatalogueComponent::showCatalogueName()
+{
+    const QString name = FileNamePart(m_program.databasePath);
+    m_status.setPanel(1, m_data->editable() ? name : name + QStringLiteral(" – Auswahl nur zum Lesen"));
 }
 
 void CatalogueComponent::onCurrentChanged(int position)

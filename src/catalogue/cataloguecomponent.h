@@ -99,6 +99,8 @@ private:
     void showRecentList();
     void selectGridRow(int position);
     void onCurrentChanged(int position);
+    // Status panel 1: the catalogue file, and whether the shown result takes edits.
+    void showCatalogueName();
     void onGridRowChanged(int row);
     bool eventFilter(QObject *watched, QEvent *event) override;
     void onGridCurrentChanged(const QModelIndex &current);

@@ -135,6 +135,7 @@ bool Data1::load(DatabaseError &error)
         return false;
     }
     m_position = recordCount() > 0 ? 0 : -1;
+    m_readOnlyReported = false;
     Q_EMIT reloaded();
     Q_EMIT currentChanged(m_position);
     return true;
@@ -381,8 +382,11 @@ void Data1::setFieldValue(const QString &field, const QVariant &newValue)
     const long long rowid = rowidAt(m_position);
     if (rowid < 0) {
         // A grouped or joined result has no rows of the table to write back to.
-        Q_EMIT editNotStored({dberr::ReadOnly, QStringLiteral("In dieser Auswahl können keine Änderungen "
-                                                              "gespeichert werden.")});
+        if (!m_readOnlyReported) {
+            m_readOnlyReported = true;
+            Q_EMIT editNotStored({dberr::ReadOnly, QStringLiteral("In dieser Auswahl können keine Änderungen "
+                                                                  "gespeichert werden.")});
+        }
         return;
     }
     const QString name = m_columns.at(column);

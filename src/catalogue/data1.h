@@ -66,6 +66,9 @@ public:
     QString fieldValue(const QString &field);
     void setFieldValue(const QString &field, const QVariant &value);
     bool hasPendingEdits() const { return !m_edits.isEmpty(); }
+    // Whether edits of this result can be written back: its rows are rows of
+    // one table (a grouped or joined result has none).
+    bool editable() const { return m_lazy; }
     bool storePendingEdits(DatabaseError &error);
 
     // Runs an UPDATE over the catalogue; rows changed, -1 on failure.
@@ -90,6 +93,7 @@ private:
 
     QStringList m_columns;
     bool m_lazy = true;
+    bool m_readOnlyReported = false; // told once per result, not per keystroke
     std::vector<long long> m_rowids;                 // lazy: the order of the result
     std::vector<std::vector<QVariant>> m_eagerRows;  // eager: the whole result
     sqlite3_stmt *m_fetch = nullptr;                 // lazy: one row by rowid

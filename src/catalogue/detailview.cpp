@@ -255,7 +255,12 @@ bool DetailView::starIsGold(int index) const
 
 void DetailView::showCurrentEntry()
 {
+    // A result that cannot be written back takes no typing at all.
+    const bool readOnly = !m_data.editable();
+    for (const RichBinding &rich : m_rich)
+        rich.box->setReadOnly(readOnly);
     for (const LineBinding &line : m_lines) {
+        line.edit->setReadOnly(readOnly);
         const QString text = m_data.fieldValue(line.field);
         if (line.edit->text() != text) {
             line.edit->setText(text);

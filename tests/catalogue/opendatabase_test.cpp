@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
@@ -175,4 +176,27 @@ TEST(OpenDatabase, RefreshShowsTheWholeTableAgainAndStoresTheStatement)
     EXPECT_EQ(f.catalogue().data().recordCount(), 2);
     EXPECT_EQ(f.catalogue().data().recordSource(), QStringLiteral("select * from Schallplatten order by Band, LPTitel"));
     EXPECT_EQ(stored(f.env, QStringLiteral("TabellenName")), QStringLiteral("alle"));
+}
+
+TEST(OpenDatabase, AResultThatCannotBeWrittenBackTakesNoTypingAndSaysSo)
+{
+    Fixture f;
+    ASSERT_TRUE(f.program->running());
+    DatabaseError error;
+    ASSERT_TRUE(f.catalogue().applyRecordSource(QStringLiteral("select distinct Band from Schallplatten"), error));
+    auto *band = f.window().findChild<QLineEdit *>(QStringLiteral("TextBand"));
+    auto *songs = f.window().findChild<QTextEdit *>(QStringLiteral("TextSongs"));
+    ASSERT_TRUE(band && songs);
+    EXPECT_TRUE(band->isReadOnly() && songs->isReadOnly());
+    EXPECT_TRUE(f.window().status().panel(1).endsWith(QStringLiteral("nur zum Lesen")));
+    // Writing anyway (a star click does) is told once for the result, not per character.
+    QSignalSpy refused(&f.catalogue().data(), &Data1::editNotStored);
+    answerNextModalDialog(QStringLiteral("cmdButton_0"));
+    for (const char *text : {"A", "Ab", "Abc"})
+        f.catalogue().data().setFieldValue(QStringLiteral("Band"), QString::fromLatin1(text));
+    EXPECT_EQ(refused.count(), 1);
+
+    ASSERT_TRUE(f.catalogue().applyRecordSource(QStringLiteral("select * from Schallplatten order by Band"), error));
+    EXPECT_FALSE(band->isReadOnly() || songs->isReadOnly());
+    EXPECT_FALSE(f.window().status().panel(1).contains(QStringLiteral("Lesen")));
 }
