@@ -1,0 +1,121 @@
+#include "catalogue/jetreader.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <vector>
+
+// mdbtools.h includes <glib.h> inside extern "C"; glib must come first.
+#include <glib.h>
+#include <mdbtools.h>
+
+namespace klangtruhe {
+namespace {
+
+// Big enough for a memo of several hundred thousand characters in UTF-8.
+constexpr size_t kBindSize = 2 * 1024 * 1024;
+
+class MdbTableReader final : public JetTableReader {
+public:
+    MdbTableReader(MdbHandle *mdb, MdbTableDef *table)
+        : m_mdb(mdb)
+        , m_table(table)
+    {
+        const int count = int(table->num_cols);
+        m_buffers.resize(size_t(count));
+        m_lengths.assign(size_t(count), 0);
+        for (int i = 0; i < count; ++i) {
+            auto *column = static_cast<MdbColumn *>(g_ptr_array_index(table->columns, i));
+            m_names << QString::fromUtf8(column->name);
+            m_buffers[size_t(i)].resize(kBindSize);
+            mdb_bind_column(table, i + 1, m_buffers[size_t(i)].data(), &m_lengths[size_t(i)]);
+        }
+        mdb_rewind_table(table);
+    }
+    ~MdbTableReader() override
+    {
+        mdb_free_tabledef(m_table);
+        mdb_close(m_mdb);
+    }
+
+    QStringList columnNames() const override { return m_names; }
+    bool isBinaryColumn(int column) const override
+    {
+        const int type = mdbColumn(column)->col_type;
+        return type == MDB_OLE || type == MDB_BINARY;
+    }
+    qint64 storedRowCount() const override { return qint64(m_table->num_rows); }
+    bool nextRow() override { return mdb_fetch_row(m_table) != 0; }
+    QByteArray value(int column) const override
+    {
+        MdbColumn *col = mdbColumn(column);
+        if (col->col_type == MDB_OLE) {
+            if (m_lengths[size_t(column)] <= 0)
+                return {};
+            size_t size = 0;
+            void *data = mdb_ole_read_full(m_mdb, col, &size);
+            QByteArray bytes(static_cast<const char *>(data), qsizetype(size));
+            free(data);
+            return bytes;
+        }
+        const int length = m_lengths[size_t(column)];
+        if (length <= 0)
+            return {};
+        return QByteArray(m_buffers[size_t(column)].data(), length);
+    }
+
+private:
+    MdbColumn *mdbColumn(int column) const
+    {
+        return static_cast<MdbColumn *>(g_ptr_array_index(m_table->columns, column));
+    }
+    MdbHandle *m_mdb;
+    MdbTableDef *m_table;
+    QStringList m_names;
+    std::vector<std::vector<char>> m_buffers;
+    std::vector<int> m_lengths;
+};
+
+} // namespace
+
+std::unique_ptr<JetTableReader> openJetTable(const QString &path, const QString &table, QString &error)
+{
+    const QString name = QFileInfo(path).fileName();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("Die Datei '%1' kann nicht gelesen werden.").arg(name);
+        return nullptr;
+    }
+    const QByteArray head = file.read(4096);
+    file.close();
+    if (head.mid(4, 15) == "Standard ACE DB") {
+        error = QStringLiteral("'%1' ist eine Access-2007-Datenbank (ACE); nur Access-97- bis -2003-Dateien können eingelesen werden.").arg(name);
+        return nullptr;
+    }
+    if (head.size() < 4096 || head.mid(4, 15) != "Standard Jet DB") {
+        error = QStringLiteral("'%1' ist keine lesbare Access-Datenbank (leer oder beschädigt).").arg(name);
+        return nullptr;
+    }
+    // Jet 3 text is stored in the Windows code page; the library converts on open.
+    qputenv("MDB_JET3_CHARSET", "CP1252");
+    qputenv("MDBICONV", "UTF-8");
+    MdbHandle *mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
+    if (!mdb || !mdb_read_catalog(mdb, MDB_TABLE)) {
+        if (mdb)
+            mdb_close(mdb);
+        error = QStringLiteral("'%1' ist keine lesbare Access-Datenbank (beschädigt).").arg(name);
+        return nullptr;
+    }
+    mdb_set_bind_size(mdb, kBindSize);
+    QByteArray tableName = table.toUtf8();
+    MdbTableDef *tableDef = mdb_read_table_by_name(mdb, tableName.data(), MDB_TABLE);
+    if (!tableDef || !mdb_read_columns(tableDef)) {
+        if (tableDef)
+            mdb_free_tabledef(tableDef);
+        mdb_close(mdb);
+        error = QStringLiteral("Die Tabelle '%1' wurde in '%2' nicht gefunden.").arg(table, name);
+        return nullptr;
+    }
+    return std::make_unique<MdbTableReader>(mdb, tableDef);
+}
+
+} // namespace klangtruhe
