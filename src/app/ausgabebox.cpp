@@ -103,6 +103,9 @@ Ausgabebox::Ausgabebox(std::unique_ptr<Program> program)
     m_playlists = new PlaylistComponent(*m_program, *this, *m_player, m_catalogue->detailView().textPages());
     m_player->playlist = &m_playlists->view();
     m_player->hooks.trackInPlaylist = [this] { m_playlists->mnuPlaylistAufnehmen_Click(); };
+    m_player->hooks.trackRenamed = [this](const QString &oldPath, const QString &newPath) {
+        m_playlists->trackRenamed(oldPath, newPath);
+    };
     m_catalogue->hooks.hidePlaylistView = [this] { m_playlists->hideView(); };
     // The playing (or double-clicked) playlist item shows its entry: a quick search from the first row.
     m_player->hooks.suchenPlaylistTitel = [this] {

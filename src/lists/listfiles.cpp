@@ -65,6 +65,11 @@ bool writeListFile(const QString &path, const QStringList &entries, FileError *e
         }
         bytes += line + QByteArray("\r\n");
     }
+    return replaceListFileBytes(path, bytes, error);
+}
+
+bool replaceListFileBytes(const QString &path, const QByteArray &bytes, FileError *error)
+{
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         if (error)

@@ -210,8 +210,14 @@ QString PlaylistComponent::askName()
                                       22, 2, QStringLiteral("Sicherheitshinweis"), 1, kBack, kFore);
         if (reply == QLatin1String("Nein"))
             continue;
-        if (reply == QLatin1String("Ja"))
-            m_program.platform().moveToRecycleBin(path);
+        if (reply == QLatin1String("Ja") && !m_program.platform().moveToRecycleBin(path)) {
+            MsgLumo(m_program, &m_window,
+                    QStringLiteral("Die Playlist konnte nicht in den Papierkorb verschoben werden:\r\n\r\n")
+                        + QDir::toNativeSeparators(path)
+                        + QStringLiteral("\r\n\r\nBitte geben Sie einen anderen Namen ein."),
+                    3, 0, QStringLiteral("Neue Playlist"), 1, kBack, kFore);
+            continue;
+        }
         return fileName;
     }
 }
@@ -259,6 +265,13 @@ void PlaylistComponent::mnuPlaylistAufnehmen_Click()
         m_view->appendItem(splitPlaylistLine(line));
     updateHeader();
     m_player.TrackGespielt = playedMarksFor(m_view->itemCount());
+}
+
+void PlaylistComponent::trackRenamed(const QString &oldPath, const QString &newPath)
+{
+    renameInPlaylists(playlistFolder(), oldPath, newPath);
+    // The files already hold the new path; the view need not be saved again.
+    m_view->renameTrack(oldPath, newPath);
 }
 
 void PlaylistComponent::PlaylistSpeichern()

@@ -50,6 +50,10 @@ public:
     // A double-click on a file of filPlaylist loads it without the dialog.
     void filPlaylist_DblClick(const QString &fileName);
 
+    // A track file was renamed (its rating): every playlist file and the
+    // view follow, so the track stays in its playlists.
+    void trackRenamed(const QString &oldPath, const QString &newPath);
+
     // The folder every playlist is written to and read from, with its separator.
     QString playlistFolder() const;
     PlaylistView &view() { return *m_view; }

@@ -5,13 +5,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 namespace klangtruhe {
 
 namespace {
 constexpr int kFileAccess = 75;
 constexpr int kNotText = 13; // "type mismatch", as the old reports numbered a foreign file
+constexpr int kBadCharacter = 5;
 
 int lastSeparator(const QString &text)
 {
@@ -27,29 +31,20 @@ std::optional<QString> decodeStrictly(const QByteArray &bytes, QStringDecoder::E
     return text;
 }
 
-// UTF-16 without byte order mark: every other byte of ASCII text is zero.
-std::optional<QString> decodeUtf16WithoutMark(const QByteArray &bytes)
+// UTF-16 without byte order mark is taken only when it is plain to see: the
+// high byte of nearly every character is zero and no low byte is.
+bool looksLikeUtf16LE(const QByteArray &bytes)
 {
-    if (bytes.size() % 2 != 0)
-        return std::nullopt;
-    int zeroEven = 0, zeroOdd = 0;
-    for (int i = 0; i < bytes.size(); ++i) {
+    if (bytes.size() < 4 || bytes.size() % 2 != 0)
+        return false;
+    qsizetype zeroHigh = 0;
+    for (qsizetype i = 0; i + 1 < bytes.size(); i += 2) {
         if (bytes.at(i) == '\0')
-            ++(i % 2 == 0 ? zeroEven : zeroOdd);
+            return false;
+        if (bytes.at(i + 1) == '\0')
+            ++zeroHigh;
     }
-    std::optional<QString> text;
-    if (zeroEven == 0 && zeroOdd > 0)
-        text = decodeStrictly(bytes, QStringDecoder::Utf16LE);
-    else if (zeroOdd == 0 && zeroEven > 0)
-        text = decodeStrictly(bytes, QStringDecoder::Utf16BE);
-    if (text && text->contains(QChar(0)))
-        return std::nullopt;
-    return text;
-}
-
-bool hasByteOrderMark(const QByteArray &bytes)
-{
-    return bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+    return zeroHigh * 4 >= bytes.size() / 2 * 3;
 }
 
 bool hasEightBitBytes(const QByteArray &bytes)
@@ -61,12 +56,92 @@ bool hasEightBitBytes(const QByteArray &bytes)
     return false;
 }
 
+QString firstLineBreak(const QString &text)
+{
+    const qsizetype at = text.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
+    if (at < 0)
+        return QStringLiteral("\r\n");
+    if (text.at(at) == QLatin1Char('\n'))
+        return QStringLiteral("\n");
+    return text.mid(at + 1, 1) == QLatin1String("\n") ? QStringLiteral("\r\n") : QStringLiteral("\r");
+}
+
+QString joinedLines(const QStringList &lines, const QString &lineBreak)
+{
+    QString text;
+    for (const QString &line : lines)
+        text += line + lineBreak;
+    return text;
+}
+
+FileError notFaithful(const QString &path)
+{
+    return {kNotText, QStringLiteral("Die Playlist %1 enthält Zeichen, die nicht sicher gelesen werden konnten. "
+                                     "Damit nichts verloren geht, wurde sie nicht verändert.")
+                          .arg(QDir::toNativeSeparators(path))};
+}
+
+FileError badCharacter(const QString &line)
+{
+    return {kBadCharacter, QStringLiteral("Der Eintrag \"%1\" enthält Zeichen, die in der Datei nicht "
+                                          "gespeichert werden können. Die Datei wurde nicht geändert.")
+                               .arg(line)};
+}
+
+QString firstUnwritable(const QStringList &lines, ListEncoding encoding)
+{
+    QByteArray bytes;
+    for (const QString &line : lines) {
+        if (!encodePlaylistText(line, encoding, bytes))
+            return line;
+    }
+    return lines.join(QLatin1Char(' '));
+}
+
+// The file as it stands; a missing file is an empty Windows-1252 playlist.
+std::optional<QByteArray> fileBytes(const QString &path, FileError *error)
+{
+    if (!QFileInfo::exists(path))
+        return QByteArray();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = {kFileAccess, QStringLiteral("Fehler beim Zugriff auf %1 (%2)")
+                                       .arg(QDir::toNativeSeparators(path), file.errorString())};
+        return std::nullopt;
+    }
+    return file.readAll();
+}
+
+
 FileError notAPlaylist(const QString &path)
 {
     return {kNotText, QStringLiteral("Die Datei %1 ist keine Playlist (keine Textdatei mit einem Dateipfad pro "
                                      "Zeile). Sie wurde nicht geladen und nicht verändert.")
                           .arg(QDir::toNativeSeparators(path))};
 }
+
+// The playlist as it stands, ready to be changed; nullopt (error set) when it
+// must not be.
+std::optional<PlaylistText> changeablePlaylist(const QString &path, FileError *error)
+{
+    const std::optional<QByteArray> bytes = fileBytes(path, error);
+    if (!bytes)
+        return std::nullopt;
+    if (!decodePlaylistBytes(*bytes)) {
+        if (error)
+            *error = notAPlaylist(path);
+        return std::nullopt;
+    }
+    PlaylistText text = decodePlaylistText(*bytes);
+    if (!text.faithful) {
+        if (error)
+            *error = notFaithful(path);
+        return std::nullopt;
+    }
+    return text;
+}
+
 
 // The file's lines as they stand, empty ones included.
 std::optional<QStringList> rawLines(const QString &path, FileError *error)
@@ -113,19 +188,74 @@ QStringList acceptedPlaylistLines(const QStringList &lines)
     return accepted;
 }
 
+PlaylistText decodePlaylistText(const QByteArray &bytes)
+{
+    PlaylistText result;
+    std::optional<QString> text;
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        result.encoding = ListEncoding::Utf8WithMark;
+        text = decodeStrictly(bytes.mid(3), QStringDecoder::Utf8);
+    } else if (bytes.startsWith("\xFF\xFE")) {
+        result.encoding = ListEncoding::Utf16LEWithMark;
+        text = decodeStrictly(bytes.mid(2), QStringDecoder::Utf16LE);
+    } else if (bytes.startsWith("\xFE\xFF")) {
+        result.encoding = ListEncoding::Utf16BEWithMark;
+        text = decodeStrictly(bytes.mid(2), QStringDecoder::Utf16BE);
+    } else if (looksLikeUtf16LE(bytes)) {
+        result.encoding = ListEncoding::Utf16LE;
+        text = decodeStrictly(bytes, QStringDecoder::Utf16LE);
+    } else if (hasEightBitBytes(bytes)) {
+        // Windows-1252 text with umlauts is almost never valid UTF-8; a file
+        // that is valid UTF-8 was written that way by another editor.
+        text = decodeStrictly(bytes, QStringDecoder::Utf8);
+        if (text)
+            result.encoding = ListEncoding::Utf8;
+    }
+    if (!text) {
+        // A mark or a pattern that promised more than the bytes keep: read
+        // the bytes as the default code page, and never write them back.
+        result.encoding = ListEncoding::Ansi;
+        text = decodeListFile(bytes);
+    }
+    result.text = *text;
+    result.lineBreak = firstLineBreak(result.text);
+    QByteArray again;
+    result.faithful = encodePlaylistText(result.text, result.encoding, again) && again == bytes;
+    return result;
+}
+
+bool encodePlaylistText(const QString &text, ListEncoding encoding, QByteArray &bytes)
+{
+    const auto encoded = [&](QStringEncoder::Encoding to, const char *mark) {
+        QStringEncoder encoder(to, QStringEncoder::Flag::Stateless);
+        bytes = QByteArray(mark) + QByteArray(encoder.encode(text));
+        return !encoder.hasError();
+    };
+    switch (encoding) {
+    case ListEncoding::Ansi:
+        return encodeAnsi(text, bytes);
+    case ListEncoding::Utf8:
+        return encoded(QStringEncoder::Utf8, "");
+    case ListEncoding::Utf8WithMark:
+        return encoded(QStringEncoder::Utf8, "\xEF\xBB\xBF");
+    case ListEncoding::Utf16LE:
+        return encoded(QStringEncoder::Utf16LE, "");
+    case ListEncoding::Utf16LEWithMark:
+        return encoded(QStringEncoder::Utf16LE, "\xFF\xFE");
+    case ListEncoding::Utf16BEWithMark:
+        return encoded(QStringEncoder::Utf16BE, "\xFE\xFF");
+    }
+    return false;
+}
+
 std::optional<QString> decodePlaylistBytes(const QByteArray &bytes)
 {
-    if (hasByteOrderMark(bytes))
-        return decodeListFile(bytes);
-    if (bytes.contains('\0'))
-        return decodeUtf16WithoutMark(bytes);
-    // Windows-1252 text with umlauts is almost never valid UTF-8; a file that
-    // is valid UTF-8 was written that way by another editor.
-    if (hasEightBitBytes(bytes)) {
-        if (std::optional<QString> utf8 = decodeStrictly(bytes, QStringDecoder::Utf8))
-            return utf8;
-    }
-    return decodeListFile(bytes);
+    // A stray NUL is damage in a text; many of them make a binary file.
+    const qsizetype nuls = bytes.count('\0');
+    const PlaylistText text = decodePlaylistText(bytes);
+    if (text.encoding == ListEncoding::Ansi && nuls > std::max<qsizetype>(1, bytes.size() / 100))
+        return std::nullopt;
+    return text.text;
 }
 
 std::optional<QList<PlaylistItem>> readPlaylistFile(const QString &path, FileError *error)
@@ -143,23 +273,67 @@ std::optional<QList<PlaylistItem>> readPlaylistFile(const QString &path, FileErr
 
 bool writePlaylistFile(const QString &path, const QList<PlaylistItem> &items, FileError *error)
 {
+    std::optional<PlaylistText> old = changeablePlaylist(path, error);
+    if (!old)
+        return false;
     QStringList lines;
     for (const PlaylistItem &item : items)
         lines << item.fullPath();
-    return writeListFile(path, lines, error);
+    QByteArray bytes;
+    if (!encodePlaylistText(joinedLines(lines, old->lineBreak), old->encoding, bytes)) {
+        if (error)
+            *error = badCharacter(firstUnwritable(lines, old->encoding));
+        return false;
+    }
+    return replaceListFileBytes(path, bytes, error);
 }
 
 bool appendPlaylistLines(const QString &path, const QStringList &lines, FileError *error)
 {
-    // Rewriting old and new lines together keeps the file whole and in one encoding.
-    QStringList all;
-    if (QFileInfo(path).isFile()) {
-        const std::optional<QStringList> old = rawLines(path, error);
-        if (!old)
-            return false;
-        all = *old;
+    std::optional<PlaylistText> old = changeablePlaylist(path, error);
+    if (!old)
+        return false;
+    QString added = joinedLines(lines, old->lineBreak);
+    if (!old->text.isEmpty() && !old->text.endsWith(QLatin1Char('\n')) && !old->text.endsWith(QLatin1Char('\r')))
+        added.prepend(old->lineBreak);
+    // Faithful text encodes back to the old bytes, so these are the old bytes
+    // followed by the new lines.
+    QByteArray whole;
+    if (!encodePlaylistText(old->text + added, old->encoding, whole)) {
+        if (error)
+            *error = badCharacter(firstUnwritable(lines, old->encoding));
+        return false;
     }
-    return writeListFile(path, all + lines, error);
+    return replaceListFileBytes(path, whole, error);
+}
+
+QStringList renameInPlaylists(const QString &folder, const QString &oldPath, const QString &newPath)
+{
+    QStringList changed;
+    const QDir dir(folder);
+    const QStringList files = dir.entryList({QStringLiteral("*.txt")}, QDir::Files | QDir::Readable, QDir::Name);
+    for (const QString &name : files) {
+        const QString path = dir.filePath(name);
+        std::optional<PlaylistText> old = changeablePlaylist(path, nullptr);
+        if (!old || !old->text.contains(oldPath))
+            continue;
+        // Split keeping each line's own break, so nothing but the path changes.
+        QString text;
+        bool touched = false;
+        const QRegularExpression lineWithBreak(QStringLiteral("([^\r\n]*)(\r\n|\r|\n|$)"));
+        for (auto it = lineWithBreak.globalMatch(old->text); it.hasNext();) {
+            const QRegularExpressionMatch match = it.next();
+            if (match.capturedLength(0) == 0)
+                break;
+            const bool same = match.captured(1) == oldPath;
+            touched = touched || same;
+            text += (same ? newPath : match.captured(1)) + match.captured(2);
+        }
+        QByteArray bytes;
+        if (touched && encodePlaylistText(text, old->encoding, bytes) && replaceListFileBytes(path, bytes, nullptr))
+            changed << path;
+    }
+    return changed;
 }
 
 } // namespace klangtruhe

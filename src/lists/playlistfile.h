@@ -30,9 +30,27 @@ PlaylistItem splitPlaylistLine(const QString &line);
 // accepted just before it.
 QStringList acceptedPlaylistLines(const QStringList &lines);
 
-// Text of a playlist file. Windows-1252 normally; UTF-8 and UTF-16 (with or
-// without byte order mark) are recognised so no name turns into garbage.
-// nullopt when the bytes are no text at all (a damaged or foreign file).
+// How a playlist file is written, as far as its bytes tell. Windows-1252 is
+// the default; another encoding is taken only from a byte order mark or from
+// clear evidence, so a stray NUL or umlaut never turns a file into garbage.
+enum class ListEncoding { Ansi, Utf8, Utf8WithMark, Utf16LE, Utf16LEWithMark, Utf16BEWithMark };
+
+struct PlaylistText {
+    ListEncoding encoding = ListEncoding::Ansi;
+    QString text;
+    QString lineBreak = QStringLiteral("\r\n"); // the first one the file uses
+    // Writing text back in encoding gives exactly the bytes that were read.
+    // Only such a file may be changed: anything else would lose what we could not read.
+    bool faithful = true;
+};
+
+PlaylistText decodePlaylistText(const QByteArray &bytes);
+// The bytes of text in the given encoding (with its mark); false when a
+// character cannot be written there.
+bool encodePlaylistText(const QString &text, ListEncoding encoding, QByteArray &bytes);
+
+// Text of a playlist file (see decodePlaylistText); nullopt when the bytes
+// are no text at all (a damaged or foreign file).
 std::optional<QString> decodePlaylistBytes(const QByteArray &bytes);
 
 // Reads a playlist file into items. nullopt when the file does not exist;
@@ -40,10 +58,17 @@ std::optional<QString> decodePlaylistBytes(const QByteArray &bytes);
 std::optional<QList<PlaylistItem>> readPlaylistFile(const QString &path, FileError *error = nullptr);
 
 // Writes every item as one line, replacing the file at once or not at all.
+// An existing file keeps its encoding and line breaks; one that could not be
+// read faithfully is left alone and reported.
 bool writePlaylistFile(const QString &path, const QList<PlaylistItem> &items, FileError *error = nullptr);
 
 // Appends lines to the playlist file, creating it when it is missing. The
-// old content is kept as it was when the new lines cannot be written.
+// old bytes stay exactly as they were; the new file replaces the old one at
+// once, so an interruption costs at most the new lines.
 bool appendPlaylistLines(const QString &path, const QStringList &lines, FileError *error = nullptr);
+
+// Every line equal to oldPath becomes newPath, in each playlist (*.txt) of
+// folder; each file is replaced at once. Returns the files changed.
+QStringList renameInPlaylists(const QString &folder, const QString &oldPath, const QString &newPath);
 
 } // namespace klangtruhe

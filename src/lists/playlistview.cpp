@@ -39,6 +39,22 @@ void PlaylistView::appendItem(const PlaylistItem &entry)
     scrollToItem(row);
 }
 
+int PlaylistView::renameTrack(const QString &oldPath, const QString &newPath)
+{
+    const PlaylistItem renamed = splitPlaylistLine(newPath);
+    int count = 0;
+    for (int n = 1; n <= itemCount(); ++n) {
+        if (itemAt(n).fullPath() != oldPath)
+            continue;
+        QTreeWidgetItem *row = item(n);
+        row->setText(0, renamed.name);
+        row->setText(1, renamed.bandUndCd);
+        row->setText(2, renamed.pfad);
+        ++count;
+    }
+    return count;
+}
+
 PlaylistItem PlaylistView::itemAt(int n) const
 {
     return {itemText(n), bandUndCd(n), pfad(n)};

@@ -30,6 +30,8 @@ public:
     PlaylistItem itemAt(int n) const;
     QList<PlaylistItem> allItems() const;
     void setChecked(int n, bool checked);
+    // Items that point at oldPath take the new file name. Returns how many did.
+    int renameTrack(const QString &oldPath, const QString &newPath);
     QList<bool> selectedFlags() const;
     void setHeaderCaption(const QString &caption);
 

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QAudioDevice>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMediaDevices>
@@ -81,7 +82,17 @@ public:
         return QProcess::startDetached(program, arguments);
     }
 
-    bool moveToRecycleBin(const QString &path) override { return QFile::moveToTrash(path); }
+    bool moveToRecycleBin(const QString &path) override
+    {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+        // Qt builds the trash from the per-user data folder; without one it
+        // would make a "Trash" folder wherever the program was started.
+        const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        if (dataHome.isEmpty() || QDir::isRelativePath(dataHome) || !QFileInfo(dataHome).isDir())
+            return false;
+#endif
+        return QFile::moveToTrash(path);
+    }
 
     bool isAdministrator() override
     {

@@ -53,6 +53,8 @@ struct PlayerHooks {
     std::function<void()> sequencingTick;
     // "In Playlist aufnehmen" from the track list's context menu.
     std::function<void()> trackInPlaylist;
+    // A track file took a new name (its rating): the playlists follow.
+    std::function<void(const QString &oldPath, const QString &newPath)> trackRenamed;
     // The quick search for the playing playlist title.
     std::function<void()> suchenPlaylistTitel;
     // Mini player: its ticker timer on/off, its caption, its pause pictures back to normal.

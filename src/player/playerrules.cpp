@@ -165,8 +165,15 @@ QStringList tracksOfFolder(const QString &folderText)
 {
     if (!folderText.endsWith(QLatin1Char('/')) && !folderText.endsWith(QDir::separator()))
         return {};
-    return QDir(folderText).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                      QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
+    // Only normal files: no hidden or system files, and none of the files
+    // Windows leaves in every folder, also where a copy made them visible.
+    QStringList files = QDir(folderText).entryList(QDir::Files | QDir::NoDotAndDotDot,
+                                                   QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
+    files.removeIf([](const QString &name) {
+        return name.startsWith(QLatin1Char('.')) || name.compare(QLatin1String("desktop.ini"), Qt::CaseInsensitive) == 0
+            || name.compare(QLatin1String("Thumbs.db"), Qt::CaseInsensitive) == 0;
+    });
+    return files;
 }
 
 } // namespace klangtruhe

@@ -48,6 +48,7 @@ QtMediaComponent::QtMediaComponent(QWidget *parent)
             fail();
         else
             updateState();
+        applyPendingPosition();
     });
     connect(m_player, &QMediaPlayer::errorOccurred, this, [this](QMediaPlayer::Error error, const QString &text) {
         if (error == QMediaPlayer::NoError || m_content != Content::Sound)
@@ -55,6 +56,7 @@ QtMediaComponent::QtMediaComponent(QWidget *parent)
         qCWarning(lcMedia) << "cannot play" << m_path << text;
         fail();
     });
+    connect(m_player, &QMediaPlayer::seekableChanged, this, [this] { applyPendingPosition(); });
     connect(m_player, &QMediaPlayer::metaDataChanged, this, &QtMediaComponent::readAttributes);
     connect(m_player, &QMediaPlayer::durationChanged, this, &QtMediaComponent::readAttributes);
     connect(m_player, &QMediaPlayer::hasVideoChanged, this, [this](bool film) {
@@ -83,6 +85,7 @@ void QtMediaComponent::setUrl(const QString &path)
     m_player->stop();
     m_player->setSource(QUrl());
     m_path = path;
+    m_pendingPositionMs = -1;
     m_pictureHeld = false;
     m_attributes.clear();
 
@@ -113,6 +116,7 @@ void QtMediaComponent::close()
     m_player->stop();
     m_player->setSource(QUrl());
     m_path.clear();
+    m_pendingPositionMs = -1;
     m_pictureHeld = false;
     m_attributes.clear();
     m_picture = QPixmap();
@@ -139,13 +143,33 @@ void QtMediaComponent::pause()
 
 double QtMediaComponent::currentPosition() const
 {
-    return m_content == Content::Sound ? double(m_player->position()) / 1000.0 : 0.0;
+    if (m_content != Content::Sound)
+        return 0.0;
+    return double(m_pendingPositionMs >= 0 ? m_pendingPositionMs : m_player->position()) / 1000.0;
 }
 
 void QtMediaComponent::setCurrentPosition(double seconds)
 {
-    if (m_content == Content::Sound)
-        m_player->setPosition(qint64(qMax(0.0, seconds) * 1000.0));
+    if (m_content != Content::Sound)
+        return;
+    m_pendingPositionMs = qint64(qMax(0.0, seconds) * 1000.0);
+    applyPendingPosition();
+}
+
+// A position given while the file still loads would be lost: the backend
+// takes it only once the media is loaded and seekable.
+void QtMediaComponent::applyPendingPosition()
+{
+    if (m_pendingPositionMs < 0 || m_content != Content::Sound)
+        return;
+    const QMediaPlayer::MediaStatus status = m_player->mediaStatus();
+    const bool loaded = status == QMediaPlayer::LoadedMedia || status == QMediaPlayer::BufferingMedia
+                        || status == QMediaPlayer::BufferedMedia;
+    if (!loaded || !m_player->isSeekable())
+        return;
+    const qint64 position = m_pendingPositionMs;
+    m_pendingPositionMs = -1;
+    m_player->setPosition(position);
 }
 
 QString QtMediaComponent::name() const

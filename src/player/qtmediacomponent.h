@@ -46,6 +46,7 @@ private:
     void updateState();
     void fail();
     void readAttributes();
+    void applyPendingPosition();
     // Shows what is loaded: film, picture, or the visualisation.
     void refreshView();
     int computedState() const;
@@ -59,6 +60,7 @@ private:
     MediaAttributes m_attributes;
     Content m_content = Content::None;
     bool m_pictureHeld = false;  // a picture after pause()
+    qint64 m_pendingPositionMs = -1; // set before the media was loaded
     int m_state = Stopped;
 };
 

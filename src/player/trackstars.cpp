@@ -11,6 +11,7 @@
 #include "player/playlistsource.h"
 #include "player/trackrating.h"
 
+#include <QFileInfo>
 #include <QFrame>
 #include <QHash>
 #include <QLabel>
@@ -87,14 +88,27 @@ void PlayerComponent::imgSongNote_Click(int index)
 {
     if (index < 0 || index > 5)
         return;
-    // The track list's current track, also while the playlist is the play source.
-    const QString name = trackName(m_program.AktuellerTrack);
+    // The track whose stars are shown: while the playlist is the play source
+    // that is its selected item (AktuellerTrack then counts playlist items).
+    QString folder = musicFolder();
+    QString name;
+    if (m_program.PlaylistModus && playlist && playlist->selectedItem() > 0) {
+        const int item = playlist->selectedItem();
+        folder = playlist->pfad(item) + playlist->bandUndCd(item);
+        name = playlist->itemText(item);
+    } else {
+        name = trackName(m_program.AktuellerTrack);
+    }
     if (name.isEmpty())
         return;
-    const RatingRename result = renameForRating(musicFolder(), name, index + 1);
+    const RatingRename result = renameForRating(folder, name, index + 1);
     // A failed rename (file in use, name taken) leaves everything as it was.
+    const bool renamed = result.status == RatingRename::Status::Renamed;
+    if (renamed && hooks.trackRenamed)
+        hooks.trackRenamed(folder + name, folder + result.newName); // as the playlist lines hold it
     doEvents();
-    refreshTrackList(name, result.status == RatingRename::Status::Renamed ? result.newName : name);
+    const bool shownHere = QFileInfo(folder.trimmed()).absoluteFilePath() == QFileInfo(musicFolder().trimmed()).absoluteFilePath();
+    refreshTrackList(shownHere && renamed ? name : QString(), shownHere && renamed ? result.newName : QString());
     BewertungTracks();
 }
 

@@ -1,5 +1,7 @@
+#include "lists/playlistcomponent.h"
+#include "lists/playlistfile.h"
+#include "lists/playlistview.h"
 #include "player/mediacomponent.h"
-#include "player/playlistsource.h"
 #include "playerprogram.h"
 
 #include <QDir>
@@ -41,18 +43,6 @@ int goldSongStars(PlayerComponent &player)
     return gold;
 }
 
-class OnePlaylistItem : public PlaylistSource {
-public:
-    QString text;
-    int itemCount() const override { return 1; }
-    QString itemText(int n) const override { return n == 1 ? text : QString(); }
-    QString bandUndCd(int) const override { return {}; }
-    QString pfad(int) const override { return {}; }
-    bool isChecked(int) const override { return true; }
-    void selectItem(int) override {}
-    int selectedItem() const override { return 1; }
-    void setFocus() override {}
-};
 
 } // namespace
 
@@ -172,17 +162,33 @@ TEST(TrackStars, RatingRenamesTheCurrentTrackAndTheListFollows)
     player.BewertungTracks();
     EXPECT_EQ(entryStars, QList<int>{0});
 
-    // While the playlist plays, its selected item shows; a click still rates the track list's track.
-    OnePlaylistItem item;
-    item.text = QStringLiteral("Lied - 6.mp3");
-    player.playlist = &item;
+    // While the playlist plays, AktuellerTrack counts playlist items: the
+    // click renames the playlist's track, never the track list's item with
+    // that number, and every playlist that holds it follows.
+    PlaylistComponent &playlists = p.window()->playlists();
+    const QString folder = playlists.playlistFolder();
+    QDir().mkpath(folder);
+    const QByteArray track = (p.music + QStringLiteral("Track-2 - 5.wav")).toUtf8();
+    writeFile(folder + QStringLiteral("Eins.txt"), "/m/x.mp3\r\n" + track + "\r\n");
+    writeFile(folder + QStringLiteral("Zwei.txt"), track + "\n" + track + "\n");
+    writeFile(folder + QStringLiteral("Drei.txt"), QByteArray("/m/y.mp3\r\n"));
+    playlists.view().clear();
+    playlists.view().appendItem(splitPlaylistLine(QString::fromUtf8(track)));
+    playlists.view().selectItem(1);
     p.program().PlaylistModus = true;
-    player.BewertungTracks();
-    EXPECT_EQ(goldSongStars(player), 6);
-    rate(QStringLiteral("a.wav"), 3);
-    EXPECT_TRUE(QFile::exists(p.music + QStringLiteral("a - 3.wav")));
-    EXPECT_EQ(goldSongStars(player), 6);
-    player.playlist = nullptr;
+    p.program().AktuellerTrack = 1;
+    QTest::mouseClick(p.window()->findChild<QLabel *>(QStringLiteral("imgSongNote_2")), Qt::LeftButton);
+    EXPECT_TRUE(QFile::exists(p.music + QStringLiteral("Track-2 - 3.wav")));
+    EXPECT_TRUE(QFile::exists(p.music + QStringLiteral("a.wav"))) << "the track list's item 1 was renamed";
+    const QByteArray renamed = (p.music + QStringLiteral("Track-2 - 3.wav")).toUtf8();
+    EXPECT_EQ(readFile(folder + QStringLiteral("Eins.txt")), "/m/x.mp3\r\n" + renamed + "\r\n");
+    EXPECT_EQ(readFile(folder + QStringLiteral("Zwei.txt")), renamed + "\n" + renamed + "\n");
+    EXPECT_EQ(readFile(folder + QStringLiteral("Drei.txt")), QByteArray("/m/y.mp3\r\n"));
+    EXPECT_EQ(playlists.view().itemText(1), QStringLiteral("Track-2 - 3.wav"));
+    EXPECT_EQ(goldSongStars(player), 3);
+    QTest::mouseClick(p.window()->findChild<QLabel *>(QStringLiteral("imgSongNote_4")), Qt::LeftButton);
+    EXPECT_TRUE(items(list).contains(QStringLiteral("Track-2 - 5.wav"))) << "the shown track list follows";
+    playlists.view().clear();
     p.program().PlaylistModus = false;
 
     // Another entry shows its own first track's stars, not the last ones.

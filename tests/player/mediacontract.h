@@ -99,6 +99,14 @@ TYPED_TEST_P(MediaContract, PauseHoldsThePositionAndJumpsLandWhereAsked)
     ASSERT_TRUE(QTest::qWaitFor([this] { return this->media->playState() == MediaComponent::Stopped; }, 5000));
     EXPECT_LT(clock.elapsed(), 2500);
     EXPECT_GE(clock.elapsed(), 600);
+
+    // Resume: a position given while the file still loads is not lost.
+    this->media->setUrl(this->file(QStringLiteral("weiter.wav"), wavSine(4.0, 8000, 1)));
+    this->media->setCurrentPosition(3.0);
+    ASSERT_TRUE(this->waitPlaying());
+    clock.restart();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return this->media->playState() == MediaComponent::Stopped; }, 5000));
+    EXPECT_LT(clock.elapsed(), 2500) << "the resumed track started from the beginning";
 }
 
 TYPED_TEST_P(MediaContract, CloseStopsAtOnceAndPlayAfterTheEndStartsAgain)
