@@ -95,6 +95,13 @@ std::unique_ptr<JetTableReader> openJetTable(const QString &path, const QString 
         error = QStringLiteral("'%1' ist keine lesbare Access-Datenbank (leer oder beschädigt).").arg(name);
         return nullptr;
     }
+    // A Jet file is whole pages (2 KB for Jet 3, 4 KB for Jet 4); anything
+    // else was cut off, and the library would read the rest as garbage.
+    const qint64 pageSize = head.at(0x14) == 0 ? 2048 : 4096;
+    if (QFileInfo(path).size() % pageSize != 0) {
+        error = QStringLiteral("'%1' ist beschädigt (unvollständig); die Access-Datenbank kann nicht eingelesen werden.").arg(name);
+        return nullptr;
+    }
     // Jet 3 text is stored in the Windows code page; the library converts on open.
     qputenv("MDB_JET3_CHARSET", "CP1252");
     qputenv("MDBICONV", "UTF-8");
