@@ -22,6 +22,7 @@
 #include "media/covercomponent.h"
 #include "media/ebookcomponent.h"
 #include "search/quicksearchcomponent.h"
+#include "search/searchcomponent.h"
 #include "webtranslate/webtranslatecomponent.h"
 #include "common/events.h"
 #include "common/helpactions.h"
@@ -114,6 +115,8 @@ Ausgabebox::Ausgabebox(std::unique_ptr<Program> program)
         m_quickSearch->SuchenPlaylistTitel(playlist.itemText(playlist.selectedItem()));
     };
     m_texts->hooks.playlistPageClicked = [this] { m_playlists->readFileList(); };
+    m_search = new SearchComponent(*m_program, *this, *m_status, *m_catalogue, *m_player, *m_playlists, *m_exclusions);
+    m_search->CoverAktualisieren = [this] { m_covers->CoverAktualisieren(); };
 
     if (QAction *quit = findChild<QAction *>(QStringLiteral("mnuBeenden"))) {
         quit->setEnabled(true);

@@ -14,6 +14,7 @@ class MiniPlayerComponent;
 class PlayerComponent;
 class PlaylistComponent;
 class QuickSearchComponent;
+class SearchComponent;
 class Program;
 class SleepComponent;
 class StatusBar;
@@ -42,6 +43,7 @@ public:
     EbookComponent &ebooks() { return *m_ebooks; }
     PlaylistComponent &playlists() { return *m_playlists; }
     QuickSearchComponent &quickSearch() { return *m_quickSearch; }
+    SearchComponent &search() { return *m_search; }
     WebTranslateComponent &webTranslate() { return *m_webTranslate; }
 
     // Applies the start-up options of the settings store.
@@ -73,6 +75,7 @@ private:
     EbookComponent *m_ebooks = nullptr;
     PlaylistComponent *m_playlists = nullptr;
     QuickSearchComponent *m_quickSearch = nullptr;
+    SearchComponent *m_search = nullptr;
     WebTranslateComponent *m_webTranslate = nullptr;
     bool m_unloaded = false;
 };

@@ -41,9 +41,16 @@ public:
     // The random entry choice found only entries of excluded styles; cleared
     // by every change of the catalogue's selection.
     bool StilAusgeschlossen = false;
+    // What the search dialog hands to the main window. An empty statement
+    // means the main window changes nothing; each confirmed search sets them anew.
+    QString searchStatement;
+    QStringList searchFieldList;   // the ticked fields, for the replacement
+    QString replaceSearchText;     // "" when nothing is to be replaced
+    QString replaceText;
     // The search collects a song-rating result into a playlist: the next
     // playlist load takes the prepared file without asking.
     bool songRatingSearch = false;
+    QString songRatingText;        // " - " + digit + "."
 
     // Catalogue
     bool tableNotSorted = false;

@@ -91,7 +91,7 @@ QString ExclusionDialog::windowName() const
 
 void ExclusionDialog::ListeLaden()
 {
-    const QString styleFile = m_program.databaseFolder + QStringLiteral("Stilrichtung.ini");
+    const QString styleFile = styleListFile(m_program.databaseFolder, m_program.programFolder);
     FileError error;
     if (const auto styles = readListFile(styleFile, &error)) {
         if (error.number != 0) {

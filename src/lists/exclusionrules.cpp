@@ -1,5 +1,6 @@
 #include "lists/exclusionrules.h"
 
+#include <QFileInfo>
 #include <QSet>
 
 namespace klangtruhe {
@@ -24,6 +25,16 @@ QString exclusionFileName(bool bands, ExclusionMode mode)
         break;
     }
     return QString();
+}
+
+QString styleListFile(const QString &databaseFolder, const QString &programFolder)
+{
+    const QString name = QStringLiteral("Stilrichtung.ini");
+    if (!databaseFolder.isEmpty() && QFileInfo::exists(databaseFolder + name))
+        return databaseFolder + name;
+    if (!programFolder.isEmpty() && QFileInfo::exists(programFolder + name))
+        return programFolder + name;
+    return (databaseFolder.isEmpty() ? programFolder : databaseFolder) + name;
 }
 
 bool containsAnyOf(const QString &cell, const QStringList &items)

@@ -13,6 +13,11 @@ ExclusionMode exclusionMode(const QString &setting);
 // "BandAusschlussAbspielliste.ini" / "BandAusschlussliste.ini" for bands; "" for None.
 QString exclusionFileName(bool bands, ExclusionMode mode);
 
+// "Stilrichtung.ini", the style names both the style dialog and the search
+// dialog offer: the one beside the open catalogue, else the program folder's
+// (shared by every catalogue). The path beside the catalogue when neither exists.
+QString styleListFile(const QString &databaseFolder, const QString &programFolder);
+
 // An entry is excluded when its style cell contains an item of the style list
 // or its band cell an item of the band list: case-sensitive substrings, so an
 // empty item excludes everything.

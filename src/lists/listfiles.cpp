@@ -58,14 +58,19 @@ bool writeListFile(const QString &path, const QStringList &entries, FileError *e
         QByteArray line;
         if (!encodeAnsi(entry, line)) {
             if (error)
-                *error = {kBadCharacter, QStringLiteral("Der Eintrag \"%1\" enthält Zeichen, die in der Datei nicht "
-                                                        "gespeichert werden können. Die Datei wurde nicht geändert.")
-                                             .arg(entry)};
+                *error = unwritableEntry(entry);
             return false;
         }
         bytes += line + QByteArray("\r\n");
     }
     return replaceListFileBytes(path, bytes, error);
+}
+
+FileError unwritableEntry(const QString &entry)
+{
+    return {kBadCharacter, QStringLiteral("Der Eintrag \"%1\" enthält Zeichen, die in der Datei nicht "
+                                          "gespeichert werden können. Die Datei wurde nicht geändert.")
+                               .arg(entry)};
 }
 
 bool replaceListFileBytes(const QString &path, const QByteArray &bytes, FileError *error)

@@ -22,6 +22,9 @@ std::optional<QStringList> readListFile(const QString &path, FileError *error = 
 // whole write and leaves the old file as it was.
 bool writeListFile(const QString &path, const QStringList &entries, FileError *error = nullptr);
 
+// The report for an entry the file's encoding cannot hold.
+FileError unwritableEntry(const QString &entry);
+
 // Replaces the file with bytes at once or not at all; the error says why not
 // in words the user knows (missing folder, write protection).
 bool replaceListFileBytes(const QString &path, const QByteArray &bytes, FileError *error = nullptr);

@@ -15,7 +15,6 @@ namespace klangtruhe {
 namespace {
 constexpr int kFileAccess = 75;
 constexpr int kNotText = 13; // "type mismatch", as the old reports numbered a foreign file
-constexpr int kBadCharacter = 5;
 
 int lastSeparator(const QString &text)
 {
@@ -79,13 +78,6 @@ FileError notFaithful(const QString &path)
     return {kNotText, QStringLiteral("Die Playlist %1 enthält Zeichen, die nicht sicher gelesen werden konnten. "
                                      "Damit nichts verloren geht, wurde sie nicht verändert.")
                           .arg(QDir::toNativeSeparators(path))};
-}
-
-FileError badCharacter(const QString &line)
-{
-    return {kBadCharacter, QStringLiteral("Der Eintrag \"%1\" enthält Zeichen, die in der Datei nicht "
-                                          "gespeichert werden können. Die Datei wurde nicht geändert.")
-                               .arg(line)};
 }
 
 QString firstUnwritable(const QStringList &lines, ListEncoding encoding)
@@ -282,7 +274,7 @@ bool writePlaylistFile(const QString &path, const QList<PlaylistItem> &items, Fi
     QByteArray bytes;
     if (!encodePlaylistText(joinedLines(lines, old->lineBreak), old->encoding, bytes)) {
         if (error)
-            *error = badCharacter(firstUnwritable(lines, old->encoding));
+            *error = unwritableEntry(firstUnwritable(lines, old->encoding));
         return false;
     }
     return replaceListFileBytes(path, bytes, error);
@@ -301,7 +293,7 @@ bool appendPlaylistLines(const QString &path, const QStringList &lines, FileErro
     QByteArray whole;
     if (!encodePlaylistText(old->text + added, old->encoding, whole)) {
         if (error)
-            *error = badCharacter(firstUnwritable(lines, old->encoding));
+            *error = unwritableEntry(firstUnwritable(lines, old->encoding));
         return false;
     }
     return replaceListFileBytes(path, whole, error);

@@ -45,6 +45,20 @@ TEST(ExclusionRules, CaseSensitiveSubstringsAndTheEmptyItemThatMatchesAll)
     EXPECT_EQ(tickedBy({"Rock", "Pop", "Rock"}, {"Rock", "Jazz"}), (QList<bool>{true, false, true}));
 }
 
+TEST(ExclusionRules, TheStyleListBesideTheCatalogueWinsOverTheProgramFolders)
+{
+    TestEnvironment env;
+    const QString db = env.path("db/"), prog = env.path("prog/");
+    QDir().mkpath(db);
+    QDir().mkpath(prog);
+    EXPECT_EQ(styleListFile(db, prog), db + "Stilrichtung.ini") << "neither exists";
+    writeFile(prog + "Stilrichtung.ini", QByteArray("Pop\r\n"));
+    EXPECT_EQ(styleListFile(db, prog), prog + "Stilrichtung.ini");
+    EXPECT_EQ(styleListFile(QString(), prog), prog + "Stilrichtung.ini") << "no catalogue open";
+    writeFile(db + "Stilrichtung.ini", QByteArray("Rock\r\n"));
+    EXPECT_EQ(styleListFile(db, prog), db + "Stilrichtung.ini");
+}
+
 TEST(ListFiles, ReadAnyEncodingWriteWindows1252AtomicallyOrNotAtAll)
 {
     TestEnvironment env;

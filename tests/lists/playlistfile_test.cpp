@@ -82,6 +82,38 @@ TEST(PlaylistFile, WritesAreWholeOrNotAtAll)
     EXPECT_TRUE(error.description.startsWith(QStringLiteral("Pfad nicht gefunden")));
 }
 
+// Adding keeps every old byte and writes the new line the way the file is
+// written; a file that could not be read exactly is refused and left alone.
+TEST(PlaylistFile, AddingKeepsTheOldBytesAndTheFilesOwnEncoding)
+{
+    struct Case {
+        const char *what;
+        QByteArray before;
+        QByteArray added; // empty: the add is refused
+    };
+    const QByteArray utf16Line("/\0m\0/\0\xe4\0.\0m\0p\0""3\0\r\0\n\0", 20);
+    const QList<Case> cases{
+        {"a stray NUL with an even length stays Windows-1252", QByteArray("/m/a\0b.mp3\r\n", 12),
+         "/m/\xe4.mp3\r\n"},
+        {"UTF-8 from another editor, Unix line breaks", "/m/\xc3\x84rzte.mp3\n", "/m/\xc3\xa4.mp3\n"},
+        {"no line break after the last line", "/m/alt.mp3", "\r\n/m/\xe4.mp3\r\n"},
+        {"UTF-16 with byte order mark", QByteArray("\xff\xfe/\0m\0\r\0\n\0", 10), utf16Line},
+        {"a mark that promises more than the bytes keep", "\xef\xbb\xbf/m/\xff.mp3\r\n", ""},
+    };
+    TestEnvironment env;
+    const QString path = env.path("Playlist/a.txt");
+    for (const Case &c : cases) {
+        writeFile(path, c.before);
+        FileError error;
+        const bool added = appendPlaylistLines(path, {QStringLiteral("/m/ä.mp3")}, &error);
+        EXPECT_EQ(added, !c.added.isEmpty()) << c.what;
+        EXPECT_EQ(readFile(path), c.before + c.added) << c.what;
+        if (!added) {
+            EXPECT_TRUE(error.description.contains(QStringLiteral("nicht verändert"))) << c.what;
+        }
+    }
+}
+
 TEST(PlaylistRules, NamesHeaderAndTitleSearch)
 {
     EXPECT_EQ(playlistFileName(QStringLiteral("Best")), QStringLiteral("Best.txt"));

@@ -28,7 +28,10 @@ QPoint itemCentre(QListWidget *list, int row)
 
 TEST(TrackList, ListsTheEntrysFilesAlphabeticallyOrShowsTheEmptyState)
 {
-    PlayerProgram p({{"b.wav", wavSine(0.2)}, {"A.wav", wavSine(0.2)}, {"c.mp3", QByteArray("x")}});
+    // Hidden files and the ones Windows leaves in every folder are no tracks.
+    PlayerProgram p({{"b.wav", wavSine(0.2)}, {"A.wav", wavSine(0.2)}, {"c.mp3", QByteArray("x")},
+                     {".hidden.wav", wavSine(0.2)}, {"desktop.ini", QByteArray("[.ShellClassInfo]")},
+                     {"Thumbs.db", QByteArray("x")}});
     QDir().mkpath(p.music + QStringLiteral("Unterordner"));
     p.player().fillTrackList();
     QListWidget *list = p.player().filTrack();
