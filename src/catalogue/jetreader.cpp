@@ -2,6 +2,9 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
+#include <cstring>
+#include <utility>
 #include <vector>
 
 // mdbtools.h includes <glib.h> inside extern "C"; glib must come first.
@@ -75,6 +78,38 @@ private:
     std::vector<int> m_lengths;
 };
 
+// The header page is RC4-coded from byte 0x18 on with a key every Jet file
+// shares; decoded, it holds the database password at 0x42 (Jet 3: 20 bytes;
+// Jet 4: 40 bytes, masked with the creation date at 0x72). All zero: none.
+bool hasDatabasePassword(const QByteArray &page, bool jet3)
+{
+    const unsigned char key[4] = {0xC7, 0xDA, 0x39, 0x6B};
+    unsigned char state[256];
+    for (int i = 0; i < 256; ++i)
+        state[i] = static_cast<unsigned char>(i);
+    for (int i = 0, j = 0; i < 256; ++i) {
+        j = (j + state[i] + key[i % 4]) & 0xFF;
+        std::swap(state[i], state[j]);
+    }
+    QByteArray header = page.mid(0x18, 128);
+    for (int n = 0, i = 0, j = 0; n < header.size(); ++n) {
+        i = (i + 1) & 0xFF;
+        j = (j + state[i]) & 0xFF;
+        std::swap(state[i], state[j]);
+        header[n] = char(header[n] ^ state[(state[i] + state[j]) & 0xFF]);
+    }
+    QByteArray password = header.mid(0x42 - 0x18, jet3 ? 20 : 40);
+    if (!jet3) {
+        double created = 0;
+        std::memcpy(&created, header.constData() + (0x72 - 0x18), sizeof created);
+        const qint32 mask = qToLittleEndian(qint32(created));
+        const char *maskBytes = reinterpret_cast<const char *>(&mask);
+        for (qsizetype i = 0; i < password.size(); ++i)
+            password[i] = char(password[i] ^ maskBytes[i % 4]);
+    }
+    return password.count('\0') != password.size();
+}
+
 } // namespace
 
 std::unique_ptr<JetTableReader> openJetTable(const QString &path, const QString &table, QString &error)
@@ -100,6 +135,11 @@ std::unique_ptr<JetTableReader> openJetTable(const QString &path, const QString 
     const qint64 pageSize = head.at(0x14) == 0 ? 2048 : 4096;
     if (QFileInfo(path).size() % pageSize != 0) {
         error = QStringLiteral("'%1' ist beschädigt (unvollständig); die Access-Datenbank kann nicht eingelesen werden.").arg(name);
+        return nullptr;
+    }
+    if (hasDatabasePassword(head, pageSize == 2048)) {
+        error = QStringLiteral("'%1' ist mit einem Kennwort geschützt. Bitte das Kennwort in Access entfernen "
+                               "und die Datei dann erneut laden.").arg(name);
         return nullptr;
     }
     // Jet 3 text is stored in the Windows code page; the library converts on open.

@@ -117,7 +117,7 @@ bool PlayerComponent::startFromPlaylist()
         BewertungTracks();
     }
     const int item = current;
-    const QString path = playlist->pfad(item) + playlist->bandUndCd(item) + playlist->itemText(item);
+    const QString path = m_program.localPath(playlist->pfad(item) + playlist->bandUndCd(item) + playlist->itemText(item));
     if (!mediaPlayerInUse()) {
         const double length = boundedTrackLength(path);
         BewertungTracks();

@@ -125,6 +125,9 @@ TEST(JetImport, BadSourcesAndCancellingGiveAGermanMessageAndWriteNothing)
     const QByteArray jet4 = readFile(jetFile("Klang_jet4.mdb"));
     QByteArray ace = jet4;
     ace.replace(4, 15, "Standard ACE DB");
+    // The password lies coded in the header; any change of its bytes is one.
+    QByteArray locked = jet4;
+    locked[0x42] = char(locked[0x42] ^ 0x55);
     struct Case {
         const char *name;
         QByteArray bytes;
@@ -135,6 +138,7 @@ TEST(JetImport, BadSourcesAndCancellingGiveAGermanMessageAndWriteNothing)
         {"leer.mdb", QByteArray(), "leer oder beschädigt", false},
         {"abgeschnitten.mdb", jet4.left(jet4.size() / 2 + 100), "beschädigt", false},
         {"neu.accdb", ace, "ACE", false},
+        {"kennwort.mdb", locked, "Kennwort", false},
         {"fremd.mdb", readFile(jetFile("test2V1997.mdb")), "Schallplatten", false},
         {"abbruch.mdb", jet4, "abgebrochen", true},
     };
