@@ -133,9 +133,13 @@ bool importJetCatalogue(const QString &source, const QString &target, JetImportR
         return false;
     }
     std::unique_ptr<JetTableReader> reader = openJetTable(source, QString::fromLatin1(kCatalogueTable), error);
-    if (!reader)
-        return false;
+    return reader && importJetRows(*reader, target, report, error, progress);
+}
 
+bool importJetRows(JetTableReader &reader, const QString &target, JetImportReport &report, QString &error,
+                   const ImportProgress &progress)
+{
+    report = {};
     const QString temporary = target + QStringLiteral(".teil");
     QFile::remove(temporary);
     QString createError;
@@ -147,7 +151,7 @@ bool importJetCatalogue(const QString &source, const QString &target, JetImportR
     bool ok = sqlite3_open_v2(QFile::encodeName(temporary).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK;
     if (ok) {
         sqlite3_exec(db, "PRAGMA synchronous=OFF", nullptr, nullptr, nullptr);
-        ok = copyRows(*reader, db, report, error, progress);
+        ok = copyRows(reader, db, report, error, progress);
     } else {
         error = QString::fromUtf8(sqlite3_errmsg(db));
     }

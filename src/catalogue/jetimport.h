@@ -27,6 +27,12 @@ using ImportProgress = std::function<bool(qint64, qint64)>;
 bool importJetCatalogue(const QString &source, const QString &target, JetImportReport &report, QString &error,
                         const ImportProgress &progress = {});
 
+class JetTableReader;
+
+// The same from rows already opened (the catalogue table of an Access file).
+bool importJetRows(JetTableReader &reader, const QString &target, JetImportReport &report, QString &error,
+                   const ImportProgress &progress = {});
+
 // The default name of the converted catalogue: "<name> (Klangtruhe).mdb" beside the source.
 QString importTargetPath(const QString &source);
 
