@@ -324,7 +324,7 @@ void PlayerComponent::imgResume_Click()
         const int column = musikpfadColumn();
         RecordTableModel &model = m_catalogue.model();
         for (int row = 0; column >= 0 && row < model.rowCount(); ++row) {
-            if (model.cellText(row, column) == ResumeOrdner) {
+            if (m_program.localPath(model.cellText(row, column)) == ResumeOrdner) {
                 m_catalogue.data().setAbsolutePosition(row);
                 break;
             }
