@@ -87,11 +87,10 @@ std::optional<JetConversion> offerJetConversion(Program &program, QWidget *windo
     progress.setObjectName(QStringLiteral("frmImportFortschritt"));
     progress.setWindowTitle(kTitle);
     progress.setWindowModality(Qt::ApplicationModal);
-    progress.setMinimumDuration(0);
+    // A small catalogue is done before the window would be worth showing.
+    progress.setMinimumDuration(500);
     progress.setAutoClose(false);
     progress.setAutoReset(false);
-    progress.show();
-    doEvents();
     const ImportProgress step = [&progress](qint64 done, qint64 total) {
         // Every row would make the window the slow part of the import.
         if (done % 20 == 0 || done == total) {
