@@ -1,6 +1,8 @@
 #include "catalogue/cataloguecomponent.h"
 #include "mainwindowharness.h"
+#include "catalogue/catalogueschema.h"
 #include "support/dialogdriver.h"
+#include "support/startedprogram.h"
 
 #include <QAction>
 #include <QApplication>
@@ -132,6 +134,28 @@ TEST(JetImportFlow, OpeningAnAccessFileAsksConvertsBesideItOpensTheCopyAndNeverO
     EXPECT_EQ(QFileInfo(h.program().databasePath).fileName(), QStringLiteral("Zweite.mdb"));
     EXPECT_EQ(readFile(source), readFile(jetFile()));
     EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 3);
+}
+
+TEST(JetImportFlow, AnAccessFileAsTheStoredCatalogueIsConvertedAtStartAndTheCopyStored)
+{
+    TestEnvironment env;
+    QDir().mkpath(env.programFolder());
+    createEmptyCatalogue(env.programFolder() + QStringLiteral("Archiv_leer.mdb"));
+    const QString source = env.path(QStringLiteral("Alt.mdb"));
+    writeFile(source, readFile(jetFile()));
+    {
+        QSettings settings(env.settingsFile(), QSettings::IniFormat);
+        settings.setValue(QStringLiteral("Options/ArchivPfad"), source);
+    }
+    DialogScript script({{QStringLiteral("umgewandelt werden?"), DialogScript::click("cmdButton_1")},
+                         {QStringLiteral("Einträge eingelesen"), DialogScript::click("cmdButton_0")},
+                         {QStringLiteral("D:\\"), DialogScript::click("cmdButton_2")}});
+    StartedProgram program;
+    ASSERT_TRUE(program.running());
+    EXPECT_EQ(program.window()->catalogue().data().recordCount(), 6);
+    QSettings settings(env.settingsFile(), QSettings::IniFormat);
+    EXPECT_EQ(QDir::fromNativeSeparators(settings.value(QStringLiteral("Options/ArchivPfad")).toString()),
+              env.path(QStringLiteral("Alt (Klangtruhe).mdb")));
 }
 
 TEST(JetImportFlow, AMappedWindowsMusicFolderShowsItsTracks)
