@@ -10,7 +10,7 @@ KLANGTRUHE_BUILD="${KLANGTRUHE_BUILD:-$KLANGTRUHE_ROOT/build}"
 KLANGTRUHE_PACKAGES=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
-  libsqlite3-dev libtag1-dev libgtest-dev
+  libsqlite3-dev libtag1-dev libgtest-dev libmdb3 mdbtools-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   fonts-dejavu-core
 )

@@ -194,6 +194,7 @@ void Ausgabebox::RegistryLesen()
         applyProgramFont(*this, settings.read(keys::ProgSchriftName), size, true);
 
     m_catalogue->loadRecentList();
+    m_program->pathMap = parsePathMap(settings.read(keys::Pfadzuordnung));
 
     // "Lautsprecherregler": the volume tool comes up with the program.
     if (settings.read(keys::Lautsprecherregler) == QLatin1String("True"))

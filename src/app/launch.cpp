@@ -8,7 +8,11 @@
 #include "platform/settingsbackend.h"
 #include "platform/singleinstance.h"
 
+#include "catalogue/jetimport.h"
+
 #include <QApplication>
+#include <QCoreApplication>
+#include <cstdio>
 #include <QIcon>
 
 namespace klangtruhe {
@@ -46,8 +50,33 @@ QMainWindow *launch(const QStringList &arguments, std::unique_ptr<Platform> plat
     return window;
 }
 
+namespace {
+
+// "--import SOURCE TARGET": converts an Access catalogue without a window.
+int runImport(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() != 4) {
+        std::fputs("Aufruf: klangtruhe --import QUELLE.mdb ZIEL.mdb\n", stderr);
+        return 2;
+    }
+    JetImportReport report;
+    QString error;
+    if (!importJetCatalogue(arguments[2], arguments[3], report, error)) {
+        std::fprintf(stderr, "Fehler: %s\n", error.toUtf8().constData());
+        return 1;
+    }
+    std::printf("%s\n", report.text().toUtf8().constData());
+    return 0;
+}
+
+} // namespace
+
 int run(int argc, char **argv)
 {
+    if (argc > 1 && qstrcmp(argv[1], "--import") == 0)
+        return runImport(argc, argv);
     QApplication app(argc, argv);
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();

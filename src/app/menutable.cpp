@@ -48,6 +48,7 @@ const std::vector<MenuEntry> &menuEntries()
         {"mnuOptionen", "mnuBandAusschliessen", "Band ausschließen...", K()},
         {"mnuOptionen", "mnuStilrichtungAusschliessen", "Stilrichtung &ausschließen...", K(), false, true},
         {"mnuOptionen", "mnuWeblink", "&mark. Text als Link ausführen...", K()},
+        {"mnuOptionen", "mnuPfadzuordnung", "P&fadzuordnung...", K()},
 
         {"mnuPlayer", "mnuWebCam", "&WebCam", K()},
         {"mnuPlayer", "mnuCDplayer", "&CD-Player", K(Qt::CTRL | Qt::Key_P)},

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/settingsstore.h"
+#include "catalogue/pathmap.h"
 #include "platform/platform.h"
 
 #include <QString>
@@ -25,6 +26,11 @@ public:
     // The open catalogue file and its folder (ending in a separator, or "").
     QString databasePath;
     QString databaseFolder;
+    // Where the stored paths of a catalogue made on another machine lie here
+    // (setting "Pfadzuordnung"); every folder or file read from the catalogue
+    // or a list file goes through localPath().
+    PathMap pathMap;
+    QString localPath(const QString &stored) const { return mapStoredPath(pathMap, stored); }
 
     // Media: "fake" plays by the clock without a sound device (tests, CI).
     bool fakeMedia = false;

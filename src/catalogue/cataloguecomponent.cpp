@@ -6,7 +6,9 @@
 #include "catalogue/catalogueschema.h"
 #include "catalogue/data1.h"
 #include "catalogue/detailview.h"
+#include "catalogue/frmpfadzuordnung.h"
 #include "catalogue/frmspaltenanordnen.h"
+#include "catalogue/jetimportflow.h"
 #include "catalogue/pathparts.h"
 #include "catalogue/recordgrid.h"
 #include "catalogue/recordtablemodel.h"
@@ -135,6 +137,10 @@ void CatalogueComponent::connectMenu()
         arrange->setEnabled(true);
         connect(arrange, &QAction::triggered, this, &CatalogueComponent::mnuTabelleAnordnen_Click);
     }
+    if (auto *pathMap = m_window.findChild<QAction *>(QStringLiteral("mnuPfadzuordnung"))) {
+        pathMap->setEnabled(true);
+        connect(pathMap, &QAction::triggered, this, &CatalogueComponent::mnuPfadzuordnung_Click);
+    }
     for (int i = 0; i < 10; ++i) {
         if (auto *recent = m_window.findChild<QAction *>(QStringLiteral("mnuOrdnerpfad_%1").arg(i))) {
             recent->setEnabled(true);
@@ -184,6 +190,18 @@ void CatalogueComponent::openAtStartup()
 
     if (!QFileInfo::exists(p.databasePath))
         return; // the program runs on without a database
+    // An Access file from the Windows program: converted, the new catalogue
+    // opens and is stored; declined, its opening fails as any foreign file's.
+    std::optional<JetConversion> conversion;
+    if (catalogueFileKind(p.databasePath) == CatalogueFileKind::JetAccess) {
+        m_window.show();
+        conversion = offerJetConversion(p, &m_window, p.databasePath);
+        if (conversion) {
+            p.databasePath = conversion->target;
+            p.databaseFolder = FolderPart(p.databasePath);
+            p.settings.write(keys::ArchivPfad, p.databasePath);
+        }
+    }
     m_data->setDatabaseName(p.databasePath);
     m_data->setRecordSource(p.settings.read(keys::Data1RecordSource));
     DatabaseError error;
@@ -194,6 +212,8 @@ void CatalogueComponent::openAtStartup()
         TabelleAnordnen();
     showCatalogueName();
     m_tableName->setText(p.settings.read(keys::TabellenName));
+    if (conversion)
+        showJetConversionReport(p, &m_window, *conversion);
 }
 
 void CatalogueComponent::OpenDatabase(const std::optional<QString> &givenPath)
@@ -219,6 +239,18 @@ void CatalogueComponent::OpenDatabase(const std::optional<QString> &givenPath)
         }
         path = QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
         fileName = QFileInfo(path).fileName();
+    }
+
+    // An Access file is converted first (the user is asked); the new catalogue opens.
+    std::optional<JetConversion> conversion;
+    if (catalogueFileKind(path) == CatalogueFileKind::JetAccess) {
+        conversion = offerJetConversion(p, &m_window, path);
+        if (!conversion) {
+            m_status.setPanel(1, kLoadFailed);
+            return;
+        }
+        path = conversion->target;
+        fileName = FileNamePart(path);
     }
 
     BusyPointer busy;
@@ -271,6 +303,21 @@ void CatalogueComponent::OpenDatabase(const std::optional<QString> &givenPath)
         hooks.coverStripRefresh();
     if (hooks.clearStilAusgeschlossen)
         hooks.clearStilAusgeschlossen();
+    if (conversion)
+        showJetConversionReport(p, &m_window, *conversion);
+}
+
+void CatalogueComponent::mnuPfadzuordnung_Click()
+{
+    {
+        frmPfadzuordnung dialog(m_program, {}, &m_window);
+        PositionForm(&dialog, &m_window, QStringLiteral("center"), 10);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+    }
+    // The current entry's tracks, covers and eBooks are looked for anew.
+    if (m_data->recordCount() > 0)
+        onCurrentChanged(m_data->absolutePosition());
 }
 
 void CatalogueComponent::chooseRecentEntry(int index)

@@ -93,6 +93,8 @@ public:
     // "&Tabellenspalten anordnen...": the column dialog, then the columns
     // rebuilt and their widths optimised.
     void mnuTabelleAnordnen_Click();
+    // "P&fadzuordnung...": where the stored Windows paths lie here.
+    void mnuPfadzuordnung_Click();
 
 private:
     void connectMenu();

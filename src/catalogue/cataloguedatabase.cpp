@@ -58,8 +58,8 @@ std::unique_ptr<CatalogueDatabase> CatalogueDatabase::open(const QString &path, 
         return nullptr;
     case CatalogueFileKind::JetAccess:
         error = {dberr::JetFile,
-                 QStringLiteral("'%1' ist eine Access-Datenbank (Jet). Sie kann noch nicht eingelesen werden; "
-                                "bitte eine Klangtruhe-Datenbank wählen.").arg(name)};
+                 QStringLiteral("'%1' ist eine Access-Datenbank (Jet). Sie wird nur umgewandelt geöffnet "
+                                "('Datenbank laden...' bietet die Umwandlung an).").arg(name)};
         return nullptr;
     case CatalogueFileKind::SQLite:
         break;

@@ -102,18 +102,19 @@ QStringList separatedMembers(const QString &text)
     return parts;
 }
 
-QString lookupPath(const QString &member, bool fromDatabaseFolder, const QString &folder)
+QString lookupPath(const QString &member, bool fromDatabaseFolder, const QString &folder, const PathMap &map)
 {
     if (!fromDatabaseFolder)
-        return member;
+        return mapStoredPath(map, member);
     return folder.isEmpty() ? QString() : pathInFolder(folder, FileNamePart(member));
 }
 
-QStringList existingListedFiles(const QString &field, bool fromDatabaseFolder, const QString &folder)
+QStringList existingListedFiles(const QString &field, bool fromDatabaseFolder, const QString &folder,
+                                const PathMap &map)
 {
     QStringList found;
     for (const QString &member : separatedMembers(field)) {
-        const QString candidate = lookupPath(member, fromDatabaseFolder, folder);
+        const QString candidate = lookupPath(member, fromDatabaseFolder, folder, map);
         if (!candidate.isEmpty() && QFileInfo(candidate).isFile())
             found << candidate;
     }

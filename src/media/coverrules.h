@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/pathmap.h"
+
 #include <QImage>
 #include <QRectF>
 #include <QSize>
@@ -53,12 +55,13 @@ QStringList separatedMembers(const QString &text);
 
 // Where a listed file is looked for: with "Cover vom Datenbankpfad laden"
 // checked, its file name in the given folder ("" without a folder);
-// otherwise the path as stored.
-QString lookupPath(const QString &member, bool fromDatabaseFolder, const QString &folder);
+// otherwise the stored path, through the path map.
+QString lookupPath(const QString &member, bool fromDatabaseFolder, const QString &folder, const PathMap &map = {});
 
 // The existing files of a "°"-separated list (BildPfad, eBook), in their
 // order, each looked up as lookupPath says; missing files are left out.
-QStringList existingListedFiles(const QString &field, bool fromDatabaseFolder, const QString &folder);
+QStringList existingListedFiles(const QString &field, bool fromDatabaseFolder, const QString &folder,
+                                const PathMap &map = {});
 
 // Caption of chkBildpfad after listing `count` external covers.
 QString externalCoverCaption(int count);

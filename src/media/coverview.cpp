@@ -56,7 +56,7 @@ void CoverComponent::ExterneCoverListe()
     const QString bildPfad = m_catalogue.data().fieldValue(QStringLiteral("BildPfad")).trimmed();
     if (bildPfad.isEmpty())
         return;
-    const QStringList found = existingListedFiles(bildPfad, fromDatabaseFolder(), currentCoverFolder());
+    const QStringList found = existingListedFiles(bildPfad, fromDatabaseFolder(), currentCoverFolder(), m_program.pathMap);
     m_cboBildpfad->addItems(found);
     if (!found.isEmpty()) {
         showExternal(found.first());

@@ -74,7 +74,8 @@ void EbookComponent::eBookListe()
     const QString field = m_txtEbook ? m_txtEbook->text().trimmed() : QString();
     if (field.isEmpty())
         return;
-    const QStringList files = existingListedFiles(field, fromDatabaseFolder(), eBookFolder(m_program.databaseFolder));
+    const QStringList files = existingListedFiles(field, fromDatabaseFolder(), eBookFolder(m_program.databaseFolder),
+                                                  m_program.pathMap);
     m_cboEbook->addItems(files);
     // The text is the last existing file, as each found file became it in turn.
     if (!files.isEmpty())

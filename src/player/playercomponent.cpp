@@ -325,7 +325,7 @@ void PlayerComponent::onMediaMouseReleased(int button)
 
 QString PlayerComponent::musicFolder() const
 {
-    return m_catalogue.data().fieldValue(QStringLiteral("Musikpfad"));
+    return m_program.localPath(m_catalogue.data().fieldValue(QStringLiteral("Musikpfad")));
 }
 
 } // namespace klangtruhe

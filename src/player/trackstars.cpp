@@ -91,10 +91,12 @@ void PlayerComponent::imgSongNote_Click(int index)
     // The track whose stars are shown: while the playlist is the play source
     // that is its selected item (AktuellerTrack then counts playlist items).
     QString folder = musicFolder();
+    QString linesFolder = folder; // the folder as the playlist lines hold it
     QString name;
     if (m_program.PlaylistModus && playlist && playlist->selectedItem() > 0) {
         const int item = playlist->selectedItem();
-        folder = playlist->pfad(item) + playlist->bandUndCd(item);
+        linesFolder = playlist->pfad(item) + playlist->bandUndCd(item);
+        folder = m_program.localPath(linesFolder);
         name = playlist->itemText(item);
     } else {
         name = trackName(m_program.AktuellerTrack);
@@ -105,7 +107,7 @@ void PlayerComponent::imgSongNote_Click(int index)
     // A failed rename (file in use, name taken) leaves everything as it was.
     const bool renamed = result.status == RatingRename::Status::Renamed;
     if (renamed && hooks.trackRenamed)
-        hooks.trackRenamed(folder + name, folder + result.newName); // as the playlist lines hold it
+        hooks.trackRenamed(linesFolder + name, linesFolder + result.newName);
     doEvents();
     const bool shownHere = QFileInfo(folder.trimmed()).absoluteFilePath() == QFileInfo(musicFolder().trimmed()).absoluteFilePath();
     refreshTrackList(shownHere && renamed ? name : QString(), shownHere && renamed ? result.newName : QString());

@@ -117,7 +117,7 @@ bool PlayerComponent::startFromPlaylist()
         BewertungTracks();
     }
     const int item = current;
-    const QString path = playlist->pfad(item) + playlist->bandUndCd(item) + playlist->itemText(item);
+    const QString path = m_program.localPath(playlist->pfad(item) + playlist->bandUndCd(item) + playlist->itemText(item));
     if (!mediaPlayerInUse()) {
         const double length = boundedTrackLength(path);
         BewertungTracks();
@@ -326,7 +326,7 @@ void PlayerComponent::imgResume_Click()
         const int column = musikpfadColumn();
         RecordTableModel &model = m_catalogue.model();
         for (int row = 0; column >= 0 && row < model.rowCount(); ++row) {
-            if (model.cellText(row, column) == ResumeOrdner) {
+            if (m_program.localPath(model.cellText(row, column)) == ResumeOrdner) {
                 m_catalogue.data().setAbsolutePosition(row);
                 break;
             }

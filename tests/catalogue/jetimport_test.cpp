@@ -1,0 +1,196 @@
+#include "catalogue/jetimport.h"
+#include "catalogue/jetreader.h"
+#include "catalogue/olepicture.h"
+#include "support/catalogues.h"
+#include "support/tempfolders.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+using namespace klangtruhe;
+using namespace klangtruhe::test;
+
+namespace {
+
+QString jetFile(const char *name)
+{
+    return QStringLiteral(KLANGTRUHE_TEST_DATA_DIR "/jet/") + QLatin1String(name);
+}
+
+// Every value of one column of a table, in file order.
+QList<QByteArray> columnValues(const QString &path, const QString &table, const QString &column)
+{
+    QString error;
+    auto reader = openJetTable(path, table, error);
+    EXPECT_TRUE(reader) << error.toStdString();
+    QList<QByteArray> values;
+    if (!reader)
+        return values;
+    const int index = int(reader->columnNames().indexOf(column));
+    while (reader->nextRow())
+        values << reader->value(index);
+    return values;
+}
+
+QByteArray uint32le(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    qToLittleEndian(value, bytes.data());
+    return bytes;
+}
+
+// An Access OLE field around native data of the given class.
+QByteArray oleField(const QByteArray &native, quint32 declaredSize)
+{
+    QByteArray header("\x15\x1C\x14\x00", 4);
+    header += QByteArray(16, 'h'); // the rest of the 20-byte Access header
+    return header + uint32le(0x0501) + uint32le(2) + uint32le(7) + QByteArray("PBrush\0", 7) + uint32le(0)
+           + uint32le(0) + uint32le(declaredSize) + native;
+}
+
+} // namespace
+
+TEST(JetReader, Jet4CatalogueComesInFullWithUmlautsMemosAndBothPictureKinds)
+{
+    QString error;
+    auto reader = openJetTable(jetFile("Klang_jet4.mdb"), QStringLiteral("Schallplatten"), error);
+    ASSERT_TRUE(reader) << error.toStdString();
+    EXPECT_EQ(reader->storedRowCount(), 6);
+    const QList<QByteArray> bands = columnValues(jetFile("Klang_jet4.mdb"), QStringLiteral("Schallplatten"), QStringLiteral("Band"));
+    EXPECT_EQ(bands.size(), 6);
+    for (const char *band : {"Die Ärzte", "Motörhead", "Björk"})
+        EXPECT_TRUE(bands.contains(QByteArray(band))) << band;
+
+    qsizetype longest = 0;
+    int richTexts = 0;
+    for (const char *memo : {"Songs", "SongText", "InternetTab", "InfoTab", "SonstigesTab"}) {
+        for (const QByteArray &value : columnValues(jetFile("Klang_jet4.mdb"), QStringLiteral("Schallplatten"), QLatin1String(memo))) {
+            longest = std::max(longest, QString::fromUtf8(value).size());
+            richTexts += value.startsWith("{\\rtf") ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(longest, 100007);
+    EXPECT_GE(richTexts, 5);
+
+    int wrapped = 0, jpegs = 0;
+    for (const QByteArray &picture : columnValues(jetFile("Klang_jet4.mdb"), QStringLiteral("Schallplatten"), QStringLiteral("Bilder"))) {
+        wrapped += picture.startsWith("\x15\x1C") ? 1 : 0;
+        jpegs += picture.startsWith("\xFF\xD8\xFF") ? 1 : 0;
+    }
+    EXPECT_EQ(wrapped, 1);
+    EXPECT_EQ(jpegs, 1);
+}
+
+TEST(JetReader, Jet3TextIsConvertedFromTheCodePage)
+{
+    const QString file = jetFile("test2V1997.mdb");
+    EXPECT_EQ(columnValues(file, QStringLiteral("MSP_PROJECTS"), QStringLiteral("PROJ_OPT_CURRENCY_SYMBOL")),
+              QList<QByteArray>{QByteArray("£")});
+    const QList<QByteArray> memo = columnValues(file, QStringLiteral("MSP_PROJECTS"), QStringLiteral("PROJ_PROP_AUTHOR"));
+    ASSERT_EQ(memo.size(), 1);
+    EXPECT_EQ(memo[0].size(), 348);
+    EXPECT_TRUE(memo[0].startsWith("Jon Iles"));
+}
+
+TEST(OlePicture, TheWrapperComesOffOnlyAroundAWholePicture)
+{
+    const QByteArray bmp = QByteArray("BM") + QByteArray(60, 'x');
+    const QByteArray jpeg = QByteArray("\xFF\xD8\xFF\xE0", 4) + QByteArray(40, 'j');
+    struct Case {
+        const char *name;
+        QByteArray field;
+        QByteArray expected;
+        bool unwrapped;
+    };
+    const Case cases[] = {
+        {"paint bitmap", oleField(bmp, quint32(bmp.size())), bmp, true},
+        {"bare jpeg", jpeg, jpeg, false},
+        {"empty", QByteArray(), QByteArray(), false},
+        {"size beyond the end", oleField(bmp, quint32(bmp.size() + 1)), oleField(bmp, quint32(bmp.size() + 1)), false},
+        {"native data no picture", oleField("nothing", 7), oleField("nothing", 7), false},
+        {"header only", QByteArray("\x15\x1C\x14\x00", 4), QByteArray("\x15\x1C\x14\x00", 4), false},
+    };
+    for (const Case &c : cases) {
+        bool unwrapped = !c.unwrapped;
+        EXPECT_EQ(unwrapOlePicture(c.field, &unwrapped), c.expected) << c.name;
+        EXPECT_EQ(unwrapped, c.unwrapped) << c.name;
+    }
+}
+
+TEST(JetImport, BadSourcesAndCancellingGiveAGermanMessageAndWriteNothing)
+{
+    TestEnvironment env;
+    const QByteArray jet4 = readFile(jetFile("Klang_jet4.mdb"));
+    QByteArray ace = jet4;
+    ace.replace(4, 15, "Standard ACE DB");
+    // The password lies coded in the header; any change of its bytes is one.
+    QByteArray locked = jet4;
+    locked[0x42] = char(locked[0x42] ^ 0x55);
+    struct Case {
+        const char *name;
+        QByteArray bytes;
+        const char *message;
+        bool cancel;
+    };
+    const Case cases[] = {
+        {"leer.mdb", QByteArray(), "leer oder beschädigt", false},
+        {"abgeschnitten.mdb", jet4.left(jet4.size() / 2 + 100), "beschädigt", false},
+        {"neu.accdb", ace, "ACE", false},
+        {"kennwort.mdb", locked, "Kennwort", false},
+        {"fremd.mdb", readFile(jetFile("test2V1997.mdb")), "Schallplatten", false},
+        {"abbruch.mdb", jet4, "abgebrochen", true},
+    };
+    for (const Case &c : cases) {
+        const QString folder = env.path(QString::fromLatin1(c.name) + QStringLiteral(".d"));
+        const QString source = folder + QLatin1Char('/') + QLatin1String(c.name);
+        writeFile(source, c.bytes);
+        JetImportReport report;
+        QString error;
+        const ImportProgress cancelAtTwo = [](qint64 done, qint64) { return done < 2; };
+        EXPECT_FALSE(importJetCatalogue(source, importTargetPath(source), report, error,
+                                        c.cancel ? cancelAtTwo : ImportProgress()))
+            << c.name;
+        EXPECT_TRUE(error.contains(QString::fromUtf8(c.message))) << c.name << ": " << error.toStdString();
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QLatin1String(c.name)}) << c.name;
+        EXPECT_EQ(readFile(source), c.bytes) << c.name;
+    }
+}
+
+TEST(JetImport, TheCommandLineConvertsTheCatalogueAndNeverOverwrites)
+{
+    TestEnvironment env;
+    const QString source = env.path(QStringLiteral("Alt.mdb"));
+    writeFile(source, readFile(jetFile("Klang_jet4.mdb")));
+    const QString target = env.path(QStringLiteral("Neu.mdb"));
+    QProcess process;
+    process.start(QStringLiteral(KLANGTRUHE_EXECUTABLE), {QStringLiteral("--import"), source, target});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    const QString report = QString::fromUtf8(process.readAllStandardOutput());
+    EXPECT_TRUE(report.contains(QStringLiteral("6 Einträge eingelesen, 1 Bilder ausgepackt"))) << report.toStdString();
+
+    EXPECT_EQ(querySingle(target, QStringLiteral("select count(*) from Schallplatten")).toInt(), 6);
+    EXPECT_EQ(querySingle(target, QStringLiteral("select count(*) from Schallplatten where Band = 'Motörhead'")).toInt(), 1);
+    // Rich texts arrive byte for byte, the long memo in full.
+    const QList<QByteArray> songTexts = columnValues(source, QStringLiteral("Schallplatten"), QStringLiteral("SongText"));
+    QByteArray joined;
+    for (const QByteArray &text : songTexts)
+        joined += text;
+    EXPECT_EQ(querySingle(target, QStringLiteral("select group_concat(coalesce(SongText, ''), '') from (select SongText from Schallplatten order by rowid)")).toByteArray(),
+              joined);
+    // The Paint bitmap comes out as a whole BMP file; the JPEG is unchanged.
+    const QByteArray bitmap = QByteArray::fromHex(querySingle(target, QStringLiteral("select hex(Bilder) from Schallplatten where hex(substr(Bilder, 1, 2)) = '424D'")).toByteArray());
+    ASSERT_GE(bitmap.size(), 6);
+    EXPECT_LE(qFromLittleEndian<quint32>(bitmap.constData() + 2), quint32(bitmap.size()));
+    EXPECT_EQ(querySingle(target, QStringLiteral("select count(*) from Schallplatten where hex(substr(Bilder, 1, 3)) = 'FFD8FF'")).toInt(), 1);
+
+    const QByteArray written = readFile(target);
+    process.start(QStringLiteral(KLANGTRUHE_EXECUTABLE), {QStringLiteral("--import"), source, target});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_NE(process.exitCode(), 0);
+    EXPECT_TRUE(QString::fromUtf8(process.readAllStandardError()).contains(QStringLiteral("nicht überschrieben")));
+    EXPECT_EQ(readFile(target), written);
+    EXPECT_EQ(readFile(source), readFile(jetFile("Klang_jet4.mdb")));
+}

@@ -1,0 +1,183 @@
+#include "catalogue/cataloguecomponent.h"
+#include "mainwindowharness.h"
+#include "catalogue/catalogueschema.h"
+#include "support/dialogdriver.h"
+#include "support/startedprogram.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QSettings>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace klangtruhe;
+using namespace klangtruhe::test;
+
+namespace {
+
+// Answers the dialogs of one operation in their order. A step names a text
+// the message must contain (or the object name of a dialog) and what to do.
+// Polling by text keeps a short-lived dialog such as the progress window
+// from taking an answer meant for the next one.
+class DialogScript : public QObject {
+public:
+    struct Step {
+        QString match;
+        std::function<void(QWidget *)> action;
+    };
+    explicit DialogScript(std::vector<Step> steps)
+        : m_steps(std::move(steps))
+    {
+        connect(&m_timer, &QTimer::timeout, this, &DialogScript::poll);
+        m_timer.start(10);
+    }
+    ~DialogScript() override { EXPECT_EQ(m_done, m_steps.size()) << "dialogs that never came"; }
+    QStringList texts;
+
+    static std::function<void(QWidget *)> click(const char *button)
+    {
+        return [button](QWidget *dialog) { dialog->findChild<QPushButton *>(QLatin1String(button))->click(); };
+    }
+
+private:
+    void poll()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible() || modal == m_last || m_done >= m_steps.size())
+            return;
+        auto *text = modal->findChild<QTextEdit *>(QStringLiteral("txtMsgText"));
+        const QString seen = text ? text->toPlainText() : modal->objectName();
+        if (!seen.contains(m_steps[m_done].match)) {
+            // A dialog the script does not expect must not hang the test.
+            if (m_waiting.isValid() && m_waiting.elapsed() > 5000) {
+                ADD_FAILURE() << "unexpected dialog: " << seen.toStdString();
+                modal->close();
+            } else if (!m_waiting.isValid()) {
+                m_waiting.start();
+            }
+            return;
+        }
+        m_waiting.invalidate();
+        m_last = modal;
+        texts << seen;
+        m_steps[m_done++].action(modal);
+    }
+    std::vector<Step> m_steps;
+    size_t m_done = 0;
+    QPointer<QWidget> m_last;
+    QElapsedTimer m_waiting;
+    QTimer m_timer;
+};
+
+QString jetFile()
+{
+    return QStringLiteral(KLANGTRUHE_TEST_DATA_DIR "/jet/Klang_jet4.mdb");
+}
+
+} // namespace
+
+TEST(JetImportFlow, OpeningAnAccessFileAsksConvertsBesideItOpensTheCopyAndNeverOverwrites)
+{
+    MainWindowHarness h({Row{{"Band", "Can"}}});
+    const QString folder = h.env.path(QStringLiteral("Sammlung"));
+    const QString source = folder + QStringLiteral("/Alt.mdb");
+    writeFile(source, readFile(jetFile()));
+
+    // "Nein": nothing is written, the open catalogue stays.
+    {
+        DialogScript script({{QStringLiteral("umgewandelt werden?"), DialogScript::click("cmdButton_2")}});
+        h.catalogue().OpenDatabase(source);
+    }
+    EXPECT_EQ(h.data().recordCount(), 1);
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("Alt.mdb")});
+
+    // "Ja": the copy beside it opens, the report follows, the drives are offered for mapping.
+    {
+        DialogScript script({{QStringLiteral("umgewandelt werden?"), DialogScript::click("cmdButton_1")},
+                             {QStringLiteral("Einträge eingelesen"), DialogScript::click("cmdButton_0")},
+                             {QStringLiteral("D:\\"), DialogScript::click("cmdButton_2")}});
+        h.catalogue().OpenDatabase(source);
+        ASSERT_EQ(script.texts.size(), 3);
+        EXPECT_TRUE(script.texts[1].contains(QStringLiteral("6 Einträge eingelesen, 1 Bilder ausgepackt"))) << script.texts[1].toStdString();
+        EXPECT_TRUE(script.texts[1].contains(QStringLiteral("Alt (Klangtruhe).mdb")));
+    }
+    const QString converted = folder + QStringLiteral("/Alt (Klangtruhe).mdb");
+    EXPECT_EQ(h.data().recordCount(), 6);
+    EXPECT_EQ(QDir::fromNativeSeparators(h.program().databasePath), converted);
+    EXPECT_EQ(QDir::fromNativeSeparators(h.catalogue().recentList()[0]), converted);
+
+    // The name is taken now: the save dialog asks for another, the first copy stays as it was.
+    const QByteArray first = readFile(converted);
+    {
+        DialogScript script({{QStringLiteral("umgewandelt werden?"), DialogScript::click("cmdButton_1")},
+                             {QStringLiteral("besteht bereits"), DialogScript::click("cmdButton_0")},
+                             {QStringLiteral("dlgDatenbankSpeichern"),
+                              [&](QWidget *dialog) {
+                                  auto *files = qobject_cast<QFileDialog *>(dialog);
+                                  files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("Zweite.mdb"));
+                                  QMetaObject::invokeMethod(files, "accept");
+                              }},
+                             {QStringLiteral("Einträge eingelesen"), DialogScript::click("cmdButton_0")},
+                             {QStringLiteral("D:\\"), DialogScript::click("cmdButton_2")}});
+        h.catalogue().OpenDatabase(source);
+    }
+    EXPECT_EQ(readFile(converted), first);
+    EXPECT_EQ(QFileInfo(h.program().databasePath).fileName(), QStringLiteral("Zweite.mdb"));
+    EXPECT_EQ(readFile(source), readFile(jetFile()));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 3);
+}
+
+TEST(JetImportFlow, AnAccessFileAsTheStoredCatalogueIsConvertedAtStartAndTheCopyStored)
+{
+    TestEnvironment env;
+    QDir().mkpath(env.programFolder());
+    createEmptyCatalogue(env.programFolder() + QStringLiteral("Archiv_leer.mdb"));
+    const QString source = env.path(QStringLiteral("Alt.mdb"));
+    writeFile(source, readFile(jetFile()));
+    {
+        QSettings settings(env.settingsFile(), QSettings::IniFormat);
+        settings.setValue(QStringLiteral("Options/ArchivPfad"), source);
+    }
+    DialogScript script({{QStringLiteral("umgewandelt werden?"), DialogScript::click("cmdButton_1")},
+                         {QStringLiteral("Einträge eingelesen"), DialogScript::click("cmdButton_0")},
+                         {QStringLiteral("D:\\"), DialogScript::click("cmdButton_2")}});
+    StartedProgram program;
+    ASSERT_TRUE(program.running());
+    EXPECT_EQ(program.window()->catalogue().data().recordCount(), 6);
+    QSettings settings(env.settingsFile(), QSettings::IniFormat);
+    EXPECT_EQ(QDir::fromNativeSeparators(settings.value(QStringLiteral("Options/ArchivPfad")).toString()),
+              env.path(QStringLiteral("Alt (Klangtruhe).mdb")));
+}
+
+TEST(JetImportFlow, AMappedWindowsMusicFolderShowsItsTracks)
+{
+    MainWindowHarness h({Row{{"Band", "ABBA"}, {"Musikpfad", "D:\\Musik\\Abba\\"}}});
+    writeFile(h.env.path(QStringLiteral("Musik/Abba/Waterloo.mp3")), QByteArray(100, 'x'));
+    writeFile(h.env.path(QStringLiteral("Musik/Abba/SOS.mp3")), QByteArray(100, 'x'));
+    auto *tracks = h.find<QListWidget>(QStringLiteral("filTrack"));
+    EXPECT_EQ(tracks->count(), 0);
+
+    const QString local = h.env.path(QStringLiteral("Musik"));
+    DialogScript script({{QStringLiteral("frmPfadzuordnung"), [&](QWidget *dialog) {
+                              dialog->findChild<QPushButton *>(QStringLiteral("cmdNeu"))->click();
+                              auto *pairs = dialog->findChild<QTableWidget *>(QStringLiteral("lstPfade"));
+                              pairs->item(0, 0)->setText(QStringLiteral("d:\\musik"));
+                              pairs->item(0, 1)->setText(local);
+                              dialog->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+                          }}});
+    h.find<QAction>(QStringLiteral("mnuPfadzuordnung"))->trigger();
+    ASSERT_EQ(tracks->count(), 2);
+    EXPECT_EQ(tracks->item(0)->text(), QStringLiteral("SOS.mp3"));
+    EXPECT_EQ(h.data().fieldValue(QStringLiteral("Musikpfad")), QStringLiteral("D:\\Musik\\Abba\\"));
+    QSettings stored(h.env.settingsFile(), QSettings::IniFormat);
+    EXPECT_EQ(stored.value(QStringLiteral("Options/Pfadzuordnung")).toString(), QStringLiteral("d:\\musik|") + local);
+}
