@@ -203,10 +203,26 @@ void CatalogueComponent::openAtStartup()
         }
     }
     m_data->setDatabaseName(p.databasePath);
-    m_data->setRecordSource(p.settings.read(keys::Data1RecordSource));
+    const QString stored = p.settings.read(keys::Data1RecordSource);
+    m_data->setRecordSource(stored);
     DatabaseError error;
-    if (!m_data->refresh(error))
-        throw error;
+    if (!m_data->refresh(error)) {
+        // A stored statement that no longer works (a field renamed, a hand-edited
+        // setting) must not cost the rest of the start: the whole collection instead.
+        const QString fallback = QStringLiteral("select * from Schallplatten order by Band");
+        DatabaseError fallbackError;
+        m_data->setRecordSource(fallback);
+        if (stored == fallback || !m_data->refresh(fallbackError))
+            throw error;
+        p.settings.write(keys::Data1RecordSource, fallback);
+        p.settings.write(keys::TabellenName, QStringLiteral("alle"));
+        m_window.show();
+        MsgLumo(p, &m_window,
+                QStringLiteral("Die gespeicherte Auswahl konnte nicht gelesen werden:\r\n%1\r\n\r\n"
+                               "Es wird die ganze Sammlung gezeigt, nach Band geordnet.")
+                    .arg(stored),
+                3, 0, QStringLiteral("Hinweis"), 1, 0xC0E0FF, 0x352300);
+    }
     doEvents();
     if (TabelleAnordnen)
         TabelleAnordnen();

@@ -1,4 +1,5 @@
 #include "app/ausgabebox.h"
+#include "app/framecomponent.h"
 #include "app/program.h"
 #include "app/statusbar.h"
 #include "catalogue/cataloguecomponent.h"
@@ -19,6 +20,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTextEdit>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace klangtruhe;
@@ -37,7 +39,7 @@ struct Fixture {
     QString first, second;
     std::unique_ptr<StartedProgram> program;
 
-    Fixture()
+    explicit Fixture(const QString &storedStatement = {})
     {
         QDir().mkpath(env.programFolder());
         createEmptyCatalogue(env.programFolder() + QStringLiteral("Archiv_leer.mdb"));
@@ -45,6 +47,8 @@ struct Fixture {
         second = makeCatalogue(env.path("Zweite & Dritte.mdb"), {Row{{"Band", "Neu!"}}});
         QSettings settings(env.settingsFile(), QSettings::IniFormat);
         settings.setValue(QStringLiteral("Options/ArchivPfad"), first);
+        if (!storedStatement.isEmpty())
+            settings.setValue(QStringLiteral("Options/Data1RecordSource"), storedStatement);
         settings.sync();
         program = std::make_unique<StartedProgram>();
     }
@@ -199,4 +203,23 @@ TEST(OpenDatabase, AResultThatCannotBeWrittenBackTakesNoTypingAndSaysSo)
     ASSERT_TRUE(f.catalogue().applyRecordSource(QStringLiteral("select * from Schallplatten order by Band"), error));
     EXPECT_FALSE(band->isReadOnly() || songs->isReadOnly());
     EXPECT_FALSE(f.window().status().panel(1).contains(QStringLiteral("Lesen")));
+}
+
+TEST(OpenDatabase, AStoredStatementThatFailsFallsBackToTheWholeCollectionAndTheStartGoesOn)
+{
+    QString title, text;
+    onNextModalDialog([&](QWidget *dialog) {
+        title = dialog->windowTitle();
+        text = dialog->findChild<QTextEdit *>(QStringLiteral("txtMsgText"))->toPlainText();
+        dialog->findChild<QPushButton *>(QStringLiteral("cmdButton_0"))->click();
+    });
+    Fixture f(QStringLiteral("select * from Schallplatten order by Gibtsnicht"));
+    ASSERT_TRUE(f.program->running());
+    EXPECT_EQ(title, QStringLiteral("Hinweis"));
+    EXPECT_TRUE(text.contains(QStringLiteral("order by Gibtsnicht"))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("no such"))) << "in German only";
+    EXPECT_EQ(f.catalogue().data().recordCount(), 2);
+    EXPECT_EQ(stored(f.env, QStringLiteral("Data1RecordSource")), QStringLiteral("select * from Schallplatten order by Band"));
+    EXPECT_EQ(f.window().status().panel(1), QStringLiteral("Erste.mdb"));
+    EXPECT_TRUE(f.window().frame().timer4()->isActive()) << "the remaining start-up steps ran";
 }
