@@ -1,10 +1,15 @@
 #include "catalogue/pathparts.h"
 #include "catalogue/recentlist.h"
+#include "support/tempfolders.h"
+
+#include <QDir>
+#include <QFile>
 
 #include <QStringList>
 #include <gtest/gtest.h>
 
 using namespace klangtruhe;
+using namespace klangtruhe::test;
 
 namespace {
 RecentList full()
@@ -35,6 +40,19 @@ TEST(RecentList, KeepsTenDistinctPathsNewestFirst)
     list = OrdnerMenuPfad(OrdnerMenuPfad(RecentList{}, QStringLiteral("a")), QStringLiteral("a"));
     EXPECT_EQ(list[0], QStringLiteral("a"));
     EXPECT_TRUE(list[1].isEmpty());
+
+    // Another spelling of the same file leaves it once too: a link, "..", a second slash.
+    TestEnvironment env;
+    const QString file = env.path("Sammlung.mdb");
+    writeFile(file, "x");
+    QFile::link(file, env.path("Verweis.mdb"));
+    QDir().mkpath(env.path("unter"));
+    for (const QString &other : {env.path("Verweis.mdb"), env.path("unter/../Sammlung.mdb"),
+                                 env.root() + QStringLiteral("//Sammlung.mdb")}) {
+        list = OrdnerMenuPfad(OrdnerMenuPfad(RecentList{}, file), other);
+        EXPECT_EQ(list[0], other);
+        EXPECT_TRUE(list[1].isEmpty()) << other.toStdString();
+    }
 }
 
 TEST(RecentList, ClosesGapsWithOneForwardSweep)
