@@ -1,5 +1,6 @@
 #include "catalogue/recordgrid.h"
 
+#include "app/icons.h"
 #include "app/mainlayout.h"
 #include "app/program.h"
 #include "catalogue/cataloguecomponent.h"
@@ -129,6 +130,19 @@ void RecordGrid::createLetterButtons()
     m_chkTabelle->setGeometry(
         twipsRect(first.left + 32 * layout::kLetterButtonStep + 60, first.top, 330, first.height));
     connect(m_chkTabelle, &QCheckBox::clicked, this, &RecordGrid::chkTabelle_Click);
+
+    // Beside them: the whole table again, as "&Aktualisieren" in the menu.
+    auto *refresh = new QToolButton(area);
+    refresh->setObjectName(QStringLiteral("cmdAktualisieren"));
+    refresh->setToolTip(QStringLiteral(" Aktualisieren "));
+    refresh->setIcon(klangtruheIcon(QStringLiteral("aktualisieren")));
+    refresh->setFocusPolicy(Qt::NoFocus);
+    refresh->setGeometry(
+        twipsRect(first.left + 32 * layout::kLetterButtonStep + 60 + 330 + 60, first.top, first.width, first.height));
+    connect(refresh, &QToolButton::clicked, this, [this] {
+        if (QAction *menu = m_catalogue.window().findChild<QAction *>(QStringLiteral("MenuAktualisieren")))
+            menu->trigger();
+    });
 }
 
 bool RecordGrid::eventFilter(QObject *watched, QEvent *event)
@@ -138,6 +152,10 @@ bool RecordGrid::eventFilter(QObject *watched, QEvent *event)
         m_columnMenu->popup(static_cast<QMouseEvent *>(event)->globalPosition().toPoint());
         return true;
     }
+    // A right click opens the menu for the current row and leaves it current.
+    if (watched == m_grid->viewport() && event->type() == QEvent::MouseButtonPress
+        && static_cast<QMouseEvent *>(event)->button() == Qt::RightButton)
+        return true;
     if (watched == m_grid->viewport() && event->type() == QEvent::MouseButtonRelease) {
         if (m_catalogue.hooks.trackList)
             m_catalogue.hooks.trackList();

@@ -194,6 +194,23 @@ TEST(RecordGrid, LetterButtonsFilterInTableMode)
     QTest::mouseClick(table, Qt::LeftButton);
     EXPECT_EQ(h.program().settings.read(keys::TopRow), QStringLiteral("0"));
     EXPECT_EQ(h.data().recordCount(), 5);
+
+    // The refresh button beside the letters shows the whole table after a filter.
+    QTest::mouseClick(table, Qt::LeftButton);
+    QTest::mouseClick(s, Qt::LeftButton);
+    ASSERT_LT(h.data().recordCount(), 5);
+    auto *refresh = h.find<QToolButton>(QStringLiteral("cmdAktualisieren"));
+    ASSERT_NE(refresh, nullptr);
+    EXPECT_EQ(refresh->toolTip(), QStringLiteral(" Aktualisieren "));
+    QTest::mouseClick(refresh, Qt::LeftButton);
+    EXPECT_EQ(h.data().recordCount(), 5);
+
+    // A right click opens the menu for the current row and leaves it current.
+    QTableView *grid = h.catalogue().grid();
+    h.data().setAbsolutePosition(0);
+    QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, grid->visualRect(grid->model()->index(2, 0)).center());
+    EXPECT_EQ(grid->currentIndex().row(), 0);
+    EXPECT_EQ(h.data().absolutePosition(), 0);
 }
 
 TEST(RecordGrid, JumpModeScrollsToTheFirstMatchButNeverToTheLastRow)
