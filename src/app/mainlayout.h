@@ -30,7 +30,7 @@ inline constexpr TwipsRect kTrackList{12880, 2030, 0, 0}; // width follows, heig
 // Letter buttons, table option and selection name above the grid.
 inline constexpr TwipsRect kLetterButtonFirst{1050, 6420, 330, 360};
 inline constexpr double kLetterButtonStep = 330;
-inline constexpr TwipsRect kTableNameLabel{12100, 6450, 3000, 300};
+inline constexpr TwipsRect kTableNameLabel{12480, 6450, 3000, 300}; // after chkTabelle and the refresh button
 
 // The record table fills the rest.
 inline constexpr TwipsRect kGrid{1050, 6900, 0, 0};

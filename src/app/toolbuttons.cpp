@@ -6,8 +6,10 @@
 
 #include <QAction>
 #include <QMainWindow>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QToolButton>
+#include <algorithm>
 
 namespace klangtruhe {
 
@@ -71,8 +73,20 @@ QList<QToolButton *> createToolButtons(QMainWindow &window, QWidget *area)
         button->setIconSize(QSize(twipsToPixelsX(first.width) - 10, twipsToPixelsY(first.height) - 10));
         button->setAutoRaise(true);
         button->setGeometry(twipsRect(first.left + position * layout::kToolButtonStep, first.top, first.width, first.height));
-        if (entry.index == 18)
+        if (entry.index == 18) {
+            // The one button with a caption: small text under a smaller picture.
             button->setText(QStringLiteral("Internet"));
+            button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+            QFont small = button->font();
+            const int room = twipsToPixelsX(first.width) - 6; // the button's own margins
+            int pixels = std::max(7, twipsToPixelsY(first.height) / 4);
+            small.setPixelSize(pixels);
+            while (pixels > 6 && QFontMetrics(small).horizontalAdvance(button->text()) > room)
+                small.setPixelSize(--pixels);
+            button->setFont(small);
+            const int side = twipsToPixelsY(first.height) - QFontMetrics(small).height() - 8;
+            button->setIconSize(QSize(side, side));
+        }
         ++position;
         auto *action = window.findChild<QAction *>(QString::fromLatin1(entry.action));
         if (entry.rightAction)

@@ -94,6 +94,13 @@ TEST(MenuBar, ShortcutsReachTheirEntries)
     QTest::keyClick(window, Qt::Key_F9);
     EXPECT_EQ(optimised.count(), 1);
 
+    // Button 18 shows its caption whole under its picture.
+    auto *internet = window->findChild<QToolButton *>(QStringLiteral("cmdButton_18"));
+    ASSERT_NE(internet, nullptr);
+    EXPECT_EQ(internet->text(), QStringLiteral("Internet"));
+    EXPECT_EQ(internet->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+    EXPECT_LE(internet->fontMetrics().horizontalAdvance(internet->text()), internet->width() - 6);
+
     // A tool button runs its entry: cmdButton_2 refreshes.
     auto *refreshButton = window->findChild<QToolButton *>(QStringLiteral("cmdButton_2"));
     ASSERT_NE(refreshButton, nullptr);
