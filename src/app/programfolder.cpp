@@ -85,7 +85,10 @@ QString installedDataFolder()
 
 void seedProgramFolder(const QString &programFolder)
 {
-    const bool isNew = !QFileInfo(programFolder).isDir();
+    // A folder made beforehand but still empty (by an installer, by hand) is a
+    // new installation too and gets the demo collection.
+    const bool isNew = !QFileInfo(programFolder).isDir()
+                       || QDir(programFolder).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     if (!QDir().mkpath(programFolder)) {
         qCWarning(lcProgramFolder) << "cannot create the program folder" << programFolder;
         return;

@@ -53,6 +53,8 @@ QAction *action(Ausgabebox *window, const char *name)
 TEST(StartUp, AFirstStartWelcomesWithTheDemoCollection)
 {
     TestEnvironment env;
+    // Made beforehand but empty, the folder counts as new.
+    QDir().mkpath(env.programFolder());
     StartedProgram program;
     ASSERT_TRUE(program.running());
     Ausgabebox *window = program.window();
