@@ -259,6 +259,8 @@ void PlayerComponent::applyLayout(double)
     // The main window's layout rules place the track list and cmdPlayAsso;
     // here only the list's height of whole rows and the info button beside the caption.
     setTrackListRows(m_trackListRows);
+    // A size change settles the title ticker as a state change does.
+    onWindowStateChanged();
     const auto &caption = layout::kTrackCaption;
     QRect info = twipsRect(caption.left + caption.width + 60, caption.top - 30, 330, 300);
     // The caption is sized for its longest text: the button keeps its gap to it.

@@ -116,5 +116,10 @@ TEST(PlayerView, TitleTickerTypesWhileMinimisedAndStopsOnRestore)
     EXPECT_TRUE(QTest::qWaitFor([&] { return !titles.isEmpty(); }, 3000));
     EXPECT_EQ(titles.first().first().toString(), QStringLiteral("C"));
     window->showNormal();
+    // A resize of the normal window settles a ticker that still runs.
+    player.Timer2().start();
+    window->resize(window->size() + QSize(20, 10));
+    EXPECT_FALSE(player.Timer2().isActive());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Klangtruhe-Player - Fernwerk"));
     player.imgStop_Click();
 }
