@@ -3,6 +3,7 @@
 // optimisation and memory, over a catalogue of realistic size.
 // Usage: catalogue [--entries N]   (default 100000)
 #include "benchcatalogue.h"
+#include "benchwindow.h"
 
 #include "app/ausgabebox.h"
 #include "app/program.h"
@@ -88,12 +89,8 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    auto program = std::make_unique<Program>(createSystemPlatform());
-    program->programFolder = folder.path() + QStringLiteral("/");
-    Ausgabebox window(std::move(program));
-    window.RegistryLesen();
-    window.show();
-    QCoreApplication::processEvents();
+    const auto shown = bench::shownWindow(folder.path());
+    Ausgabebox &window = *shown;
     CatalogueComponent &catalogue = window.catalogue();
     QTableView *grid = catalogue.grid();
     RecordGrid &table = catalogue.recordGrid();

@@ -3,6 +3,7 @@
 // collection over entries with ten tracks each, from "&OK" to the name question.
 // Usage: search [--entries N] [--rated-entries M]   (defaults 100000 and 1000)
 #include "benchcatalogue.h"
+#include "benchwindow.h"
 
 #include "app/ausgabebox.h"
 #include "app/program.h"
@@ -122,12 +123,8 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    auto program = std::make_unique<Program>(createSystemPlatform());
-    program->programFolder = folder.path() + QStringLiteral("/");
-    Ausgabebox window(std::move(program));
-    window.RegistryLesen();
-    window.show();
-    QCoreApplication::processEvents();
+    const auto shown = bench::shownWindow(folder.path());
+    Ausgabebox &window = *shown;
     CatalogueComponent &catalogue = window.catalogue();
     QTableView *grid = catalogue.grid();
     catalogue.OpenDatabase(path);
