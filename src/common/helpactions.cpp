@@ -83,11 +83,8 @@ void mnuReadMe(Program &program, QWidget *)
 
 void mnuNutzungslizenz(Program &program, QWidget *)
 {
-    const QString file = program.programFolder + QStringLiteral("Lizenz.txt");
-    if (QFileInfo(file).isFile())
-        program.platform().openWithAssociatedProgram(file);
-    else
-        program.platform().openWithAssociatedProgram(webPage(LicencePagePath));
+    // The maker's page holds the terms that count; the copy beside the program may be old.
+    program.platform().openWithAssociatedProgram(webPage(LicencePagePath));
 }
 
 void mnuWebsiteAufrufen(Program &program, QWidget *)

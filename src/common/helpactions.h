@@ -33,7 +33,7 @@ void ShowHelp(Program &program, const QString &topic);
 void mnuHilfe(Program &program, QWidget *mainWindow);
 // "Read&Me": "readme.txt" in the program that the system associates with it.
 void mnuReadMe(Program &program, QWidget *mainWindow);
-// "&Nutzungslizenz": the licence text beside the program, else the maker's page.
+// "&Nutzungslizenz": the maker's terms-of-use page.
 void mnuNutzungslizenz(Program &program, QWidget *mainWindow);
 // "&Website aufrufen"
 void mnuWebsiteAufrufen(Program &program, QWidget *mainWindow);
