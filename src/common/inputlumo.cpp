@@ -33,17 +33,14 @@ frmInputLumo::frmInputLumo(Program &program, QWidget *parent)
     setObjectName(QStringLiteral("frmInputLumo"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(dialogFont());
-    setFixedSize(twipsSize(5460, 1800));
 
     m_lblText = new QLabel(this);
     m_lblText->setObjectName(QStringLiteral("lblText"));
-    m_lblText->setGeometry(twipsRect(150, 150, 3840, 915));
     m_lblText->setWordWrap(true);
     m_lblText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     m_txtInputText = new QLineEdit(this);
     m_txtInputText->setObjectName(QStringLiteral("txtInputText"));
-    m_txtInputText->setGeometry(twipsRect(150, 1275, 5115, 390));
 
     m_cmdOK = new QPushButton(QStringLiteral("&OK"), this);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -59,6 +56,7 @@ frmInputLumo::frmInputLumo(Program &program, QWidget *parent)
 
     setTabOrder(m_txtInputText, m_cmdOK);
     setTabOrder(m_cmdOK, m_cmdExit);
+    fitPrompt(); // the places of prompt, field and window for an empty prompt
     m_txtInputText->setFocus();
 }
 
