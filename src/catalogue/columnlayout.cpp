@@ -2,6 +2,7 @@
 
 #include "app/settingsstore.h"
 #include "catalogue/catalogueschema.h"
+#include "catalogue/jetfunctions.h"
 #include "common/numbers.h"
 
 #include <algorithm>
@@ -107,8 +108,20 @@ QString letterButtonCaption(int index)
     return QString();
 }
 
-QString letterFilterStatement(int index, const QString &column)
+namespace {
+
+// What a filter or a sort looks at: rich text by its visible text, so a
+// track list is found and ordered by its first title, not by "{\rtf1".
+QString shownValueOf(const QString &field)
 {
+    return isRichTextField(field) ? QLatin1String(plainTextFunctionName) + u'(' + field + u')' : field;
+}
+
+} // namespace
+
+QString letterFilterStatement(int index, const QString &field)
+{
+    const QString column = shownValueOf(field);
     const QString head = QStringLiteral("select * from Schallplatten where ");
     const QString tail = QStringLiteral(" order by Band, LPTitel");
     if (index >= 26 && index < 32)
@@ -146,7 +159,7 @@ SortStep headerSortStatement(const QString &field, bool lastSortAscending, const
     const bool ascending = !lastSortAscending;
     if (field.isEmpty())
         return {currentStatement, ascending};
-    return {QStringLiteral("select * from Schallplatten order by ") + field
+    return {QStringLiteral("select * from Schallplatten order by ") + shownValueOf(field)
                 + (ascending ? QStringLiteral(" ASC") : QStringLiteral(" DESC")),
             ascending};
 }

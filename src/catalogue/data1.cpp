@@ -401,6 +401,7 @@ void Data1::setFieldValue(const QString &field, const QVariant &newValue)
         edits.insert(name, newValue);
     if (edits.isEmpty())
         m_edits.remove(rowid);
+    Q_EMIT fieldEdited(m_position, column);
 }
 
 bool Data1::storePendingEdits(DatabaseError &error)

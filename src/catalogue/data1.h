@@ -77,6 +77,8 @@ public:
 Q_SIGNALS:
     void reloaded();
     void currentChanged(int position);
+    // A field of the current entry took a new, not yet stored value.
+    void fieldEdited(int position, int column);
     void editNotStored(const klangtruhe::DatabaseError &error);
 
 private:

@@ -1,5 +1,7 @@
 #include "catalogue/jetfunctions.h"
 #include "catalogue/jetutf8.h"
+#include "catalogue/recordtablemodel.h"
+#include "texts/rtfcodec.h"
 
 #include <memory>
 #include <sqlite3.h>
@@ -55,6 +57,22 @@ void jetLike(sqlite3_context *context, int argc, sqlite3_value **argv)
     sqlite3_set_auxdata(context, 0, fresh.release(), deletePattern);
 }
 
+void plainText(sqlite3_context *context, int, sqlite3_value **argv)
+{
+    if (sqlite3_value_type(argv[0]) != SQLITE_TEXT) {
+        sqlite3_result_value(context, argv[0]);
+        return;
+    }
+    const std::string_view text = textOf(argv[0]);
+    if (!looksLikeRtfUtf8(text)) {
+        sqlite3_result_value(context, argv[0]);
+        return;
+    }
+    const QString field = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QByteArray line = cellDisplayText(field).toUtf8();
+    sqlite3_result_text(context, line.constData(), static_cast<int>(line.size()), SQLITE_TRANSIENT);
+}
+
 int germanCollation(void *, int lengthA, const void *a, int lengthB, const void *b)
 {
     return compareGerman(std::string_view(static_cast<const char *>(a), static_cast<std::size_t>(lengthA)),
@@ -71,6 +89,9 @@ bool registerJetFunctions(sqlite3 *db)
     bool ok = sqlite3_create_function_v2(db, "like", 2, flags, nullptr, jetLike, nullptr, nullptr, nullptr)
         == SQLITE_OK;
     ok = sqlite3_create_function_v2(db, "like", 3, flags, nullptr, jetLike, nullptr, nullptr, nullptr) == SQLITE_OK
+        && ok;
+    ok = sqlite3_create_function_v2(db, plainTextFunctionName, 1, flags, nullptr, plainText, nullptr, nullptr, nullptr)
+            == SQLITE_OK
         && ok;
     ok = sqlite3_create_collation_v2(db, germanCollationName, SQLITE_UTF8, nullptr, germanCollation, nullptr)
             == SQLITE_OK

@@ -14,9 +14,13 @@ struct sqlite3;
 namespace klangtruhe {
 
 inline constexpr const char *germanCollationName = "GERMAN";
+// klartext(field): a rich-text field's visible text on one line, as the grid
+// shows it, for filtering and sorting by what the user sees; other text as it is.
+inline constexpr const char *plainTextFunctionName = "klartext";
 
 // Replaces SQLite's LIKE (both the plain and the ESCAPE form) and adds the
-// collation GERMAN. Call on every connection right after opening it.
+// collation GERMAN and the function klartext. Call on every connection right
+// after opening it.
 bool registerJetFunctions(sqlite3 *db);
 
 // A Jet LIKE pattern, prepared once and matched against many texts:

@@ -12,6 +12,7 @@
 #include "common/busypointer.h"
 #include "common/events.h"
 #include "common/twips.h"
+#include "texts/rtfcodec.h"
 
 #include <QActionGroup>
 #include <QCheckBox>
@@ -32,6 +33,15 @@ namespace {
 constexpr int kWidthCap = 10000;    // twips
 constexpr int kWidthPadding = 200;  // twips beside the widest text
 constexpr int kMeasuredChars = kCellTextLimit; // what a cell shows of a long text
+
+// A cell's text as the grid shows it, from the engine's UTF-8: rich text as
+// its visible line, other text as it is (the usual case, no copy).
+QByteArray shownUtf8(const QByteArray &stored)
+{
+    if (!looksLikeRtfUtf8(std::string_view(stored.constData(), static_cast<size_t>(stored.size()))))
+        return stored;
+    return cellDisplayText(QString::fromUtf8(stored)).toUtf8();
+}
 
 // Hands the painter only as much of a cell's text as can show in its column
 // (no glyph is narrower than two pixels); shaping a long RTF source for a
@@ -307,7 +317,7 @@ void RecordGrid::optimiseColumnWidths()
             for (size_t c = 0; c < widest.size(); ++c) {
                 if (widest[c] >= limitPixels)
                     continue;
-                const double w = meter.width(texts[c], limitPixels);
+                const double w = meter.width(shownUtf8(texts[c]), limitPixels);
                 if (w > widest[c]) {
                     widest[c] = w;
                     if (w >= limitPixels && --open == 0)
@@ -401,7 +411,7 @@ void RecordGrid::jumpToLetter(int index)
     m_catalogue.data().scanColumns({model.resultColumn(displayColumn)}, [&](int position, const QByteArray *texts) {
         if (first >= 0 && position > first)
             return true;
-        const QByteArray &text = texts[0];
+        const QByteArray text = shownUtf8(texts[0]);
         if (text.isEmpty())
             return true;
         const bool match = static_cast<unsigned char>(text.at(0)) < 0x80

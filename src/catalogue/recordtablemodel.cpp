@@ -1,14 +1,18 @@
 #include "catalogue/recordtablemodel.h"
 
 #include "catalogue/data1.h"
+#include "texts/rtfcodec.h"
+#include "texts/rtfplaintext.h"
 
+#include <algorithm>
 #include <numeric>
 
 namespace klangtruhe {
 
 QString cellDisplayText(const QString &fieldText)
 {
-    QString shown = fieldText.left(kCellTextLimit);
+    QString shown = looksLikeRtf(fieldText) ? richTextLine(fieldText, kCellTextLimit)
+                                          : fieldText.left(kCellTextLimit);
     for (QChar &c : shown) {
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QLatin1Char('\t'))
             c = QLatin1Char(' ');
@@ -21,6 +25,14 @@ RecordTableModel::RecordTableModel(Data1 &data, QObject *parent)
     , m_data(data)
 {
     connect(&m_data, &Data1::reloaded, this, &RecordTableModel::reload);
+    // The row shows what is typed at once, not only after it was stored.
+    connect(&m_data, &Data1::fieldEdited, this, [this](int position, int column) {
+        const auto shown = std::find(m_order.begin(), m_order.end(), column);
+        if (shown == m_order.end())
+            return;
+        const QModelIndex cell = index(position, static_cast<int>(shown - m_order.begin()));
+        Q_EMIT dataChanged(cell, cell, {Qt::DisplayRole});
+    });
     reload();
 }
 

@@ -38,8 +38,9 @@ private:
     std::vector<int> m_order;
 };
 
-// The text a cell shows: long texts cut, line breaks as blanks (one line per row).
-// The widest column (10000 twips) never shows more characters than this.
+// The text a cell shows: long texts cut, line breaks as blanks (one line per
+// row), rich text as its visible text. The widest column (10000 twips) never
+// shows more characters than this.
 inline constexpr int kCellTextLimit = 160;
 QString cellDisplayText(const QString &fieldText);
 

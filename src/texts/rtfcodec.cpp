@@ -2,7 +2,7 @@
 
 namespace klangtruhe {
 
-bool looksLikeRtf(const QString &text)
+bool looksLikeRtf(QStringView text)
 {
     qsizetype i = 0;
     while (i < text.size()) {
@@ -11,7 +11,17 @@ bool looksLikeRtf(const QString &text)
             break;
         ++i;
     }
-    return QStringView(text).mid(i).startsWith(u"{\\rtf");
+    return text.mid(i).startsWith(u"{\\rtf");
+}
+
+bool looksLikeRtfUtf8(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\r' || text[i] == '\n'))
+        ++i;
+    if (text.substr(i, 3) == "\xEF\xBB\xBF") // byte-order mark
+        i += 3;
+    return text.substr(i, 5) == "{\\rtf";
 }
 
 } // namespace klangtruhe

@@ -3,12 +3,16 @@
 #include <QString>
 #include <QTextFormat>
 
+#include <string_view>
+
 // Shared conventions of the RTF reader and writer of the rich-text fields.
 namespace klangtruhe {
 
 // True when the text is meant as RTF: it opens with "{\rtf", after blanks,
 // line ends or a byte-order mark at most.
-bool looksLikeRtf(const QString &text);
+bool looksLikeRtf(QStringView text);
+// The same for text as the database engine hands it out.
+bool looksLikeRtfUtf8(std::string_view text);
 
 // RichEdit raises and lowers text by half points (\up, \dn); Qt only knows
 // super- and subscript, so the amount rides along in this property and is

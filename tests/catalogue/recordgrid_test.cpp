@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
@@ -45,6 +46,20 @@ void clickHeader(QTableView *grid, int section)
     const QPoint centre(header->sectionViewportPosition(section) + header->sectionSize(section) / 2,
                         header->height() / 2);
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, centre);
+}
+
+int positionOf(MainWindowHarness &h, const QString &band)
+{
+    for (int p = 0; p < h.data().recordCount(); ++p) {
+        if (h.data().text(p, h.data().fieldIndex(QStringLiteral("Band"))) == band)
+            return p;
+    }
+    return -1;
+}
+
+int displayColumnOf(CatalogueComponent &catalogue, const QString &field)
+{
+    return static_cast<int>(headers(catalogue).indexOf(field));
 }
 
 } // namespace
@@ -302,4 +317,60 @@ TEST(RecordGrid, StartUpSettingsAndTheEditMenu)
     EXPECT_TRUE(optimise->isEnabled());
     EXPECT_EQ(optimise->shortcut(), QKeySequence(Qt::Key_F9));
     EXPECT_EQ(h.catalogue().grid()->contextMenuPolicy(), Qt::CustomContextMenu);
+}
+
+// Rich-text fields are stored as RTF; the grid, the letter filter, the jump,
+// the sort and the width optimisation all go by the text the user sees.
+TEST(RecordGrid, RichTextCellsShowFilterSortAndMeasureTheirVisibleText)
+{
+    std::vector<Row> rows = someEntries();
+    QString fonts;
+    for (int i = 0; i < 100; ++i)
+        fonts += QStringLiteral("{\\f%1\\fnil\\fcharset0 Schrift Nummer %1;}").arg(i);
+    // The raw texts sort the other way round than the visible ones.
+    rows[0]["Songs"] = QStringLiteral("{\\rtf1\\ansi\\b{\\fonttbl%1}Zebra\\b0\\par Zwei\\par}").arg(fonts);
+    rows[1]["Songs"] = QStringLiteral("{\\rtf1\\ansi\\deff0 Anton}");
+    rows[2]["Songs"] = QStringLiteral("{\\rtf1\\ansi \\'e4tzend}");
+    MainWindowHarness h(rows);
+    CatalogueComponent &catalogue = h.catalogue();
+    const int songs = displayColumnOf(catalogue, QStringLiteral("Songs"));
+    ASSERT_GE(songs, 0);
+    EXPECT_EQ(catalogue.model().index(positionOf(h, QStringLiteral("Beatles")), songs).data().toString(),
+              QStringLiteral("Zebra · Zwei"));
+
+    catalogue.recordGrid().optimiseColumnWidths();
+    EXPECT_LT(catalogue.recordGrid().columnWidth(songs), 3000); // not the font table's width
+
+    QMenu *menu = catalogue.recordGrid().columnMenu();
+    for (QAction *entry : menu->actions()) {
+        if (entry->text() == QStringLiteral("Songs"))
+            entry->trigger();
+    }
+    ASSERT_EQ(catalogue.recordGrid().letterColumn(), QStringLiteral("Songs"));
+    catalogue.recordGrid().tableOption()->setChecked(true);
+    catalogue.recordGrid().ButtonAlpabeth_Click(0); // A: "Anton" and "ätzend"
+    EXPECT_EQ(h.data().recordCount(), 2);
+    catalogue.recordGrid().ButtonAlpabeth_Click(25);
+    EXPECT_EQ(h.data().recordCount(), 1);
+    catalogue.recordGrid().tableOption()->setChecked(false);
+    catalogue.recordGrid().chkTabelle_Click();
+
+    clickHeader(catalogue.grid(), songs);
+    ASSERT_EQ(h.data().recordCount(), 5);
+    EXPECT_LT(positionOf(h, QStringLiteral("Abba")), positionOf(h, QStringLiteral("Ärzte")));
+    EXPECT_LT(positionOf(h, QStringLiteral("Ärzte")), positionOf(h, QStringLiteral("Beatles")));
+}
+
+// What is typed shows in the entry's row at once; it is stored on entry change.
+TEST(RecordGrid, ATypedValueShowsInItsRowBeforeItIsStored)
+{
+    MainWindowHarness h(someEntries());
+    h.catalogue().detailView();
+    QSignalSpy changed(&h.catalogue().model(), &QAbstractItemModel::dataChanged);
+    QTest::keyClicks(h.find<QLineEdit>(QStringLiteral("TextLPTitel")), QStringLiteral("X"));
+    ASSERT_FALSE(changed.isEmpty());
+    const QModelIndex cell = changed.last().at(0).toModelIndex();
+    EXPECT_EQ(cell.row(), h.data().absolutePosition());
+    EXPECT_EQ(h.catalogue().model().headerText(cell.column()), QStringLiteral("LPTitel"));
+    EXPECT_TRUE(cell.data().toString().contains(u'X')) << cell.data().toString().toStdString();
 }

@@ -1,8 +1,10 @@
 #include "texts/rtfcodec.h"
+#include "texts/rtfplaintext.h"
 #include "texts/rtfreader.h"
 #include "texts/rtfwriter.h"
 #include "rtfsamples.h"
 
+#include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -242,4 +244,34 @@ TEST(RtfCodec, NonRtfAndBrokenRtfFallBackToPlainText)
     EXPECT_EQ(document.toPlainText(), QStringLiteral("abgeschnitä"));
     ASSERT_TRUE(readRtf(QStringLiteral("{\\rtf1 Text}\r\n") + QChar(0), document));
     EXPECT_EQ(document.toPlainText(), QStringLiteral("Text"));
+}
+
+// A table cell shows a rich-text field as one line of what the editor would
+// show: the same text as the full reader's document, paragraphs joined.
+TEST(RtfCodec, OneLineTextAgreesWithTheReaderAndStopsAtItsLimit)
+{
+    const QString hyperlink = QStringLiteral(
+        "{\\rtf1{\\field{\\*\\fldinst{HYPERLINK \"https://example.org\"}}{\\fldrslt{Seite}}} "
+        "{\\pict\\pngblip 89504e47}\\bin3 {}x Ende\\par\\par\\par  zweite \\tab  Zeile}");
+    for (const QString &rtf : {test::songListRtf(), test::numberedListRtf(), hyperlink}) {
+        QTextDocument document;
+        ASSERT_TRUE(readRtf(rtf, document));
+        QStringList paragraphs;
+        for (QString line : document.toPlainText().split(QLatin1Char('\n'))) {
+            line = line.simplified();
+            if (!line.isEmpty())
+                paragraphs << line;
+        }
+        EXPECT_EQ(richTextLine(rtf, 1000).toStdString(), paragraphs.join(kParagraphSeparator).toStdString());
+    }
+    EXPECT_EQ(richTextLine(hyperlink, 1000), QStringLiteral("Seite Ende · zweite Zeile"));
+
+    EXPECT_EQ(richTextLine(QStringLiteral("Kein {\\rtf1 hier}"), 5), QStringLiteral("Kein {\\rtf1 hier}"));
+    EXPECT_EQ(richTextLine(test::songListRtf(), 10), QStringLiteral("Die Ärzte "));
+    // A field far longer than a cell is read no further than the cell needs.
+    const QString huge = QStringLiteral("{\\rtf1 ") + QString(4'000'000, QLatin1Char('a')) + u'}';
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_EQ(richTextLine(huge, 160).size(), 160);
+    EXPECT_LT(timer.elapsed(), 50);
 }
