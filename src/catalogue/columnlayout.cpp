@@ -174,3 +174,14 @@ QStringList letterColumnFields()
 }
 
 } // namespace klangtruhe
+
+namespace klangtruhe {
+
+SelectionColours gridSelectionColours(const QPalette &system, bool inCell)
+{
+    if (inCell)
+        return {system.color(QPalette::Active, QPalette::Highlight), system.color(QPalette::Active, QPalette::HighlightedText)};
+    return {system.color(QPalette::Active, QPalette::HighlightedText), system.color(QPalette::Active, QPalette::WindowText)};
+}
+
+} // namespace klangtruhe

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+#include <QPalette>
 #include <QString>
 #include <QStringList>
 #include <utility>
@@ -63,5 +65,13 @@ SortStep headerSortStatement(const QString &field, bool lastSortAscending, const
 
 // The 15 fields of the letter buttons' column menu, in menu order.
 QStringList letterColumnFields();
+
+// The grid's selection colours: the system's highlight pair while the grid
+// is in a cell, highlight text on window text once the focus has left it.
+struct SelectionColours {
+    QColor background;
+    QColor text;
+};
+SelectionColours gridSelectionColours(const QPalette &system, bool inCell);
 
 } // namespace klangtruhe

@@ -15,6 +15,7 @@
 #include "texts/rtfcodec.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QMainWindow>
@@ -91,13 +92,12 @@ RecordGrid::RecordGrid(Program &program, CatalogueComponent &catalogue)
     });
     m_grid->viewport()->installEventFilter(this);
 
-    // The selection keeps its colours when the grid loses the focus.
-    QPalette palette = m_grid->palette();
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        palette.setColor(group, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
-        palette.setColor(group, QPalette::HighlightedText, palette.color(QPalette::Active, QPalette::HighlightedText));
-    }
-    m_grid->setPalette(palette);
+    // The selection shows the system's highlight while the grid is in a
+    // cell, and fades to the plain text colours when the focus leaves it.
+    m_grid->installEventFilter(this);
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this] { setSelectionColours(true); });
+    setSelectionColours(m_grid->hasFocus());
 
     createLetterButtons();
     if (QAction *optimise = catalogue.window().findChild<QAction *>(QStringLiteral("mnuSpaltenbreite"))) {
@@ -155,8 +155,21 @@ void RecordGrid::createLetterButtons()
     });
 }
 
+void RecordGrid::setSelectionColours(bool inCell)
+{
+    const SelectionColours colours = gridSelectionColours(QApplication::palette(), inCell);
+    QPalette palette = m_grid->palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Highlight, colours.background);
+        palette.setColor(group, QPalette::HighlightedText, colours.text);
+    }
+    m_grid->setPalette(palette);
+}
+
 bool RecordGrid::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_grid && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        setSelectionColours(event->type() == QEvent::FocusIn);
     if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent *>(event)->button() == Qt::RightButton
         && qobject_cast<QToolButton *>(watched)) {
         m_columnMenu->popup(static_cast<QMouseEvent *>(event)->globalPosition().toPoint());

@@ -56,6 +56,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void setSelectionColours(bool inCell);
     void createLetterButtons();
     void applyWidths();
     void fitWidthsToColumns();

@@ -6,6 +6,7 @@
 #include "common/twips.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -373,4 +374,29 @@ TEST(RecordGrid, ATypedValueShowsInItsRowBeforeItIsStored)
     EXPECT_EQ(cell.row(), h.data().absolutePosition());
     EXPECT_EQ(h.catalogue().model().headerText(cell.column()), QStringLiteral("LPTitel"));
     EXPECT_TRUE(cell.data().toString().contains(u'X')) << cell.data().toString().toStdString();
+}
+
+// The selection is highlighted while the grid is in a cell and fades to
+// the plain text colours when the focus goes elsewhere.
+TEST(RecordGrid, SelectionColoursFollowTheGridEnteringAndLeavingCells)
+{
+    MainWindowHarness h(someEntries());
+    h.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(h.window.get()));
+    QTableView *grid = h.catalogue().grid();
+    const QPalette system = QApplication::palette();
+    auto selection = [grid] {
+        return std::pair(grid->palette().color(QPalette::Inactive, QPalette::Highlight),
+                         grid->palette().color(QPalette::Inactive, QPalette::HighlightedText));
+    };
+    const auto highlighted = std::pair(system.color(QPalette::Highlight), system.color(QPalette::HighlightedText));
+    const auto faded = std::pair(system.color(QPalette::HighlightedText), system.color(QPalette::WindowText));
+    ASSERT_NE(highlighted, faded);
+
+    grid->setFocus();
+    EXPECT_EQ(selection(), highlighted);
+    h.find<QLineEdit>(QStringLiteral("TextBand"))->setFocus();
+    EXPECT_EQ(selection(), faded);
+    grid->setCurrentIndex(h.catalogue().model().index(2, 0));
+    EXPECT_EQ(selection(), highlighted);
 }
