@@ -73,7 +73,6 @@ bool runLoadSequence(Ausgabebox &window, SingleInstance &instance, const QString
         program.settings.write(keys::ErscheinungsJahr, QStringLiteral("2004"));
         window.RegistryLesen();
         window.catalogue().openAtStartup();
-        window.catalogue().BezLaden();
         QDir().mkpath(program.programFolder + QStringLiteral("Bilder"));
         QDir().mkpath(program.programFolder + QStringLiteral("Leer"));
         window.covers().readCoverFolder();
@@ -89,6 +88,7 @@ bool runLoadSequence(Ausgabebox &window, SingleInstance &instance, const QString
             // The drawn song is the current track: its stars show from the start.
             player.BewertungTracks();
         }
+        window.catalogue().BezLaden();
         // Step 14: started with a waiting time, the program plays on its own in the mini player.
         if (program.autoPlayAtStart) {
             player.chkShuffle->click();
