@@ -4,6 +4,7 @@
 #include "app/program.h"
 #include "app/statusbar.h"
 #include "common/cpuload.h"
+#include "common/fontdialog.h"
 #include "common/frminfo.h"
 #include "common/helpactions.h"
 #include "common/msglumo.h"
@@ -102,11 +103,13 @@ void FrameComponent::mnuProgSchrift_Click()
     double pointSize = 0;
     if (!parseStoredNumber(size, pointSize) || pointSize <= 0)
         pointSize = 12;
-    bool accepted = false;
-    const QFont chosen = QFontDialog::getFont(&accepted, uiFont(name, pointSize), &m_window,
-                                              QStringLiteral("Programmschrift"), QFontDialog::DontUseNativeDialog);
-    if (!accepted)
+    QWidget *w = &m_window;
+    const std::unique_ptr<QFontDialog> dialog = makeFontDialog(uiFont(name, pointSize), w, QStringLiteral("Programmschrift"),
+                                                               [this, w] { mnuHilfe(m_program, w); });
+    dialog->setObjectName(QStringLiteral("dlgProgrammschrift"));
+    if (dialog->exec() != QDialog::Accepted)
         return; // cancelling is not reported
+    const QFont chosen = dialog->selectedFont();
     m_program.settings.write(keys::ProgSchriftName, chosen.family());
     m_program.settings.write(keys::ProgSchriftSize, QString::number(chosen.pointSizeF()));
     applyProgramFont(m_window, chosen.family(), chosen.pointSizeF(), false);

@@ -4,6 +4,7 @@
 #include "app/icons.h"
 #include "app/program.h"
 #include "app/settingkeys.h"
+#include "common/fontdialog.h"
 #include "common/inputlumo.h"
 #include "common/msglumo.h"
 #include "common/numbers.h"
@@ -213,14 +214,13 @@ void TextsComponent::chooseFont()
         start.setFamily(QStringLiteral("Segoe UI"));
         start.setPointSize(12);
     }
-    QFontDialog dialog(start, &m_window);
-    dialog.setObjectName(QStringLiteral("dlgSchriftart"));
-    dialog.setOption(QFontDialog::DontUseNativeDialog);
-    if (dialog.exec() != QDialog::Accepted) {
+    const std::unique_ptr<QFontDialog> dialog = makeFontDialog(start, &m_window, QStringLiteral("Schriftart"), {});
+    dialog->setObjectName(QStringLiteral("dlgSchriftart"));
+    if (dialog->exec() != QDialog::Accepted) {
         reportCancel();
         return;
     }
-    const QFont chosen = dialog.selectedFont();
+    const QFont chosen = dialog->selectedFont();
     formatSongs([&chosen](QTextCursor &c) { setChosenFont(c, chosen); });
 }
 
