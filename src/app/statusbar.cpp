@@ -23,6 +23,8 @@ StatusBar::StatusBar(QWidget *parent)
             label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("CPU 100 %")) + 12);
         else if (i == 5)
             label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("Sleep 00:00")) + 16);
+        else if (i == 0) // the longest of its own messages
+            label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral(" Fehler beim Laden der Datenbank!")) + 16);
         else
             label->setMinimumWidth(60);
         label->installEventFilter(this);

@@ -9,6 +9,7 @@
 #include "common/msglumo.h"
 #include "common/twips.h"
 #include "texts/richtextbox.h"
+#include "texts/songlistsize.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -159,6 +160,15 @@ void DetailView::createPages(QWidget *area)
     }
     grid->setColumnStretch(1, 3);
     grid->setColumnStretch(3, 2);
+    // The captions keep their whole text, also with a three-digit eBook count;
+    // the fields give up the width instead, whatever their font.
+    grid->setColumnMinimumWidth(2, m_captions[11]->fontMetrics().horizontalAdvance(QStringLiteral("eBook u. Multimedia (000)")) + 4);
+    for (int r = 0; r < 6; ++r) {
+        for (int c : {1, 3}) {
+            if (QWidget *field = grid->itemAtPosition(r, c)->widget())
+                field->setMinimumWidth(40);
+        }
+    }
 
     // Rating: six stars and the field they write.
     auto *rating = new QHBoxLayout;
@@ -184,11 +194,11 @@ void DetailView::createPages(QWidget *area)
     // Row 6 right and row 7 hold the cover and eBook choosers, which their
     // own components add; the song list fills the rest.
     QLabel *songsCaption = m_captions[3];
-    grid->addWidget(songsCaption, 8, 0, Qt::AlignTop);
+    grid->addWidget(songsCaption, kSongListRow, 0, Qt::AlignTop);
     RichTextBox *songs = addRich(daten, "TextSongs", "Songs");
     songsCaption->setBuddy(songs);
-    grid->addWidget(songs, 8, 1, 1, 3);
-    grid->setRowStretch(8, 1);
+    grid->addWidget(songs, kSongListRow, 1, 1, 3);
+    grid->setRowStretch(kSongListRow, 1);
 
     // The clickable captions: band, title and order number search the web.
     const std::pair<int, const char *> links[] = {

@@ -232,7 +232,8 @@ void RecordGrid::applyWidths()
         }
         if (header->isSectionHidden(c))
             header->showSection(c);
-        const int pixels = std::max(1, twipsToPixelsX(twips));
+        // A shown column is never narrower than its header, whatever the font.
+        const int pixels = std::max({1, twipsToPixelsX(twips), header->sectionSizeHint(c)});
         if (header->sectionSize(c) != pixels)
             header->resizeSection(c, pixels);
     }

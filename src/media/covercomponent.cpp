@@ -108,7 +108,7 @@ void CoverComponent::createCoverArea(QWidget *area)
     m_cboBildpfad->setInsertPolicy(QComboBox::NoInsert);
     // Long paths must not widen the detail page's columns.
     m_cboBildpfad->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_cboBildpfad->setMinimumContentsLength(8);
+    m_cboBildpfad->setMinimumContentsLength(3);
     m_cboBildpfad->installEventFilter(this);
     connect(m_cboBildpfad, &QComboBox::activated, this, &CoverComponent::cboBildpfad_Choose);
 

@@ -14,4 +14,13 @@ struct SongListPlacement {
 
 SongListPlacement songListPlacement(bool enlarged);
 
+// The row of the detail fields' grid in which the song list begins; the rows
+// above hold the fields, the stars and the cover and eBook choosers.
+inline constexpr int kSongListRow = 8;
+
+// The normal place moved down below the detail fields when a large program
+// font makes them taller than the table assumes (all in twips); the song
+// list gives up the height, down to a few lines.
+SongListPlacement clearOfFields(SongListPlacement place, int fieldsBottom);
+
 } // namespace klangtruhe

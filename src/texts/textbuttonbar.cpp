@@ -89,7 +89,7 @@ void TextsComponent::placeSongList()
 {
     if (!m_datenPage || !m_songs || !m_pages)
         return;
-    const SongListPlacement place = songListPlacement(m_enlarged);
+    SongListPlacement place = songListPlacement(m_enlarged);
     // The table's tops count from the top of the text pages, tabs included.
     const int pageTop = m_datenPage->mapTo(m_pages, QPoint(0, 0)).y();
     const auto y = [pageTop](int twips) { return twipsToPixelsY(twips) - pageTop; };
@@ -102,6 +102,15 @@ void TextsComponent::placeSongList()
         const QRect field = grid->cellRect(0, 1);
         if (field.isValid())
             left = field.left();
+        // The fields, the stars and the cover and eBook choosers stand above the song list.
+        int fieldsBottom = 0;
+        for (int r = 0; r < kSongListRow; ++r) {
+            for (int c = 0; c < grid->columnCount(); ++c) {
+                if (QLayoutItem *item = grid->itemAtPosition(r, c); item && !item->isEmpty())
+                    fieldsBottom = std::max(fieldsBottom, item->geometry().bottom());
+            }
+        }
+        place = clearOfFields(place, static_cast<int>(pixelsToTwipsY(fieldsBottom + pageTop)));
     }
     const int right = m_datenPage->width() - margin;
 
