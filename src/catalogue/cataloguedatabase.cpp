@@ -3,6 +3,7 @@
 #include "catalogue/catalogueschema.h"
 #include "catalogue/jetfunctions.h"
 #include "catalogue/jetsql.h"
+#include "catalogue/sortindexes.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -113,9 +114,7 @@ std::unique_ptr<CatalogueDatabase> CatalogueDatabase::open(const QString &path, 
         return nullptr;
     }
     sqlite3_exec(db, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
-    // Reading through a memory map makes the whole-table scans of filters and
-    // sorts several times faster; the file format is unchanged.
-    sqlite3_exec(db, "PRAGMA mmap_size=1073741824", nullptr, nullptr, nullptr);
+    ensureSortIndexes(db);
     return database;
 }
 

@@ -1,4 +1,7 @@
+#include "catalogue/columnlayout.h"
 #include "catalogue/data1.h"
+#include "catalogue/jetfunctions.h"
+#include "catalogue/jetsql.h"
 #include "support/catalogues.h"
 #include "support/tempfolders.h"
 
@@ -209,4 +212,57 @@ TEST(Data1, ACatalogueLockedByAnotherProgramIsReportedNotLost)
     EXPECT_EQ(refused.count(), 1);
     EXPECT_EQ(querySingle(path, QStringLiteral("select count(*) from Schallplatten where Info = 'später'")).toString(),
               QStringLiteral("1"));
+}
+
+namespace {
+
+// How SQLite runs a statement as the data source sends it (rowids in order).
+QString queryPlan(const QString &path, const QString &jetStatement)
+{
+    sqlite3 *db = nullptr;
+    sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    registerJetFunctions(db);
+    QString rowids = jetStatement;
+    rowids.replace(QStringLiteral("select *"), QStringLiteral("select rowid"));
+    const QByteArray sql = ("EXPLAIN QUERY PLAN " + jetToSqlite(rowids)).toUtf8();
+    sqlite3_stmt *plan = nullptr;
+    QStringList steps;
+    if (sqlite3_prepare_v2(db, sql.constData(), -1, &plan, nullptr) == SQLITE_OK) {
+        while (sqlite3_step(plan) == SQLITE_ROW)
+            steps << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(plan, 3)));
+    }
+    sqlite3_finalize(plan);
+    sqlite3_close(db);
+    return steps.join(QStringLiteral(" | "));
+}
+
+} // namespace
+
+TEST(Data1, OrdersAndLetterFiltersReadTheSortIndexesInGermanOrder)
+{
+    TestEnvironment env;
+    const QString path = makeCatalogue(env.path("sorted.mdb"),
+                                       {Row{{"Band", "Zappa"}, {"LPTitel", "Hot Rats"}}, Row{{"Band", "Ärzte"}, {"LPTitel", "Debil"}},
+                                        Row{{"Band", "Abba"}, {"LPTitel", "Voulez-Vous"}}, Row{{"Band", "Abba"}, {"LPTitel", "Arrival"}},
+                                        Row{{"Band", "Öl"}, {"LPTitel", "Eins"}}});
+    // An index of an earlier collation version would order by rules no longer ours.
+    execSql(path, QStringLiteral("create index Klangtruhe_Sortierung_Band_0 on Schallplatten (Band collate nocase)"));
+
+    Data1 data;
+    ASSERT_TRUE(open(data, path, letterFilterStatement(0, QStringLiteral("Band"))));
+    QStringList shown;
+    for (int r = 0; r < data.recordCount(); ++r)
+        shown << data.text(r, 0) + u'/' + data.text(r, 1);
+    EXPECT_EQ(shown, (QStringList{"Abba/Arrival", "Abba/Voulez-Vous", "Ärzte/Debil"}));
+
+    EXPECT_EQ(querySingle(path, QStringLiteral("select group_concat(name, ',') from (select name from sqlite_master "
+                                               "where type = 'index' and substr(name, 1, 10) = 'Klangtruhe' order by name)")),
+              QStringLiteral("Klangtruhe_Sortierung_Band_1,Klangtruhe_Sortierung_Titel_1"));
+    for (const QString &statement : {QStringLiteral("select * from Schallplatten order by Band"),
+                                     letterFilterStatement(1, QStringLiteral("Band")),
+                                     QStringLiteral("select * from Schallplatten order by LPTitel DESC")}) {
+        const QString plan = queryPlan(path, statement);
+        EXPECT_TRUE(plan.contains(QStringLiteral("COVERING INDEX Klangtruhe_Sortierung"))) << plan.toStdString();
+        EXPECT_FALSE(plan.contains(QStringLiteral("TEMP B-TREE"))) << plan.toStdString();
+    }
 }

@@ -1,6 +1,7 @@
 #include "support/catalogues.h"
 
 #include "catalogue/catalogueschema.h"
+#include "catalogue/jetfunctions.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,6 +50,7 @@ void execSql(const QString &path, const QString &sql)
 {
     sqlite3 *db = nullptr;
     sqlite3_open(path.toUtf8().constData(), &db);
+    registerJetFunctions(db); // the program's sort indexes need its collation
     sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr);
     sqlite3_close(db);
 }
@@ -57,6 +59,7 @@ QVariant querySingle(const QString &path, const QString &sql)
 {
     sqlite3 *db = nullptr;
     sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    registerJetFunctions(db);
     sqlite3_stmt *statement = nullptr;
     QVariant result;
     if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &statement, nullptr) == SQLITE_OK
