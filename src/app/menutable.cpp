@@ -64,7 +64,9 @@ const std::vector<MenuEntry> &menuEntries()
         {"mnuPlaylist", "mnuPlaylistAnzeigen", "An&zeigen", K(), true, true},
         {"mnuPlaylist", "mnuPlaylistKill", "L&öschen...", K(), false, true},
         {"mnuPlaylist", "mnuPlaylistHaken", "Alle &Häkchen an/aus", K()},
-        {"mnuPlaylist", "mnuPlaylistAufnehmen", "&In Playlist aufnehmen", K(Qt::Key_F11)},
+        {"mnuPlaylist", "mnuPlaylistAufnehmen", "&In Playlist aufnehmen", K(Qt::Key_F11), false, true},
+        {"mnuPlaylist", "mnuPlaylistImportieren", "Im&portieren…", K()},
+        {"mnuPlaylist", "mnuPlaylistExportieren", "E&xportieren…", K()},
 
         {"mnuHilfe", "Menu_Hilfe", "&Hilfe", K(Qt::Key_F1)},
         {"mnuHilfe", "MenuInfo", "&Info", K(Qt::CTRL | Qt::Key_I)},

@@ -82,6 +82,8 @@ void PlaylistComponent::connectMenu()
         {"mnuPlaylistKill", &PlaylistComponent::mnuPlaylistKill_Click},
         {"mnuPlaylistHaken", &PlaylistComponent::mnuPlaylistHaken_Click},
         {"mnuPlaylistAufnehmen", &PlaylistComponent::mnuPlaylistAufnehmen_Click},
+        {"mnuPlaylistImportieren", &PlaylistComponent::mnuPlaylistImportieren_Click},
+        {"mnuPlaylistExportieren", &PlaylistComponent::mnuPlaylistExportieren_Click},
     };
     for (const auto &[name, handler] : entries) {
         if (auto *action = m_window.findChild<QAction *>(QString::fromLatin1(name))) {

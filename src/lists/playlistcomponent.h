@@ -36,6 +36,9 @@ public:
     void mnuPlaylistKill_Click();
     void mnuPlaylistHaken_Click();
     void mnuPlaylistAufnehmen_Click();
+    // M3U and M3U8 playlists of other players, in and out.
+    void mnuPlaylistImportieren_Click();
+    void mnuPlaylistExportieren_Click();
     void PlaylistSpeichern();
 
     // A search result becomes the playlist "Suchliste.txt": an old one is

@@ -1,3 +1,4 @@
+#include "lists/m3u.h"
 #include "lists/playlistfile.h"
 #include "lists/playlistrules.h"
 #include "support/tempfolders.h"
@@ -130,4 +131,50 @@ TEST(PlaylistRules, NamesHeaderAndTitleSearch)
     EXPECT_EQ(itemOnFocus(0, 3), 1);
     EXPECT_EQ(itemOnFocus(2, 3), 3);
     EXPECT_EQ(playedMarksFor(2), (QList<int>{0, 0, 0}));
+}
+
+TEST(M3u, ReadsWhatOtherPlayersWriteAndWritesWhatTheyRead)
+{
+    const PathMap map = {{QStringLiteral("D:\\Musik\\"), QStringLiteral("/home/anna/Musik/")}};
+    struct Case {
+        const char *name;
+        QByteArray bytes;
+        bool utf8;
+        QList<M3uEntry> expected;
+        int skipped;
+    };
+    const QList<Case> cases = {
+        {"extended, absolute, CR LF",
+         "#EXTM3U\r\n#EXTINF:215,Abba - Waterloo\r\n/m/Abba - Waterloo/01 Waterloo.mp3\r\n\r\n/m/x.ogg\r\n", true,
+         {{"/m/Abba - Waterloo/01 Waterloo.mp3", 215, "Abba - Waterloo"}, {"/m/x.ogg", -1, ""}}, 0},
+        {"relative with either slash, LF, a byte order mark", "\xEF\xBB\xBF" "Sub\\Ärzte.flac\n../b.mp3\n", true,
+         {{"/pl/Sub/Ärzte.flac", -1, ""}, {"/b.mp3", -1, ""}}, 0},
+        {"Windows-1252 .m3u with a mapped drive and a UNC path", "#EXTINF:-1 tvg-id=\"7\",M\xFCller\r\nD:\\Musik\\M\xFCller\\a.mp3\r\n\\\\nas\\x.mp3\r\n",
+         false, {{"/home/anna/Musik/M\u00fcller/a.mp3", -1, "M\u00fcller"}, {"\\\\nas\\x.mp3", -1, ""}}, 0},
+        {"addresses skipped with their #EXTINF, file URLs kept", "#EXTINF:0,Radio\rhttp://radio.example/stream\rfile:///m/a%20b.mp3\r#comment\rrtsp://x/y\r",
+         true, {{"/m/a b.mp3", -1, ""}}, 2},
+        {"empty", "", true, {}, 0},
+    };
+    for (const Case &c : cases) {
+        const M3uContents read = parseM3u(c.bytes, c.utf8, QStringLiteral("/pl"), map);
+        EXPECT_EQ(read.entries, c.expected) << c.name;
+        EXPECT_EQ(read.skippedAddresses, c.skipped) << c.name;
+    }
+
+    // Our own files come back as written, in both encodings.
+    const QList<M3uEntry> tracks = {{"/m/Die Ärzte - Debil/02 Paul - 4.mp3", 187, m3uTitle("/m/Die Ärzte - Debil/02 Paul - 4.mp3")},
+                                    {"/m/Can - Tago Mago/Halleluhwah.flac", -1, m3uTitle("C:\\m\\Can - Tago Mago\\Halleluhwah.flac")}};
+    EXPECT_EQ(tracks[0].title, QStringLiteral("Die Ärzte - 02 Paul"));
+    EXPECT_EQ(tracks[1].title, QStringLiteral("Can - Halleluhwah"));
+    for (bool utf8 : {true, false}) {
+        QByteArray bytes;
+        ASSERT_TRUE(writeM3u(tracks, utf8, bytes));
+        EXPECT_TRUE(bytes.startsWith("#EXTM3U\r\n#EXTINF:187,Die "));
+        EXPECT_EQ(bytes.contains("\xC3\x84rzte"), utf8);
+        EXPECT_EQ(parseM3u(bytes, utf8, QStringLiteral("/"), {}).entries, tracks);
+    }
+    // What Windows-1252 cannot hold makes the .m3u fail whole.
+    QByteArray untouched("old");
+    EXPECT_FALSE(writeM3u({{"/m/\u4e2d.mp3", 1, "x"}}, false, untouched));
+    EXPECT_EQ(untouched, QByteArray("old"));
 }

@@ -408,3 +408,42 @@ TEST(PlaylistProgram, StartPlaysTheSelectedItemAndTimer1GoesOnThroughTickedItems
 
 } // namespace
 } // namespace klangtruhe::test
+
+namespace klangtruhe::test {
+namespace {
+
+void chooseFile(const QString &title, const QString &path)
+{
+    onNextModalDialog([title, path](QWidget *dialog) {
+        auto *files = qobject_cast<QFileDialog *>(dialog);
+        ASSERT_NE(files, nullptr);
+        EXPECT_EQ(files->windowTitle(), title);
+        files->selectFile(path);
+        QMetaObject::invokeMethod(files, "accept");
+    });
+}
+
+TEST(PlaylistProgram, M3uPlaylistsComeInAsOurOwnAndGoOutWithLengthsAndTitles)
+{
+    PlaylistProgram p;
+    const QString m3u = p.env.path("fremd/Party.m3u8");
+    writeFile(m3u, "#EXTM3U\n#EXTINF:1,Radio\nhttp://radio.example/live\n" + p.music.toUtf8() + "a.wav\n../musik/c.wav\n");
+    Message said;
+    chooseFile(QStringLiteral("Playlist importieren"), m3u);
+    answerMessage(QStringLiteral("cmdButton_1"), &said);
+    p.action("mnuPlaylistImportieren")->trigger();
+    EXPECT_EQ(p.lists().PlaylistName, QStringLiteral("Party.txt"));
+    EXPECT_EQ(readFile(p.folder() + QStringLiteral("Party.txt")), (p.music + "a.wav\r\n" + p.music + "c.wav\r\n").toUtf8());
+    EXPECT_EQ(p.header(), QStringLiteral("Playlist - Party (2)"));
+    EXPECT_TRUE(said.text.contains(QStringLiteral("Internet-Adressen übersprungen: 1"))) << said.text.toStdString();
+
+    const QString out = p.env.path("raus/Party.m3u");
+    QDir().mkpath(p.env.path("raus"));
+    chooseFile(QStringLiteral("Playlist exportieren"), out);
+    p.action("mnuPlaylistExportieren")->trigger();
+    EXPECT_EQ(readFile(out), ("#EXTM3U\r\n#EXTINF:0,musik - a\r\n" + p.music + "a.wav\r\n#EXTINF:0,musik - c\r\n" + p.music
+                              + "c.wav\r\n").toUtf8());
+}
+
+} // namespace
+} // namespace klangtruhe::test
