@@ -85,6 +85,8 @@ Ausgabebox::Ausgabebox(std::unique_ptr<Program> program)
     m_catalogue->hooks.eBookList = [this] { m_ebooks->eBookListe(); };
     // Clicking any panel shows the playing entry.
     connect(m_status, &StatusBar::panelClicked, m_player, &PlayerComponent::AktuelleCDanzeigen);
+    m_sleep->hooks = {[this] { return m_player->secondsLeftInTrack(); }, [this] { return m_player->outputVolume(); },
+                      [this](double level) { m_player->setOutputVolume(level); }, [this] { m_player->imgStop_Click(); }};
     wirePlayerToDetailView();
     m_texts = new TextsComponent(*m_program, *this);
     m_catalogue->hooks.onlineSearch = [this](int label) { m_texts->onlineSearch(label); };

@@ -59,6 +59,10 @@ inline constexpr SettingKey ShuffleSongProCD{"ShuffleSongProCD", "1"};
 inline constexpr SettingKey TracksAnspielen{"TracksAnspielen", "10"};
 inline constexpr SettingKey PauseZwischenTracks{"PauseZwischenTracks", "0"};
 
+// Sleep: fade the last track out; only stop playing instead of ending the program
+inline constexpr SettingKey SleepSanftAusblenden{"SleepSanftAusblenden", "0"};
+inline constexpr SettingKey SleepNurAnhalten{"SleepNurAnhalten", "0"};
+
 // Mini player and volume tool
 inline constexpr SettingKey MiniPlayerTop{"MiniPlayerTop", ""}; // default: screen height - height - 550
 inline constexpr SettingKey MiniPlayerLeft{"MiniPlayerLeft", "50"};

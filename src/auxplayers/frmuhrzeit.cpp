@@ -1,10 +1,13 @@
 #include "auxplayers/frmuhrzeit.h"
 
+#include "app/program.h"
+#include "app/settingkeys.h"
 #include "common/gradient.h"
 #include "common/msglumo.h"
 #include "common/twips.h"
 #include "common/wincolour.h"
 
+#include <QCheckBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -33,7 +36,7 @@ frmUhrzeit::frmUhrzeit(Program &program, QWidget *parent, TimeOfDayClock clock)
 {
     setObjectName(QStringLiteral("frmUhrzeit"));
     setWindowTitle(QStringLiteral("Sleep"));
-    setFixedSize(twipsSize(2790, 1560));
+    setFixedSize(twipsSize(2790, 2190));
     new GradientBackground(this, colours::DialogBack, colours::GradientDark, 1);
 
     QFont big = font();
@@ -61,6 +64,17 @@ frmUhrzeit::frmUhrzeit(Program &program, QWidget *parent, TimeOfDayClock clock)
     exit->setObjectName(QStringLiteral("cmdExit"));
     exit->setGeometry(twipsRect(1470, 1020, 1080, 390));
     connect(exit, &QPushButton::clicked, this, &frmUhrzeit::cmdExit_Click);
+
+    m_sanft = new QCheckBox(QStringLiteral("&sanft ausblenden"), this);
+    m_sanft->setObjectName(QStringLiteral("chkSanftAusblenden"));
+    m_sanft->setToolTip(QStringLiteral("Der laufende Titel spielt zu Ende (höchstens 10 Minuten) und wird leiser."));
+    m_sanft->setGeometry(twipsRect(240, 1530, 2400, 270));
+    m_sanft->setChecked(program.settings.read(keys::SleepSanftAusblenden) == QLatin1String("1"));
+    m_nurAnhalten = new QCheckBox(QStringLiteral("nur &Wiedergabe beenden"), this);
+    m_nurAnhalten->setObjectName(QStringLiteral("chkNurAnhalten"));
+    m_nurAnhalten->setToolTip(QStringLiteral("Das Programm bleibt danach geöffnet."));
+    m_nurAnhalten->setGeometry(twipsRect(240, 1830, 2400, 270));
+    m_nurAnhalten->setChecked(program.settings.read(keys::SleepNurAnhalten) == QLatin1String("1"));
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
@@ -107,7 +121,25 @@ void frmUhrzeit::cmdOK_Click()
         }
     }
     m_sleepZeit = chosen;
+    m_program.settings.write(keys::SleepSanftAusblenden, m_sanft->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    if (m_nurAnhalten->isEnabled())
+        m_program.settings.write(keys::SleepNurAnhalten, m_nurAnhalten->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     accept();
+}
+
+bool frmUhrzeit::sanftAusblenden() const
+{
+    return m_sanft->isChecked();
+}
+
+bool frmUhrzeit::nurAnhalten() const
+{
+    return m_nurAnhalten->isEnabled() && m_nurAnhalten->isChecked();
+}
+
+void frmUhrzeit::offerStopOnly(bool offered)
+{
+    m_nurAnhalten->setEnabled(offered);
 }
 
 void frmUhrzeit::cmdExit_Click()

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <array>
 
+class QCheckBox;
 class QLineEdit;
 class QTimer;
 
@@ -22,6 +23,11 @@ public:
 
     QString sleepZeit() const { return m_sleepZeit; }
     QLineEdit *field(int index) const { return m_fields[static_cast<size_t>(index)]; }
+    // The choices beside the time, kept in the settings when "&OK" confirms.
+    bool sanftAusblenden() const;
+    bool nurAnhalten() const;
+    // With the shutdown chosen, stopping only is no choice.
+    void offerStopOnly(bool offered);
 
     void Timer1_Timer();
     // Checks the field being left; a value out of range gets a notice.
@@ -39,6 +45,8 @@ private:
     Program &m_program;
     TimeOfDayClock m_clock;
     std::array<QLineEdit *, 2> m_fields{};
+    QCheckBox *m_sanft;
+    QCheckBox *m_nurAnhalten;
     QTimer *m_timer1;
     TwoKeyCounter m_keys;
     QString m_sleepZeit = kNoSleepTime;

@@ -32,6 +32,10 @@ SleepComponent::SleepComponent(Program &program, QMainWindow &window, StatusBar 
     m_timerSleep->setObjectName(QStringLiteral("TimerSleep"));
     m_timerSleep->setInterval(5000);
     connect(m_timerSleep, &QTimer::timeout, this, &SleepComponent::TimerSleep_Timer);
+    m_fadeTimer = new QTimer(this);
+    m_fadeTimer->setObjectName(QStringLiteral("TimerSleepAusblenden"));
+    m_fadeTimer->setInterval(250);
+    connect(m_fadeTimer, &QTimer::timeout, this, &SleepComponent::fadeStep);
 
     m_mnuSleep = window.findChild<QAction *>(QStringLiteral("mnuSleep"));
     if (m_mnuSleep) {
@@ -67,7 +71,17 @@ void SleepComponent::switchOff(bool uncheck)
         m_mnuSleep->setChecked(false);
     m_herunterfahren = false;
     m_timerSleep->stop();
+    if (m_fading)
+        endFade();
     m_status.setPanel(6, kSleepOff);
+}
+
+void SleepComponent::endFade()
+{
+    m_fading = false;
+    m_fadeTimer->stop();
+    if (hooks.setVolume)
+        hooks.setVolume(m_userVolume);
 }
 
 void SleepComponent::arm()
@@ -99,9 +113,12 @@ void SleepComponent::askTimeAndStart(bool herunterfahren)
 {
     {
         frmUhrzeit dialog(m_program, &m_window, m_clock);
+        dialog.offerStopOnly(!herunterfahren);
         PositionForm(&dialog, &m_window, QStringLiteral("center"), 10);
         dialog.exec();
         m_sleepZeit = dialog.sleepZeit();
+        m_sanft = dialog.sanftAusblenden();
+        m_nurAnhalten = !herunterfahren && dialog.nurAnhalten();
     }
     doEvents();
     m_herunterfahren = herunterfahren;
@@ -112,8 +129,48 @@ void SleepComponent::askTimeAndStart(bool herunterfahren)
 void SleepComponent::TimerSleep_Timer()
 {
     const QString now = timeOfDayText(m_clock());
-    if (!m_mnuSleep || !m_mnuSleep->isChecked() || !sleepTimeReached(now, m_sleepZeit))
+    if (m_fading || !m_mnuSleep || !m_mnuSleep->isChecked() || !sleepTimeReached(now, m_sleepZeit))
         return;
+    const double runTime = m_sanft && hooks.secondsLeftInTrack ? fadeRunTime(hooks.secondsLeftInTrack()) : 0.0;
+    if (runTime > 0) {
+        m_fading = true;
+        m_fadeRunTime = runTime;
+        m_userVolume = hooks.volume ? hooks.volume() : 1.0;
+        m_fadeClock.start();
+        m_fadeTimer->start();
+        m_status.setPanel(6, QStringLiteral("Sleep: ausblenden"));
+        return;
+    }
+    finish();
+}
+
+void SleepComponent::fadeStep()
+{
+    if (!m_fading)
+        return;
+    const double left = m_fadeRunTime - static_cast<double>(m_fadeClock.elapsed()) / 1000.0;
+    // Stopped by hand, or the track ended early: nothing more to fade.
+    const bool playing = !hooks.secondsLeftInTrack || hooks.secondsLeftInTrack() >= 0;
+    // Stopped a moment before the end, so the next track never starts.
+    if (left > 0.3 && playing) {
+        if (hooks.setVolume)
+            hooks.setVolume(fadeVolume(m_userVolume, left));
+        return;
+    }
+    if (hooks.stopPlayback)
+        hooks.stopPlayback();
+    endFade();
+    finish();
+}
+
+void SleepComponent::finish()
+{
+    if (m_nurAnhalten && !m_herunterfahren) {
+        if (hooks.stopPlayback)
+            hooks.stopPlayback();
+        switchOff(true);
+        return;
+    }
     if (m_herunterfahren) {
         // Asked once: the system's shutdown ends the program. Should the system
         // refuse, the program ends as without shutdown rather than play on all night.

@@ -2,6 +2,8 @@
 
 #include "common/numbers.h"
 
+#include <algorithm>
+
 namespace klangtruhe {
 
 TimeOfDayClock systemTimeOfDay()
@@ -47,6 +49,23 @@ bool sleepTimePassedToday(const QString &sleepZeit, const QTime &now)
 {
     const QTime chosen = QTime::fromString(sleepZeit, QStringLiteral("HH:mm"));
     return chosen.isValid() && sleepZeit != kNoSleepTime && chosen <= QTime(now.hour(), now.minute());
+}
+
+double fadeRunTime(double secondsLeftInTrack)
+{
+    if (secondsLeftInTrack < 0)
+        return 0.0;
+    return std::min(secondsLeftInTrack, kLongestFadeTrack);
+}
+
+double fadeVolume(double userVolume, double secondsLeft)
+{
+    if (secondsLeft >= kFadeSeconds)
+        return userVolume;
+    if (secondsLeft <= 0)
+        return 0.0;
+    const double share = secondsLeft / kFadeSeconds;
+    return userVolume * share * share;
 }
 
 } // namespace klangtruhe

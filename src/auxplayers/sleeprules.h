@@ -37,6 +37,20 @@ QTime defaultSleepTime(const QTime &now);
 // running minute. Times that never match (24:00, xx:60) have not passed.
 bool sleepTimePassedToday(const QString &sleepZeit, const QTime &now);
 
+// The gentle end: the playing track goes on to its end, but at most this long.
+inline constexpr double kLongestFadeTrack = 600.0;
+// ... and fades out over its last seconds.
+inline constexpr double kFadeSeconds = 30.0;
+
+// How long the track plays on once the sleep time has come: to its end, at
+// most kLongestFadeTrack; 0 when nothing plays (−1).
+double fadeRunTime(double secondsLeftInTrack);
+
+// The output level secondsLeft before the end: the user's level until the
+// fade begins, then falling along a square curve (the ear hears a straight
+// line as a sudden drop at the end) to silence at 0.
+double fadeVolume(double userVolume, double secondsLeft);
+
 // Every key typed in the time fields counts; each second one moves the focus on.
 class TwoKeyCounter {
 public:

@@ -29,6 +29,7 @@ public:
     void setCurrentPosition(double seconds) override;
     QString name() const override;
     QString durationString() const override;
+    double duration() const override { return loaded() && m_length >= 0 ? m_length : -1.0; }
     int attributeCount() const override { return m_attributes.count(); }
     QString attributeName(int index) const override { return m_attributes.name(index); }
     QString attributeValue(const QString &name) const override { return m_attributes.value(name); }

@@ -1,5 +1,7 @@
 #include "player/mediacomponent.h"
 
+#include <algorithm>
+
 #include "player/mediaview.h"
 
 #include "player/fakemediacomponent.h"
@@ -67,6 +69,12 @@ std::unique_ptr<MediaComponent> createMediaComponent(bool fake, QWidget *parent)
     if (fake)
         return std::make_unique<FakeMediaComponent>(parent);
     return std::make_unique<QtMediaComponent>(parent);
+}
+
+void MediaComponent::setVolume(double level)
+{
+    m_volume = std::clamp(level, 0.0, 1.0);
+    applyVolume(m_volume);
 }
 
 void MediaComponent::setFullScreen(bool on)

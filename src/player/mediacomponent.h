@@ -56,6 +56,8 @@ public:
     // name (not case-sensitive; "" for an unknown name).
     virtual QString name() const = 0;
     virtual QString durationString() const = 0;
+    // The playing time in seconds; −1 when unknown or nothing is loaded.
+    virtual double duration() const = 0;
     virtual int attributeCount() const = 0;
     virtual QString attributeName(int index) const = 0;
     virtual QString attributeValue(const QString &name) const = 0;
@@ -74,6 +76,11 @@ public:
     // the caller places it. Owned by the component unless reparented.
     virtual QWidget *widget();
 
+    // The output level, 0 (silent) to 1 (as the file is); it stays for the
+    // next file. Only the sleep fade changes it.
+    void setVolume(double level);
+    double volume() const { return m_volume; }
+
 signals:
     void playStateChanged(int state);
     // A mouse button released over widget(): 1 left, 2 right.
@@ -81,8 +88,14 @@ signals:
     void hasVideoChanged(bool video);
 
 protected:
+    // The component's sound follows the level.
+    virtual void applyVolume(double) {}
+
     // The area both components show their film, picture or visualisation in.
     QPointer<MediaView> m_view;
+
+private:
+    double m_volume = 1.0;
 };
 
 // Picture files (.jpg, .png, .gif, .bmp, ...) by their ending: shown as still

@@ -236,6 +236,32 @@ void PlayerComponent::readSettings()
     SongsAufTontraeger() = songsPerEntry(m_program);
 }
 
+double PlayerComponent::secondsLeftInTrack()
+{
+    if (!mediaPlayerInUse()) {
+        if (m_mci->openAlias().isEmpty() || m_mci->player().playState() != MediaComponent::Playing)
+            return -1.0;
+        return std::max(0.0, TrackEnde - timeOfDay());
+    }
+    MediaComponent &playing = VideoModus ? m_movieWindow->WindowsMediaPlayer1() : *m_mediaPlayer;
+    if (playing.playState() != MediaComponent::Playing)
+        return -1.0;
+    const double length = playing.duration();
+    return length < 0 ? -1.0 : std::max(0.0, length - playing.currentPosition());
+}
+
+double PlayerComponent::outputVolume() const
+{
+    return m_mediaPlayer->volume();
+}
+
+void PlayerComponent::setOutputVolume(double level)
+{
+    m_mediaPlayer->setVolume(level);
+    m_mci->player().setVolume(level);
+    m_movieWindow->WindowsMediaPlayer1().setVolume(level);
+}
+
 bool PlayerComponent::mediaPlayerInUse() const
 {
     return m_mnuWinPlayerVerwenden && m_mnuWinPlayerVerwenden->isChecked();

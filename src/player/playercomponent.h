@@ -99,6 +99,12 @@ public:
     void cmdPlayAsso_Click();
     void cmdInfoTrack_Click();
 
+    // Seconds until the playing track ends (−1: nothing plays), and the
+    // output level of every player, for the sleep fade.
+    double secondsLeftInTrack();
+    double outputVolume() const;
+    void setOutputVolume(double level);
+
     // Track list: refilled on every entry change; its height in rows.
     void fillTrackList();
     void setTrackListRows(int rows);

@@ -188,6 +188,19 @@ QString QtMediaComponent::durationString() const
     return formatDuration(ms > 0 ? ms / 1000.0 : trackLength(m_path));
 }
 
+double QtMediaComponent::duration() const
+{
+    if (m_content != Content::Sound)
+        return -1.0;
+    const qint64 ms = m_player->duration();
+    return ms > 0 ? ms / 1000.0 : trackLength(m_path);
+}
+
+void QtMediaComponent::applyVolume(double level)
+{
+    m_audio->setVolume(static_cast<float>(level));
+}
+
 bool QtMediaComponent::hasVideo() const
 {
     return m_content == Content::Sound && m_player->hasVideo();

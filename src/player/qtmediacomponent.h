@@ -35,10 +35,14 @@ public:
     void setCurrentPosition(double seconds) override;
     QString name() const override;
     QString durationString() const override;
+    double duration() const override;
     int attributeCount() const override { return m_attributes.count(); }
     QString attributeName(int index) const override { return m_attributes.name(index); }
     QString attributeValue(const QString &name) const override { return m_attributes.value(name); }
     bool hasVideo() const override;
+
+protected:
+    void applyVolume(double level) override;
 
 private:
     enum class Content { None, Sound, Picture };

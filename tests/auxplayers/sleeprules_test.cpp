@@ -64,3 +64,22 @@ TEST(SleepRules, OfferedTimeLiesAheadAndPassedTimesAreKnown)
     EXPECT_FALSE(sleepTimePassedToday("12:60", now));
     EXPECT_FALSE(sleepTimePassedToday("00:00", now)) << "no time at all";
 }
+
+TEST(SleepRules, TheFadeRunsToTheTracksEndAtMostTenMinutesAndFallsToSilence)
+{
+    EXPECT_EQ(fadeRunTime(-1), 0.0);  // nothing plays: the end comes at once
+    EXPECT_EQ(fadeRunTime(95.5), 95.5);
+    EXPECT_EQ(fadeRunTime(3600), 600.0);
+
+    const struct {
+        double left, level;
+    } curve[] = {{600, 0.8}, {30, 0.8}, {15, 0.2}, {3, 0.008}, {0, 0}, {-2, 0}};
+    for (const auto &point : curve)
+        EXPECT_NEAR(fadeVolume(0.8, point.left), point.level, 1e-9) << point.left;
+    double previous = 1.0;
+    for (double left = 31; left >= -1; left -= 0.25) {
+        const double level = fadeVolume(1.0, left);
+        EXPECT_LE(level, previous) << left;
+        previous = level;
+    }
+}

@@ -3,11 +3,18 @@
 #include "app/statusbar.h"
 #include "auxplayers/frmuhrzeit.h"
 #include "auxplayers/sleepcomponent.h"
+#include "app/settingkeys.h"
+#include "common/events.h"
+#include "player/mediacomponent.h"
+#include "player/playercomponent.h"
+#include "player/playerprogram.h"
+#include "support/audiofixtures.h"
 #include "support/dialogdriver.h"
 #include "support/startedprogram.h"
 #include "support/tempfolders.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -45,4 +52,46 @@ TEST(SleepWiring, ReachedMinuteEndsTheProgramLikeBeenden)
     EXPECT_TRUE(window.program().closingAll);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(started.platform().shutdowns, 0);
+}
+
+TEST(SleepWiring, AGentleEndFadesTheTrackOutStopsAndLeavesTheProgramOpen)
+{
+    PlayerProgram p({{QStringLiteral("lang.wav"), wavSine(1.6)}});
+    Ausgabebox &window = *p.window();
+    QTime now(22, 0, 0);
+    window.sleep().setClock([&] { return now; });
+    onNextModalDialog([](QWidget *question) {
+        onNextModalDialog([](QWidget *dialog) {
+            auto *uhrzeit = qobject_cast<frmUhrzeit *>(dialog);
+            ASSERT_NE(uhrzeit, nullptr);
+            uhrzeit->field(1)->setText(QStringLiteral("01"));
+            uhrzeit->findChild<QCheckBox *>(QStringLiteral("chkSanftAusblenden"))->setChecked(true);
+            uhrzeit->findChild<QCheckBox *>(QStringLiteral("chkNurAnhalten"))->setChecked(true);
+            QTest::mouseClick(uhrzeit->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        });
+        QTest::mouseClick(question->findChild<QPushButton *>(QStringLiteral("cmdButton_2")), Qt::LeftButton);
+    });
+    window.findChild<QAction *>(QStringLiteral("mnuSleep"))->trigger();
+    EXPECT_EQ(p.program().settings.read(keys::SleepSanftAusblenden), QStringLiteral("1"));
+
+    p.player().imgStart_Click();
+    ASSERT_EQ(p.player().MediaPlayer1().playState(), MediaComponent::Playing);
+    now = QTime(22, 1, 0);
+    window.sleep().TimerSleep_Timer();
+    ASSERT_TRUE(window.sleep().fading());
+    EXPECT_EQ(window.status().panel(6), QStringLiteral("Sleep: ausblenden"));
+
+    QList<double> levels;
+    for (int i = 0; i < 40 && window.sleep().fading(); ++i) {
+        sleepMs(100);
+        levels << p.player().MediaPlayer1().volume();
+    }
+    EXPECT_FALSE(window.sleep().fading());
+    ASSERT_GE(levels.size(), 5);
+    EXPECT_LT(levels.at(levels.size() / 2), 0.5) << "quieter towards the end";
+    EXPECT_EQ(p.player().MediaPlayer1().playState(), MediaComponent::Stopped);
+    EXPECT_EQ(p.player().MediaPlayer1().volume(), 1.0) << "the user's level is back for the next track";
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(p.program().closingAll);
+    EXPECT_EQ(window.status().panel(6), QStringLiteral("Sleep Off"));
 }
