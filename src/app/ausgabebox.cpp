@@ -12,6 +12,7 @@
 #include "auxplayers/frmminiplayer.h"
 #include "auxplayers/miniplayercomponent.h"
 #include "auxplayers/sleepcomponent.h"
+#include "catalogue/backupcomponent.h"
 #include "catalogue/cataloguecomponent.h"
 #include "catalogue/data1.h"
 #include "catalogue/detailview.h"
@@ -57,6 +58,7 @@ Ausgabebox::Ausgabebox(std::unique_ptr<Program> program)
     setStatusBar(m_status);
 
     m_catalogue = new CatalogueComponent(*m_program, *this, *m_status);
+    m_backups = new BackupComponent(*m_program, *this, *m_catalogue);
     m_exclusions = new ExclusionComponent(*m_program, *this, [this] {
         // The band dialog offers the bands of the table as it stands: header, then column 0.
         RecordTableModel &model = m_catalogue->model();

@@ -17,6 +17,7 @@ class QuickSearchComponent;
 class SearchComponent;
 class Program;
 class SleepComponent;
+class BackupComponent;
 class StatusBar;
 class TextsComponent;
 class WebTranslateComponent;
@@ -38,6 +39,7 @@ public:
     PlayerComponent &player() { return *m_player; }
     TextsComponent &texts() { return *m_texts; }
     SleepComponent &sleep() { return *m_sleep; }
+    BackupComponent &backups() { return *m_backups; }
     MiniPlayerComponent &miniPlayer() { return *m_miniPlayer; }
     CoverComponent &covers() { return *m_covers; }
     EbookComponent &ebooks() { return *m_ebooks; }
@@ -70,6 +72,7 @@ private:
     PlayerComponent *m_player;
     TextsComponent *m_texts;
     SleepComponent *m_sleep;
+    BackupComponent *m_backups;
     MiniPlayerComponent *m_miniPlayer;
     CoverComponent *m_covers = nullptr;
     EbookComponent *m_ebooks = nullptr;

@@ -31,6 +31,7 @@ const std::vector<MenuEntry> &menuEntries()
         {"mnuDatei", "mnuOrdnerpfad_7", "", K()},
         {"mnuDatei", "mnuOrdnerpfad_8", "", K()},
         {"mnuDatei", "mnuOrdnerpfad_9", "", K(), false, true},
+        {"mnuDatei", "mnuSicherungWiederherstellen", "Sicherung &wiederherstellen…", K(), false, true},
         {"mnuDatei", "MenuAktualisieren", "&Aktualisieren", K(Qt::Key_F5)},
         {"mnuDatei", "mnuBeenden", "&Beenden", K(Qt::CTRL | Qt::Key_B)},
 

@@ -51,6 +51,8 @@ inline constexpr SettingKey TabelleAnordnenCaption{"TabelleAnordnenCaption", ""}
 inline constexpr SettingKey Spaltenbreite{"Spaltenbreite", "1000"};           // + 0..17
 inline constexpr SettingKey TopRow{"TopRow", "0"};
 inline constexpr SettingKey TableNotSort{"TableNotSort", "0"};
+// How many daily backups "Sicherungen" beside the catalogue keeps.
+inline constexpr SettingKey SicherungenAnzahl{"SicherungenAnzahl", "10"};
 // Folders of another machine and where they lie here ("D:\Musik\|/home/anna/Musik/|...").
 inline constexpr SettingKey Pfadzuordnung{"Pfadzuordnung", ""};
 

@@ -414,6 +414,8 @@ bool Data1::storePendingEdits(DatabaseError &error)
         return false;
     }
     sqlite3 *db = m_database->handle();
+    if (beforeChange)
+        beforeChange(db);
     bool ok = sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK;
     for (auto rowEdits = m_edits.constBegin(); ok && rowEdits != m_edits.constEnd(); ++rowEdits) {
         const QStringList names = rowEdits->keys();
@@ -473,6 +475,8 @@ int Data1::execute(const QString &jetStatement, DatabaseError &error)
         error = {dberr::FileNotFound, QStringLiteral("Es ist keine Datenbank geöffnet.")};
         return -1;
     }
+    if (beforeChange)
+        beforeChange(m_database->handle());
     const int changed = m_database->execute(jetStatement, error);
     m_cache.clear();
     return changed;

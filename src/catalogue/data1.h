@@ -11,6 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
+struct sqlite3;
 struct sqlite3_stmt;
 
 namespace klangtruhe {
@@ -25,6 +26,10 @@ class Data1 : public QObject {
 public:
     explicit Data1(QObject *parent = nullptr);
     ~Data1() override;
+
+    // Runs on the open connection just before an edit or a statement changes
+    // the file (the backup before the first change of a session).
+    std::function<void(sqlite3 *)> beforeChange;
 
     QString databaseName() const { return m_databaseName; }
     void setDatabaseName(const QString &path) { m_databaseName = path; }
