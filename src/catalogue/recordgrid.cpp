@@ -5,6 +5,7 @@
 #include "app/program.h"
 #include "catalogue/cataloguecomponent.h"
 #include "catalogue/catalogueschema.h"
+#include "catalogue/celldelegate.h"
 #include "catalogue/columnlayout.h"
 #include "catalogue/data1.h"
 #include "catalogue/recordtablemodel.h"
@@ -22,7 +23,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
-#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QToolButton>
 #include <cmath>
@@ -44,23 +44,6 @@ QByteArray shownUtf8(const QByteArray &stored)
     return cellDisplayText(QString::fromUtf8(stored)).toUtf8();
 }
 
-// Hands the painter only as much of a cell's text as can show in its column
-// (no glyph is narrower than two pixels); shaping a long RTF source for a
-// narrow column is what made painting slow.
-class ClippedCellDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-protected:
-    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
-    {
-        QStyledItemDelegate::initStyleOption(option, index);
-        const qsizetype fits = option->rect.width() / 2 + 2;
-        if (option->text.size() > fits)
-            option->text.truncate(fits);
-    }
-};
-
 } // namespace
 
 RecordGrid::RecordGrid(Program &program, CatalogueComponent &catalogue)
@@ -71,7 +54,7 @@ RecordGrid::RecordGrid(Program &program, CatalogueComponent &catalogue)
     , m_columnLayout(catalogueFieldNames())
     , m_widths(static_cast<size_t>(kFieldCount), 1000)
 {
-    m_grid->setItemDelegate(new ClippedCellDelegate(m_grid));
+    m_grid->setItemDelegate(new CellDelegate(m_grid));
     QHeaderView *header = m_grid->horizontalHeader();
     // Rows are selected whole, so a header click selects no column; it sorts.
     header->setSectionsClickable(true);
