@@ -1,5 +1,4 @@
 #include "app/ausgabebox.h"
-#include "app/menutable.h"
 #include "app/statusbar.h"
 #include "catalogue/catalogueschema.h"
 #include "support/dialogdriver.h"
@@ -24,24 +23,6 @@ void bareProgramFolder(const TestEnvironment &env)
     createEmptyCatalogue(env.programFolder() + QStringLiteral("Archiv_leer.mdb"));
 }
 } // namespace
-
-TEST(MenuBar, EveryEntryIsThereWithItsCaptionAndShortcut)
-{
-    TestEnvironment env;
-    bareProgramFolder(env);
-    StartedProgram program;
-    ASSERT_TRUE(program.running());
-    for (const MenuEntry &entry : menuEntries()) {
-        auto *action = program.window()->findChild<QAction *>(QString::fromLatin1(entry.name));
-        ASSERT_NE(action, nullptr) << entry.name;
-        if (!QString::fromLatin1(entry.name).startsWith(QLatin1String("mnuOrdnerpfad_"))) {
-            EXPECT_EQ(action->text(), QString::fromUtf8(entry.caption));
-        }
-        EXPECT_EQ(action->shortcut(), entry.shortcut) << entry.name;
-    }
-    EXPECT_EQ(program.window()->findChild<QAction *>(QStringLiteral("mnuBeenden"))->shortcut(),
-              QKeySequence(QStringLiteral("Ctrl+B")));
-}
 
 TEST(MenuBar, ShortcutsReachTheirEntries)
 {
