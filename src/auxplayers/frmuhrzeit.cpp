@@ -68,12 +68,12 @@ frmUhrzeit::frmUhrzeit(Program &program, QWidget *parent, TimeOfDayClock clock)
     m_sanft = new QCheckBox(QStringLiteral("&sanft ausblenden"), this);
     m_sanft->setObjectName(QStringLiteral("chkSanftAusblenden"));
     m_sanft->setToolTip(QStringLiteral("Der laufende Titel spielt zu Ende (höchstens 10 Minuten) und wird leiser."));
-    m_sanft->setGeometry(twipsRect(240, 1530, 2400, 270));
+    m_sanft->setGeometry(twipsRect(150, 1530, 2580, 270));
     m_sanft->setChecked(program.settings.read(keys::SleepSanftAusblenden) == QLatin1String("1"));
-    m_nurAnhalten = new QCheckBox(QStringLiteral("nur &Wiedergabe beenden"), this);
+    m_nurAnhalten = new QCheckBox(QStringLiteral("&Programm offen lassen"), this);
     m_nurAnhalten->setObjectName(QStringLiteral("chkNurAnhalten"));
-    m_nurAnhalten->setToolTip(QStringLiteral("Das Programm bleibt danach geöffnet."));
-    m_nurAnhalten->setGeometry(twipsRect(240, 1830, 2400, 270));
+    m_nurAnhalten->setToolTip(QStringLiteral("Nur die Wiedergabe endet; das Programm bleibt geöffnet."));
+    m_nurAnhalten->setGeometry(twipsRect(150, 1830, 2580, 270));
     m_nurAnhalten->setChecked(program.settings.read(keys::SleepNurAnhalten) == QLatin1String("1"));
 
     m_timer1 = new QTimer(this);

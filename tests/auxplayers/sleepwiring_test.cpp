@@ -65,8 +65,11 @@ TEST(SleepWiring, AGentleEndFadesTheTrackOutStopsAndLeavesTheProgramOpen)
             auto *uhrzeit = qobject_cast<frmUhrzeit *>(dialog);
             ASSERT_NE(uhrzeit, nullptr);
             uhrzeit->field(1)->setText(QStringLiteral("01"));
-            uhrzeit->findChild<QCheckBox *>(QStringLiteral("chkSanftAusblenden"))->setChecked(true);
-            uhrzeit->findChild<QCheckBox *>(QStringLiteral("chkNurAnhalten"))->setChecked(true);
+            for (const char *name : {"chkSanftAusblenden", "chkNurAnhalten"}) {
+                auto *box = uhrzeit->findChild<QCheckBox *>(QString::fromLatin1(name));
+                EXPECT_LE(box->sizeHint().width(), box->width()) << name << ": the caption shows whole";
+                box->setChecked(true);
+            }
             QTest::mouseClick(uhrzeit->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
         });
         QTest::mouseClick(question->findChild<QPushButton *>(QStringLiteral("cmdButton_2")), Qt::LeftButton);
