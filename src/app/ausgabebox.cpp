@@ -196,9 +196,10 @@ void Ausgabebox::RegistryLesen()
     m_catalogue->loadRecentList();
     m_program->pathMap = parsePathMap(settings.read(keys::Pfadzuordnung));
 
-    // "Lautsprecherregler": the volume tool comes up with the program.
+    // "Lautsprecherregler": the volume tool comes up with the program (quietly
+    // when there is none: the user did not ask for it just now).
     if (settings.read(keys::Lautsprecherregler) == QLatin1String("True"))
-        m_miniPlayer->imgLautsprecherregler_Click();
+        m_miniPlayer->startVolumeToolAtStart();
 }
 
 void Ausgabebox::storePlacement()
