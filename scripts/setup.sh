@@ -14,7 +14,7 @@ KLANGTRUHE_PACKAGES=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   fonts-dejavu-core
   qt6-translations-l10n
-  desktop-file-utils appstream
+  desktop-file-utils appstream dbus-daemon
 )
 
 klangtruhe_install_packages() {

@@ -7,6 +7,7 @@
 #include "app/menutable.h"
 #include "app/program.h"
 #include "app/statusbar.h"
+#include "player/mediakeys.h"
 #include "app/titlestrip.h"
 #include "app/toolbuttons.h"
 #include "auxplayers/frmminiplayer.h"
@@ -77,6 +78,7 @@ Ausgabebox::Ausgabebox(std::unique_ptr<Program> program)
     m_catalogue->hooks.ShowHelp = [this](const QString &topic) { klangtruhe::ShowHelp(*m_program, topic); };
     m_catalogue->hooks.clearStilAusgeschlossen = [this] { m_program->StilAusgeschlossen = false; };
     m_player = new PlayerComponent(*m_program, *this, *m_status, *m_catalogue);
+    new MediaKeys(*m_player, *m_status, *this);
     m_covers = new CoverComponent(*m_program, *this, *m_catalogue);
     m_catalogue->hooks.coverDisplay = [this] { m_covers->showEntryCover(); };
     m_catalogue->hooks.coverStrip = [this] { m_covers->followEntryInStrip(); };
