@@ -13,6 +13,8 @@ KLANGTRUHE_PACKAGES=(
   libsqlite3-dev libtag1-dev libgtest-dev libmdb3 mdbtools-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   fonts-dejavu-core
+  qt6-translations-l10n
+  desktop-file-utils appstream dbus-daemon
 )
 
 klangtruhe_install_packages() {

@@ -7,6 +7,7 @@
 #include "app/menutable.h"
 #include "app/program.h"
 #include "app/statusbar.h"
+#include "player/mediakeys.h"
 #include "app/titlestrip.h"
 #include "app/toolbuttons.h"
 #include "auxplayers/frmminiplayer.h"
@@ -79,6 +80,7 @@ Ausgabebox::Ausgabebox(std::unique_ptr<Program> program)
     m_catalogue->hooks.ShowHelp = [this](const QString &topic) { klangtruhe::ShowHelp(*m_program, topic); };
     m_catalogue->hooks.clearStilAusgeschlossen = [this] { m_program->StilAusgeschlossen = false; };
     m_player = new PlayerComponent(*m_program, *this, *m_status, *m_catalogue);
+    new MediaKeys(*m_player, *m_status, *this);
     m_covers = new CoverComponent(*m_program, *this, *m_catalogue);
     m_catalogue->hooks.coverDisplay = [this] { m_covers->showEntryCover(); };
     m_catalogue->hooks.coverStrip = [this] { m_covers->followEntryInStrip(); };
@@ -200,9 +202,10 @@ void Ausgabebox::RegistryLesen()
     m_catalogue->loadRecentList();
     m_program->pathMap = parsePathMap(settings.read(keys::Pfadzuordnung));
 
-    // "Lautsprecherregler": the volume tool comes up with the program.
+    // "Lautsprecherregler": the volume tool comes up with the program (quietly
+    // when there is none: the user did not ask for it just now).
     if (settings.read(keys::Lautsprecherregler) == QLatin1String("True"))
-        m_miniPlayer->imgLautsprecherregler_Click();
+        m_miniPlayer->startVolumeToolAtStart();
 }
 
 void Ausgabebox::storePlacement()

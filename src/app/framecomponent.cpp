@@ -12,6 +12,7 @@
 #include "common/tipbox.h"
 #include "common/uifont.h"
 #include "common/wheelhook.h"
+#include "platform/externaltools.h"
 
 #include <QAction>
 #include <QFontDialog>
@@ -66,6 +67,27 @@ FrameComponent::FrameComponent(Program &program, QMainWindow &window, StatusBar 
                       closeAllWindows ? closeAllWindows : [] {});
     });
     connectEntry("mnuProgSchrift", [this] { mnuProgSchrift_Click(); });
+    hideMissingWindowsTools();
+}
+
+void FrameComponent::hideMissingWindowsTools()
+{
+    if (windowsToolsRunHere())
+        return;
+    // The companion tools are Windows programs; a build of one for this system
+    // in the program folder keeps its entry.
+    const struct {
+        const char *action;
+        const char *tool;
+    } tools[] = {{"mnuCDplayer", "Rundling.exe"},
+                 {"mnuDVDplayer", "Bildling.exe"},
+                 {"mnuWebCam", "Blickling.exe"},
+                 {"mnuKlangtruhe", "Klangtruhe.exe"}};
+    for (const auto &entry : tools) {
+        auto *action = m_window.findChild<QAction *>(QString::fromLatin1(entry.action));
+        if (action && companionExecutable(m_program.programFolder, QString::fromLatin1(entry.tool)).isEmpty())
+            action->setVisible(false);
+    }
 }
 
 FrameComponent::~FrameComponent() = default;

@@ -35,6 +35,7 @@ public:
 
 private:
     void connectEntry(const char *name, std::function<void()> handler);
+    void hideMissingWindowsTools();
 
     Program &m_program;
     QMainWindow &m_window;

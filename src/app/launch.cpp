@@ -3,6 +3,7 @@
 #include "app/ausgabebox.h"
 #include "app/program.h"
 #include "app/programfolder.h"
+#include "app/qttranslation.h"
 #include "app/startup.h"
 #include "platform/endsession.h"
 #include "platform/settingsbackend.h"
@@ -28,9 +29,13 @@ QMainWindow *launch(const QStringList &arguments, std::unique_ptr<Platform> plat
     QApplication::setOrganizationName(QStringLiteral("Klangtruhe"));
     QApplication::setApplicationDisplayName(QString());
     QApplication::setApplicationVersion(QStringLiteral(KLANGTRUHE_VERSION));
+    // The desktop finds the program's entry and icon under this name (Wayland, sound menu).
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.fernwerk.Klangtruhe"));
     // The mini player is a tool window that Qt does not count: closing the movie
     // window beside it would end the program. It ends through Beenden or its main window only.
     QApplication::setQuitOnLastWindowClosed(false);
+    if (QCoreApplication::instance())
+        installQtTranslations(*QCoreApplication::instance());
 
     auto program = std::make_unique<Program>(std::move(platform));
     program->programFolder = resolveProgramFolder();

@@ -18,6 +18,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QThread>
 
 namespace klangtruhe {
@@ -28,6 +29,11 @@ CommandLine parseCommandLine(const QStringList &arguments)
     const QString text = arguments.join(QLatin1Char(' '));
     if (text.isEmpty())
         return result;
+    if (arguments.size() == 1 && arguments.first().endsWith(QLatin1String(".mdb"), Qt::CaseInsensitive)
+        && QFileInfo(arguments.first()).isFile()) {
+        result.catalogue = QDir::toNativeSeparators(QFileInfo(arguments.first()).absoluteFilePath());
+        return result;
+    }
     result.present = true;
     QString cleaned = text;
     cleaned.remove(QLatin1Char('"'));
@@ -38,16 +44,17 @@ CommandLine parseCommandLine(const QStringList &arguments)
 namespace {
 
 // Step 1 (CommandAbfrage): the wait blocks the whole program on purpose.
-void CommandAbfrage(Program &program, const QStringList &arguments)
+CommandLine CommandAbfrage(Program &program, const QStringList &arguments)
 {
     const CommandLine command = parseCommandLine(arguments);
     if (!command.present)
-        return;
+        return command;
     program.startedWithArgument = true;
     const auto ms = static_cast<unsigned long>(std::min(command.waitSeconds, 86400.0) * 1000);
     QThread::msleep(ms);
     doEvents();
     program.autoPlayAtStart = true;
+    return command;
 }
 
 } // namespace
@@ -55,7 +62,7 @@ void CommandAbfrage(Program &program, const QStringList &arguments)
 bool runLoadSequence(Ausgabebox &window, SingleInstance &instance, const QStringList &arguments)
 {
     Program &program = window.program();
-    CommandAbfrage(program, arguments);
+    const CommandLine command = CommandAbfrage(program, arguments);
 
     // Step 2 (Mehrfachstart): the running instance comes forward, this one ends.
     if (instance.askRunningInstanceToActivate()) {
@@ -73,6 +80,8 @@ bool runLoadSequence(Ausgabebox &window, SingleInstance &instance, const QString
         program.settings.write(keys::ErscheinungsJahr, QStringLiteral("2004"));
         window.RegistryLesen();
         window.catalogue().openAtStartup();
+        if (!command.catalogue.isEmpty())
+            window.catalogue().OpenDatabase(command.catalogue);
         QDir().mkpath(program.programFolder + QStringLiteral("Bilder"));
         QDir().mkpath(program.programFolder + QStringLiteral("Leer"));
         window.covers().readCoverFolder();

@@ -13,6 +13,9 @@ class SingleInstance;
 struct CommandLine {
     bool present = false;
     double waitSeconds = 0;
+    // A catalogue file given instead (the desktop opens a ".mdb" with the
+    // program): opened after the start, no automatic play.
+    QString catalogue;
 };
 CommandLine parseCommandLine(const QStringList &arguments);
 

@@ -92,8 +92,13 @@ QList<QToolButton *> createToolButtons(QMainWindow &window, QWidget *area)
         if (entry.rightAction)
             button->rightAction = window.findChild<QAction *>(QString::fromLatin1(entry.rightAction));
         if (action) {
-            button->setEnabled(action->isEnabled());
-            QObject::connect(action, &QAction::changed, button, [button, action] { button->setEnabled(action->isEnabled()); });
+            const auto follow = [button, action] {
+                button->setEnabled(action->isEnabled());
+                // A hidden entry (a tool this system lacks) takes its button along.
+                button->setHidden(!action->isVisible());
+            };
+            follow();
+            QObject::connect(action, &QAction::changed, button, follow);
             QObject::connect(button, &QToolButton::clicked, action, [action] {
                 if (action->isEnabled())
                     action->trigger();

@@ -9,6 +9,8 @@
 #include "catalogue/data1.h"
 #include "common/events.h"
 #include "common/helpactions.h"
+#include "common/msglumo.h"
+#include "common/wincolour.h"
 #include "common/numbers.h"
 #include "common/positionform.h"
 #include "common/twips.h"
@@ -79,9 +81,26 @@ MiniPlayerComponent::MiniPlayerComponent(Program &program, QMainWindow &window, 
 
 void MiniPlayerComponent::imgLautsprecherregler_Click(std::optional<QRectF> miniPlayerPlace)
 {
-    const QString tool = QStringLiteral("Pegling.exe");
-    QWidget *reference = miniPlayerVisible() ? static_cast<QWidget *>(m_miniPlayer.data()) : &m_window;
-    if (miniPlayerPlace && !companionExecutable(m_program.programFolder, tool).isEmpty()) {
+    startVolumeTool(miniPlayerPlace, true);
+}
+
+void MiniPlayerComponent::startVolumeToolAtStart()
+{
+    startVolumeTool({}, false);
+}
+
+void MiniPlayerComponent::startVolumeTool(std::optional<QRectF> miniPlayerPlace, bool tellWhenMissing)
+{
+    const VolumeTool tool = m_program.platform().volumeTool(m_program.programFolder);
+    if (tool.command.isEmpty()) {
+        if (!tellWhenMissing)
+            return;
+        QWidget *reference = miniPlayerVisible() ? static_cast<QWidget *>(m_miniPlayer.data()) : &m_window;
+        MsgLumo(m_program, reference, tool.missingText, 3, 0, QStringLiteral("Lautsprecherregler"), 1,
+                colours::WarningBack, colours::DialogText);
+        return;
+    }
+    if (miniPlayerPlace && tool.placedBesideMiniPlayer) {
         const VolumeToolPlace place =
             volumeToolPlace(miniPlayerPlace->left(), miniPlayerPlace->top(), miniPlayerPlace->width());
         const QString application = QString::fromLatin1(kVolumeApplicationName);
@@ -90,7 +109,7 @@ void MiniPlayerComponent::imgLautsprecherregler_Click(std::optional<QRectF> mini
         m_program.settings.write(application, QString::fromLatin1(kOptionsSection),
                                  QString::fromLatin1(keys::VolumeMiniplayerTop.name), place.top);
     }
-    startCompanionTool(m_program, reference, tool, QStringLiteral("Lautsprecherregler"));
+    m_program.platform().startProcess(tool.command.first(), tool.command.mid(1));
 }
 
 MiniPlayerComponent::~MiniPlayerComponent() = default;

@@ -38,8 +38,11 @@ public:
     ~MiniPlayerComponent() override;
 
     void imgMiniPlayer_Click();
-    // The volume tool "Pegling.exe"; beside the mini player when its place (twips) is given.
+    // The volume tool (Pegling.exe on Windows, the desktop's mixer elsewhere);
+    // beside the mini player when its place (twips) is given. A missing tool is
+    // said when the user asks for it, never when it comes up with the program.
     void imgLautsprecherregler_Click(std::optional<QRectF> miniPlayerPlace = {});
+    void startVolumeToolAtStart();
 
     void MiniPlayerPause();
     void MiniPlayerPosAB();
@@ -57,6 +60,7 @@ public:
     QString tickerText(int phase) const;
 
 private:
+    void startVolumeTool(std::optional<QRectF> miniPlayerPlace, bool tellWhenMissing);
     bool stepTrack(int direction);
     void showMainWindow();
     // Position, size, column widths and chkBildpfad, as on closing but whatever the window state.

@@ -1,5 +1,7 @@
 #include "common/fontdialog.h"
 
+#include "common/uifont.h"
+
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QFontDialog>
@@ -47,8 +49,14 @@ std::unique_ptr<QFontDialog> makeFontDialog(const QFont &start, QWidget *parent,
                                             std::function<void()> help)
 {
     QFont preselected = start;
+    // The dialog would otherwise mark a family this system does not have.
+    const QString family = usableFontFamily(start.family());
+    if (family != start.family()) {
+        preselected.setFamilies({family});
+        preselected.setStyleName(QString());
+    }
     if (preselected.styleName().isEmpty())
-        preselected.setStyleName(matchingStyleName(start));
+        preselected.setStyleName(matchingStyleName(preselected));
     auto dialog = std::make_unique<QFontDialog>(parent);
     dialog->setOption(QFontDialog::DontUseNativeDialog);
     dialog->setCurrentFont(preselected);

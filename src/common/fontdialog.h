@@ -18,7 +18,8 @@ namespace klangtruhe {
 QString matchingStyleName(const QFont &font);
 
 // The font dialog of the program: Qt's own (the same on every system), the
-// start font's own style preselected, and a help button when `help` is given.
+// start font's own style preselected (a family missing here replaced by the
+// system's UI font), and a help button when `help` is given.
 std::unique_ptr<QFontDialog> makeFontDialog(const QFont &start, QWidget *parent, const QString &title,
                                             std::function<void()> help);
 

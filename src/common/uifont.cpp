@@ -1,13 +1,44 @@
 #include "common/uifont.h"
 
 #include <QFontDatabase>
-#include <QGuiApplication>
 
 namespace klangtruhe {
 
+namespace {
+
+bool isWindowsFixedPitchFamily(const QString &family)
+{
+    for (const char *name : {"Courier New", "Courier", "Consolas", "Lucida Console", "Lucida Sans Typewriter",
+                             "Fixedsys", "Terminal", "Cascadia Mono", "Cascadia Code"}) {
+        if (family.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QString usableFontFamily(const QString &wanted, const QStringList &installed, const QString &uiFamily,
+                         const QString &fixedFamily)
+{
+    const QString name = wanted.trimmed();
+    for (const QString &family : installed) {
+        if (!name.isEmpty() && family.compare(name, Qt::CaseInsensitive) == 0)
+            return family;
+    }
+    return isWindowsFixedPitchFamily(name) ? fixedFamily : uiFamily;
+}
+
+QString usableFontFamily(const QString &wanted)
+{
+    return usableFontFamily(wanted, QFontDatabase::families(),
+                            QFontDatabase::systemFont(QFontDatabase::GeneralFont).family(),
+                            QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+}
+
 QFont uiFont(const QString &family, qreal pointSize)
 {
-    QFont font = QFontDatabase::hasFamily(family) ? QFont(family) : QGuiApplication::font();
+    QFont font(usableFontFamily(family));
     font.setPointSizeF(pointSize);
     return font;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/externaltools.h"
+
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -22,8 +24,11 @@ public:
     // Opens a file or web address with the program the system associates with it.
     virtual bool openWithAssociatedProgram(const QString &fileOrUrl) = 0;
     // The program the system associates with the file's type, or "" if none.
+    // On Linux desktops this is the desktop entry file of the application,
+    // which startProcess() knows how to start.
     virtual QString findAssociatedProgram(const QString &file) = 0;
-    // Starts a program with an argument list (never through a shell).
+    // Starts a program with an argument list (never through a shell). A
+    // desktop entry file starts its application with the arguments as files.
     virtual bool startProcess(const QString &program, const QStringList &arguments) = 0;
     // Moves a file to the recycle bin (undo possible, no question asked).
     virtual bool moveToRecycleBin(const QString &path) = 0;
@@ -36,6 +41,8 @@ public:
     // Plays a WAV file without waiting; a missing file plays nothing, a folder
     // plays the system's default sound (and ends the sound playing).
     virtual void playSoundAsync(const QString &wavPath) = 0;
+    // The volume tool of this system (the mini player's speaker button).
+    virtual VolumeTool volumeTool(const QString &programFolder) = 0;
 };
 
 std::unique_ptr<Platform> createSystemPlatform();

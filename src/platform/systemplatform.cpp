@@ -12,7 +12,6 @@
 #include <QMediaDevices>
 #include <QMimeDatabase>
 #include <QProcess>
-#include <QSettings>
 #include <QSoundEffect>
 #include <QStandardPaths>
 #include <QUrl>
@@ -30,20 +29,17 @@ namespace klangtruhe {
 namespace {
 
 #ifndef Q_OS_WIN
-// Reads the Exec line of a desktop entry and returns its program.
-QString programOfDesktopEntry(const QString &desktopId)
+bool isDesktopEntryFile(const QString &path)
 {
-    const QString path = QStandardPaths::locate(QStandardPaths::ApplicationsLocation, desktopId);
-    if (path.isEmpty())
-        return QString();
-    QSettings entry(path, QSettings::IniFormat);
-    entry.beginGroup(QStringLiteral("Desktop Entry"));
-    const QString exec = entry.value(QStringLiteral("Exec")).toString();
-    const QStringList parts = QProcess::splitCommand(exec);
-    if (parts.isEmpty())
-        return QString();
-    const QString program = QStandardPaths::findExecutable(parts.first());
-    return program.isEmpty() ? parts.first() : program;
+    return path.endsWith(QLatin1String(".desktop")) && QFileInfo(path).isFile();
+}
+
+QByteArray readSmallFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.read(256 * 1024);
 }
 #endif
 
@@ -74,12 +70,20 @@ public:
             return QString();
         }
         const QString desktopId = QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
-        return desktopId.isEmpty() ? QString() : programOfDesktopEntry(desktopId);
+        if (desktopId.isEmpty())
+            return QString();
+        return QStandardPaths::locate(QStandardPaths::ApplicationsLocation, desktopId);
 #endif
     }
 
     bool startProcess(const QString &program, const QStringList &arguments) override
     {
+#ifndef Q_OS_WIN
+        if (isDesktopEntryFile(program)) {
+            const QStringList command = desktopEntryCommand(desktopEntryExec(readSmallFile(program)), arguments);
+            return !command.isEmpty() && QProcess::startDetached(command.first(), command.mid(1));
+        }
+#endif
         return QProcess::startDetached(program, arguments);
     }
 
@@ -145,6 +149,11 @@ public:
     }
 
     LoadReading readLoad() override;
+
+    VolumeTool volumeTool(const QString &programFolder) override
+    {
+        return volumeToolFor(programFolder, [](const QString &name) { return QStandardPaths::findExecutable(name); });
+    }
 
     void playSoundAsync(const QString &wavPath) override
     {

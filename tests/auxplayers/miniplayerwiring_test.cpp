@@ -75,7 +75,15 @@ TEST(MiniPlayerWiring, TakesThePlaceOfTheMainWindowAndDrivesItsPlayer)
     });
     QTest::mouseClick(frm->button(miniplayer::LautsprecherIndex), Qt::LeftButton);
     EXPECT_EQ(notice, "Lautsprecherregler");
-    writeFile(run.program().programFolder + QStringLiteral("Pegling.exe"), "tool");
+    // A desktop mixer starts with its arguments and is not told where the mini player is.
+    run.platform().volume.command = QStringList{"/usr/bin/gnome-control-center", "sound"};
+    QTest::mouseClick(frm->button(miniplayer::LautsprecherIndex), Qt::LeftButton);
+    EXPECT_EQ(run.platform().started, QStringList({"/usr/bin/gnome-control-center sound"}));
+    EXPECT_EQ(run.program().settings.read(QString::fromLatin1(kVolumeApplicationName), QStringLiteral("Options"),
+                                          QStringLiteral("MiniplayerLeft")),
+              QString());
+    run.platform().started.clear();
+    run.platform().volume = {{run.program().programFolder + "Pegling.exe"}, true, QString()};
     QTest::mouseClick(frm->button(miniplayer::LautsprecherIndex), Qt::LeftButton);
     EXPECT_EQ(run.platform().started, QStringList({run.program().programFolder + "Pegling.exe"}));
     const QString left = run.program().settings.read(QString::fromLatin1(kVolumeApplicationName),

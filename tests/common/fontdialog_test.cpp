@@ -1,4 +1,5 @@
 #include "common/fontdialog.h"
+#include "common/uifont.h"
 
 #include <QDialogButtonBox>
 #include <QFontDatabase>
@@ -43,4 +44,32 @@ TEST(FontDialog, OpensOnTheStartFontsOwnStyleAndHasAHelpButton)
     EXPECT_EQ(asked, 1);
     EXPECT_EQ(makeFontDialog(QFont(), nullptr, QString(), {})->findChild<QPushButton *>(QStringLiteral("cmdHilfe")),
               nullptr);
+}
+
+// A stored family this system lacks is drawn in the system's UI font, a
+// fixed-pitch Windows font in its fixed font; an installed one stays as it
+// is (in the system's spelling). The font dialog preselects the usable family.
+TEST(FontDialog, MissingFamiliesFallBackToTheSystemsUiOrFixedFont)
+{
+    const QStringList installed = {QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Serif")};
+    const QString ui = QStringLiteral("UI Sans"), fixed = QStringLiteral("UI Mono");
+    const struct {
+        const char *wanted;
+        const char *expected;
+    } cases[] = {
+        {"DejaVu Sans", "DejaVu Sans"}, {"dejavu sans", "DejaVu Sans"}, {" Noto Serif ", "Noto Serif"},
+        {"Segoe UI", "UI Sans"},        {"Trebuchet MS", "UI Sans"},    {"", "UI Sans"},
+        {"Courier New", "UI Mono"},     {"consolas", "UI Mono"},        {"Lucida Console", "UI Mono"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(usableFontFamily(QString::fromLatin1(c.wanted), installed, ui, fixed), QLatin1String(c.expected))
+            << c.wanted;
+
+    QFont missing(QStringLiteral("Segoe UI Nowhere"));
+    missing.setPointSize(12);
+    const auto dialog = makeFontDialog(missing, nullptr, QStringLiteral("Schriftart"), {});
+    EXPECT_EQ(dialog->currentFont().family(), QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
+    EXPECT_EQ(dialog->currentFont().pointSize(), 12);
+    EXPECT_EQ(uiFont(QStringLiteral("Segoe UI Nowhere"), 9).family(),
+              QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
 }

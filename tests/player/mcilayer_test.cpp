@@ -31,6 +31,7 @@ public:
     }
     LoadReading readLoad() override { return {}; }
     void playSoundAsync(const QString &) override {}
+    VolumeTool volumeTool(const QString &) override { return {}; }
 };
 
 bool waitForState(MciLayer &mci, int state)

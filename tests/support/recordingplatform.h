@@ -34,12 +34,15 @@ public:
     QString shortPath(const QString &path) override { return path; }
     LoadReading readLoad() override { return load; }
     void playSoundAsync(const QString &wavPath) override { sounds << wavPath; }
+    VolumeTool volumeTool(const QString &) override { return volume; }
 
     QStringList opened, started, recycled, sounds;
     QString associatedProgram;
     bool administrator = false;
     int shutdowns = 0;
     LoadReading load;
+    // No volume tool until a test gives one.
+    VolumeTool volume{{}, false, QStringLiteral("Kein Lautstärkeregler gefunden.")};
 };
 
 } // namespace klangtruhe::test
