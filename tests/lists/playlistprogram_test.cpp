@@ -303,8 +303,7 @@ TEST(PlaylistProgram, DialogLoadsFromAnyFolderAndSearchResultsBecomeSuchliste)
         ASSERT_NE(files, nullptr);
         EXPECT_EQ(files->windowTitle(), QStringLiteral("Playlist laden"));
         EXPECT_EQ(files->nameFilters().value(0), QStringLiteral("Playlist (*.txt)"));
-        files->selectFile(elsewhere);
-        QMetaObject::invokeMethod(files, "accept");
+        chooseFile(files, elsewhere);
     });
     p.action("mnuPlaylistLaden")->trigger();
     EXPECT_EQ(lists.PlaylistName, QStringLiteral("Mix.m3u"));
@@ -412,14 +411,13 @@ TEST(PlaylistProgram, StartPlaysTheSelectedItemAndTimer1GoesOnThroughTickedItems
 namespace klangtruhe::test {
 namespace {
 
-void chooseFile(const QString &title, const QString &path)
+void answerFileDialog(const QString &title, const QString &path)
 {
     onNextModalDialog([title, path](QWidget *dialog) {
         auto *files = qobject_cast<QFileDialog *>(dialog);
         ASSERT_NE(files, nullptr);
         EXPECT_EQ(files->windowTitle(), title);
-        files->selectFile(path);
-        QMetaObject::invokeMethod(files, "accept");
+        chooseFile(files, path);
     });
 }
 
@@ -429,7 +427,7 @@ TEST(PlaylistProgram, M3uPlaylistsComeInAsOurOwnAndGoOutWithLengthsAndTitles)
     const QString m3u = p.env.path("fremd/Party.m3u8");
     writeFile(m3u, "#EXTM3U\n#EXTINF:1,Radio\nhttp://radio.example/live\n" + p.music.toUtf8() + "a.wav\n../musik/c.wav\n");
     Message said;
-    chooseFile(QStringLiteral("Playlist importieren"), m3u);
+    answerFileDialog(QStringLiteral("Playlist importieren"), m3u);
     answerMessage(QStringLiteral("cmdButton_1"), &said);
     p.action("mnuPlaylistImportieren")->trigger();
     EXPECT_EQ(p.lists().PlaylistName, QStringLiteral("Party.txt"));
@@ -439,7 +437,7 @@ TEST(PlaylistProgram, M3uPlaylistsComeInAsOurOwnAndGoOutWithLengthsAndTitles)
 
     const QString out = p.env.path("raus/Party.m3u");
     QDir().mkpath(p.env.path("raus"));
-    chooseFile(QStringLiteral("Playlist exportieren"), out);
+    answerFileDialog(QStringLiteral("Playlist exportieren"), out);
     p.action("mnuPlaylistExportieren")->trigger();
     EXPECT_EQ(readFile(out), ("#EXTM3U\r\n#EXTINF:0,musik - a\r\n" + p.music + "a.wav\r\n#EXTINF:0,musik - c\r\n" + p.music
                               + "c.wav\r\n").toUtf8());

@@ -1,8 +1,13 @@
 #include "support/dialogdriver.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QItemSelectionModel>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -87,6 +92,26 @@ void pressKeyInNextModalDialog(Qt::Key key, int timeoutMs)
 void closeNextModalDialog(int timeoutMs)
 {
     onNextModalDialog([](QWidget *dialog) { dialog->close(); }, timeoutMs);
+}
+
+} // namespace klangtruhe::test
+
+namespace klangtruhe::test {
+
+void chooseFile(QFileDialog *dialog, const QString &path)
+{
+    const QFileInfo file(path);
+    dialog->setDirectory(file.absolutePath());
+    // A file the dialog selected in its list (the one it opened on) would win
+    // over the typed name.
+    for (QAbstractItemView *view : dialog->findChildren<QAbstractItemView *>())
+        if (view->selectionModel())
+            view->selectionModel()->clearSelection();
+    if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+        name->setText(file.absoluteFilePath());
+    else
+        dialog->selectFile(file.absoluteFilePath());
+    QMetaObject::invokeMethod(dialog, "accept");
 }
 
 } // namespace klangtruhe::test

@@ -32,3 +32,13 @@ void pressKeyInNextModalDialog(Qt::Key key, int timeoutMs = 5000);
 void closeNextModalDialog(int timeoutMs = 5000);
 
 } // namespace klangtruhe::test
+
+class QFileDialog;
+namespace klangtruhe::test {
+
+// Chooses the file in an open file dialog and accepts it, as a user typing
+// the whole path would. (selectFile() alone races the dialog's folder
+// listing: once listed, the file it opened on is selected and wins.)
+void chooseFile(QFileDialog *dialog, const QString &path);
+
+} // namespace klangtruhe::test
