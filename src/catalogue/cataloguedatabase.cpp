@@ -69,8 +69,8 @@ std::unique_ptr<CatalogueDatabase> CatalogueDatabase::open(const QString &path, 
     sqlite3 *db = nullptr;
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK) {
-        error = {dberr::Locked, QStringLiteral("Die Datei '%1' kann nicht geöffnet werden (%2).")
-                                    .arg(path, QString::fromUtf8(sqlite3_errstr(rc)))};
+        qCWarning(lcDatabase) << "cannot open" << path << sqlite3_errstr(rc);
+        error = {dberr::Locked, QStringLiteral("Die Datei '%1' kann nicht geöffnet werden.").arg(path)};
         sqlite3_close_v2(db);
         return nullptr;
     }
@@ -90,10 +90,11 @@ std::unique_ptr<CatalogueDatabase> CatalogueDatabase::open(const QString &path, 
     sqlite3_finalize(check);
     if (found < 0) {
         const bool busy = (checkRc & 0xff) == SQLITE_BUSY || (checkRc & 0xff) == SQLITE_LOCKED;
+        qCWarning(lcDatabase) << "schema not readable:" << path << sqlite3_errmsg(db);
         error = {busy ? dberr::Locked : dberr::UnrecognisedFormat,
                  busy ? QStringLiteral("Die Datenbank '%1' ist gesperrt.").arg(name)
-                      : QStringLiteral("Nicht erkennbares Datenbankformat '%1' (%2).")
-                            .arg(path, QString::fromUtf8(sqlite3_errmsg(db)))};
+                      : QStringLiteral("Nicht erkennbares Datenbankformat '%1'. Die Datei ist beschädigt "
+                                       "oder keine Klangtruhe-Datenbank.").arg(path)};
         return nullptr;
     }
     if (found == 0) {
@@ -141,9 +142,17 @@ DatabaseError CatalogueDatabase::lastError() const
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
         return {dberr::UnrecognisedFormat, QStringLiteral("Die Datenbank '%1' ist beschädigt.").arg(name)};
+    case SQLITE_FULL:
+        return {dberr::DiskFull, QStringLiteral("Der Datenträger ist voll; die Änderung an der Datenbank '%1' "
+                                                "wurde nicht gespeichert.").arg(name)};
+    case SQLITE_IOERR:
+        return {dberr::DiskError, QStringLiteral("Die Datenbank '%1' konnte nicht gelesen oder geschrieben werden; "
+                                                "die Änderung wurde nicht gespeichert.").arg(name)};
     default:
-        return {dberr::SyntaxError,
-                QStringLiteral("Fehler in der Abfrage: %1").arg(QString::fromUtf8(sqlite3_errmsg(m_db)))};
+        // SQLite's own words are English and name its internals: the log gets them.
+        qCWarning(lcDatabase) << "statement error:" << sqlite3_errmsg(m_db);
+        return {dberr::SyntaxError, QStringLiteral("Fehler in der Abfrage: Die Abfrage ist ungültig und wurde "
+                                                   "nicht ausgeführt.")};
     }
 }
 

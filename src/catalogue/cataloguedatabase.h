@@ -25,6 +25,8 @@ inline constexpr int ReadOnly = 3027;
 inline constexpr int JetFile = 3437;
 inline constexpr int SyntaxError = 3075;
 inline constexpr int NewerVersion = 3041;
+inline constexpr int DiskFull = 3026;
+inline constexpr int DiskError = 3043;
 } // namespace dberr
 
 // One open connection to a catalogue file. Opening never creates a file and

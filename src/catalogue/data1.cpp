@@ -210,6 +210,14 @@ bool Data1::loadEagerly(DatabaseError &error)
         sqlite3_finalize(statement);
         return false;
     }
+    // The record source comes from the settings and may have been edited by
+    // hand: it is read, never run as a change of the catalogue.
+    if (!sqlite3_stmt_readonly(statement) || sqlite3_column_count(statement) == 0) {
+        error = {dberr::SyntaxError, QStringLiteral("Die Datensatzquelle \"%1\" liest keine Daten und wird nicht ausgeführt.")
+                                         .arg(m_recordSource)};
+        sqlite3_finalize(statement);
+        return false;
+    }
     QStringList columns;
     const int count = sqlite3_column_count(statement);
     for (int c = 0; c < count; ++c)

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 
 namespace klangtruhe {
 
@@ -38,6 +39,33 @@ FileError writeError(const QString &path, const QString &reason)
 }
 } // namespace
 
+QString fileErrorReason(const QFileDevice &file)
+{
+    switch (file.error()) {
+    case QFileDevice::NoError:
+        return QStringLiteral("kein Fehler gemeldet");
+    case QFileDevice::PermissionsError:
+        return QStringLiteral("keine Berechtigung");
+    case QFileDevice::OpenError:
+        return QStringLiteral("die Datei lässt sich nicht öffnen");
+    case QFileDevice::ReadError:
+        return QStringLiteral("Lesefehler");
+    case QFileDevice::WriteError:
+    case QFileDevice::ResizeError:
+        // Write errors are nearly always a full disk; say so when the disk agrees.
+        if (const QStorageInfo storage(QFileInfo(file.fileName()).absolutePath());
+            storage.isValid() && storage.bytesAvailable() < 64 * 1024)
+            return QStringLiteral("der Datenträger ist voll");
+        return QStringLiteral("Schreibfehler");
+    case QFileDevice::RenameError:
+    case QFileDevice::CopyError:
+    case QFileDevice::RemoveError:
+        return QStringLiteral("die alte Datei ließ sich nicht ersetzen");
+    default:
+        return QStringLiteral("Dateifehler %1").arg(static_cast<int>(file.error()));
+    }
+}
+
 std::optional<QStringList> readListFile(const QString &path, FileError *error)
 {
     if (!QFileInfo(path).isFile())
@@ -45,7 +73,7 @@ std::optional<QStringList> readListFile(const QString &path, FileError *error)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = accessError(path, file.errorString());
+            *error = accessError(path, fileErrorReason(file));
         return QStringList();
     }
     return splitListLines(decodeListFile(file.readAll()));
@@ -78,7 +106,7 @@ bool replaceListFileBytes(const QString &path, const QByteArray &bytes, FileErro
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         if (error)
-            *error = writeError(path, file.errorString());
+            *error = writeError(path, fileErrorReason(file));
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileDevice>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -21,6 +22,9 @@ std::optional<QStringList> readListFile(const QString &path, FileError *error = 
 // or not at all. An entry that cannot be written in that code page fails the
 // whole write and leaves the old file as it was.
 bool writeListFile(const QString &path, const QStringList &entries, FileError *error = nullptr);
+
+// Why a file operation failed, in German (Qt's own error texts are English).
+QString fileErrorReason(const QFileDevice &file);
 
 // The report for an entry the file's encoding cannot hold.
 FileError unwritableEntry(const QString &entry);

@@ -73,6 +73,50 @@ QString joinedLines(const QStringList &lines, const QString &lineBreak)
     return text;
 }
 
+// The file's lines, each with the break that ends it ("" for a last line without one).
+QList<QPair<QString, QString>> linesWithBreaks(const QString &text)
+{
+    QList<QPair<QString, QString>> lines;
+    static const QRegularExpression lineWithBreak(QStringLiteral("([^\r\n]*)(\r\n|\r|\n|$)"));
+    for (auto it = lineWithBreak.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        if (match.capturedLength(0) == 0)
+            break;
+        lines.append({match.captured(1), match.captured(2)});
+    }
+    return lines;
+}
+
+// The old text with only the lines taken out that the new items no longer
+// hold, when the items are the loaded lines with some removed; so empty and
+// repeated lines, mixed breaks and a missing last break stay as they were.
+// nullopt when the items differ in another way.
+std::optional<QString> withLinesRemoved(const QString &oldText, const QStringList &newLines)
+{
+    QString text;
+    QString previousAccepted;
+    bool anyAccepted = false;
+    bool previousRemoved = false;
+    qsizetype next = 0;
+    for (const auto &[line, lineBreak] : linesWithBreaks(oldText)) {
+        const bool repeated = anyAccepted && line == previousAccepted;
+        if (!line.isEmpty() && !repeated) {
+            previousAccepted = line;
+            anyAccepted = true;
+            previousRemoved = next >= newLines.size() || newLines.at(next) != line;
+            if (previousRemoved)
+                continue;
+            ++next;
+        } else if (repeated && previousRemoved) {
+            continue; // a repetition the load skipped goes with its line
+        }
+        text += line + lineBreak;
+    }
+    if (next != newLines.size() || acceptedPlaylistLines(splitListLines(text)) != newLines)
+        return std::nullopt;
+    return text;
+}
+
 FileError notFaithful(const QString &path)
 {
     return {kNotText, QStringLiteral("Die Playlist %1 enthält Zeichen, die nicht sicher gelesen werden konnten. "
@@ -99,7 +143,7 @@ std::optional<QByteArray> fileBytes(const QString &path, FileError *error)
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
             *error = {kFileAccess, QStringLiteral("Fehler beim Zugriff auf %1 (%2)")
-                                       .arg(QDir::toNativeSeparators(path), file.errorString())};
+                                       .arg(QDir::toNativeSeparators(path), fileErrorReason(file))};
         return std::nullopt;
     }
     return file.readAll();
@@ -142,7 +186,7 @@ std::optional<QStringList> rawLines(const QString &path, FileError *error)
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
             *error = {kFileAccess, QStringLiteral("Fehler beim Zugriff auf %1 (%2)")
-                                       .arg(QDir::toNativeSeparators(path), file.errorString())};
+                                       .arg(QDir::toNativeSeparators(path), fileErrorReason(file))};
         return std::nullopt;
     }
     const std::optional<QString> text = decodePlaylistBytes(file.readAll());
@@ -271,8 +315,9 @@ bool writePlaylistFile(const QString &path, const QList<PlaylistItem> &items, Fi
     QStringList lines;
     for (const PlaylistItem &item : items)
         lines << item.fullPath();
+    const QString text = withLinesRemoved(old->text, lines).value_or(joinedLines(lines, old->lineBreak));
     QByteArray bytes;
-    if (!encodePlaylistText(joinedLines(lines, old->lineBreak), old->encoding, bytes)) {
+    if (!encodePlaylistText(text, old->encoding, bytes)) {
         if (error)
             *error = unwritableEntry(firstUnwritable(lines, old->encoding));
         return false;
@@ -309,17 +354,13 @@ QStringList renameInPlaylists(const QString &folder, const QString &oldPath, con
         std::optional<PlaylistText> old = changeablePlaylist(path, nullptr);
         if (!old || !old->text.contains(oldPath))
             continue;
-        // Split keeping each line's own break, so nothing but the path changes.
+        // Each line keeps its own break, so nothing but the path changes.
         QString text;
         bool touched = false;
-        const QRegularExpression lineWithBreak(QStringLiteral("([^\r\n]*)(\r\n|\r|\n|$)"));
-        for (auto it = lineWithBreak.globalMatch(old->text); it.hasNext();) {
-            const QRegularExpressionMatch match = it.next();
-            if (match.capturedLength(0) == 0)
-                break;
-            const bool same = match.captured(1) == oldPath;
+        for (const auto &[line, lineBreak] : linesWithBreaks(old->text)) {
+            const bool same = line == oldPath;
             touched = touched || same;
-            text += (same ? newPath : match.captured(1)) + match.captured(2);
+            text += (same ? newPath : line) + lineBreak;
         }
         QByteArray bytes;
         if (touched && encodePlaylistText(text, old->encoding, bytes) && replaceListFileBytes(path, bytes, nullptr))

@@ -99,6 +99,10 @@ void QtMediaComponent::setUrl(const QString &path)
     }
     if (!m_picture.isNull()) {
         m_content = Content::Picture;
+    } else if (surelyNoMedia(path)) {
+        m_path.clear();
+        setState(Stopped, true);
+        return;
     } else {
         m_content = Content::Sound;
         m_player->setSource(QUrl::fromLocalFile(info.absoluteFilePath()));

@@ -4,6 +4,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QMimeDatabase>
+#include <QMimeType>
 
 #include <cstring>
 
@@ -111,6 +113,20 @@ double trackLength(const QString &path)
         return measureBytes(file, mpegAudioLength);
     file.close();
     return tagLibLength(path);
+}
+
+bool surelyNoMedia(const QString &path)
+{
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(path, QMimeDatabase::MatchContent);
+    const bool unknown = type.name() == QLatin1String("application/octet-stream")
+                         || type.inherits(QStringLiteral("text/plain")) || type.name() == QLatin1String("application/x-zerosize");
+    // Sound formats trackLength reads itself: one it cannot measure is damaged.
+    static const char *const measured[] = {"audio/mpeg", "audio/flac", "audio/x-flac+ogg", "audio/ogg", "audio/x-vorbis+ogg",
+                                           "audio/x-opus+ogg", "audio/x-wav", "audio/vnd.wave", "audio/mp4", "audio/x-m4a"};
+    bool known = false;
+    for (const char *name : measured)
+        known = known || type.inherits(QString::fromLatin1(name));
+    return (unknown || known) && trackLength(path) < 0;
 }
 
 } // namespace klangtruhe

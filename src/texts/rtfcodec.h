@@ -22,6 +22,9 @@ inline constexpr int RtfCharOffsetProperty = QTextFormat::UserProperty + 0x52;
 // The first number of a numbered list (\pnstart); Qt 6.4 lists always count
 // from 1, so a different start is only kept to be written back.
 inline constexpr int RtfListStartProperty = QTextFormat::UserProperty + 0x53;
+// The nesting level (0 = outermost) a list was read at; lists of different
+// levels interleave without ending each other's numbering.
+inline constexpr int RtfListLevelProperty = QTextFormat::UserProperty + 0x54;
 
 // Margins and indents of a QTextDocument are pixels at 96 dpi; RTF measures
 // them in twips, 15 to the pixel.

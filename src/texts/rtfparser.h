@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QTextCursor>
 
+#include <QTextFormat>
 #include <map>
 #include <utility>
 #include <vector>
@@ -99,7 +100,14 @@ private:
 
     bool blockPending_ = false; // the last paragraph has ended; the next opens on demand
     bool previousWasListItem_ = false;
-    std::map<std::pair<int, int>, QTextList *> openLists_;
+    // A list being read, by level and style: the format its items asked for
+    // and the items it has so far.
+    struct OpenList {
+        QTextList *list = nullptr;
+        QTextListFormat format;
+        int items = 0;
+    };
+    std::map<std::pair<int, int>, OpenList> openLists_;
 };
 
 } // namespace klangtruhe::rtf

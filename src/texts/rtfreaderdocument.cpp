@@ -8,8 +8,17 @@
 
 namespace klangtruhe::rtf {
 
+namespace {
+constexpr int kListChunk = 500;
+}
+
 void Reader::appendText(char16_t c)
 {
+    // Characters the document takes as the end of a block (\'0d, \u8233 ...)
+    // would open a paragraph that no \par made and that a second read would
+    // not see again; paragraphs come from \par alone.
+    if (c == u'\r' || c == u'\n' || c == QChar::ParagraphSeparator || c == 0xFDD0 || c == 0xFDD1)
+        return;
     openBlockIfPending();
     const CharState &state = top().chars;
     if (!buffer_.isEmpty() && state != bufferState_)
@@ -75,15 +84,28 @@ void Reader::addToList(const ListState &list)
     }
     // Indents come from \li and \fi of the paragraph, as in RichEdit.
     format.setIndent(0);
+    if (list.level > 0)
+        format.setProperty(RtfListLevelProperty, list.level);
 
     const std::pair<int, int> key(list.level, static_cast<int>(format.style()));
     const auto open = openLists_.find(key);
-    if (previousWasListItem_ && open != openLists_.end() && open->second->format() == format) {
-        open->second->add(cursor_.block());
+    if (previousWasListItem_ && open != openLists_.end() && open->second.format == format) {
+        OpenList &current = open->second;
+        if (current.items % kListChunk == 0) {
+            // Every item added to a QTextList touches all the items before it;
+            // a long list goes on as a new one that starts where it stopped.
+            QTextListFormat next = format;
+            next.setProperty(RtfListStartProperty, format.property(RtfListStartProperty).toInt() + current.items
+                                                       + (format.hasProperty(RtfListStartProperty) ? 0 : 1));
+            current.list = cursor_.createList(next);
+        } else {
+            current.list->add(cursor_.block());
+        }
+        ++current.items;
     } else {
         // A list at one level ends the deeper ones below it.
         openLists_.erase(openLists_.lower_bound({list.level, INT32_MIN}), openLists_.end());
-        openLists_[key] = cursor_.createList(format);
+        openLists_[key] = OpenList{cursor_.createList(format), format, 1};
     }
     previousWasListItem_ = true;
 }

@@ -273,11 +273,15 @@ QString Writer::paragraphProperties(const QTextBlock &block)
     if (const QTextList *list = block.textList()) {
         const QTextListFormat listFormat = list->format();
         left += listFormat.indent() * document_.indentWidth();
+        // A nested list names its level, so the outer numbering goes on after it.
+        const int level = qBound(0, listFormat.property(RtfListLevelProperty).toInt(), 8);
+        const QString levelWord = level > 0 ? QStringLiteral("\\pnlvl%1").arg(level + 1) : QString();
         if (isBullet(listFormat.style())) {
-            props += QLatin1String("{\\*\\pn\\pnlvlblt\\pnf") + QString::number(bulletFont_)
+            props += QLatin1String("{\\*\\pn") + levelWord + QLatin1String("\\pnlvlblt\\pnf") + QString::number(bulletFont_)
                 + QLatin1String("\\pnindent0{\\pntxtb\\'B7}}");
         } else {
-            props += QLatin1String("{\\*\\pn\\pnlvlbody\\pnf0\\pnindent0");
+            props += QLatin1String("{\\*\\pn") + (level > 0 ? levelWord : QStringLiteral("\\pnlvlbody"))
+                + QLatin1String("\\pnf0\\pnindent0");
             const QVariant start = listFormat.property(RtfListStartProperty);
             add("pnstart", start.isValid() ? start.toInt() : 1);
             switch (listFormat.style()) {

@@ -4,6 +4,7 @@
 
 #include <QtEndian>
 #include <cmath>
+#include <random>
 
 namespace klangtruhe::test {
 
@@ -298,6 +299,15 @@ QList<int> variableBitrate(int frames)
     for (int i = 0; i < frames; ++i)
         rates.append(kVbrMix[i % 8]);
     return rates;
+}
+
+QByteArray randomBytes(int size, unsigned seed)
+{
+    std::mt19937 random(seed);
+    QByteArray bytes(size, '\0');
+    for (char &c : bytes)
+        c = static_cast<char>(random() & 0xff);
+    return bytes;
 }
 
 } // namespace klangtruhe::test

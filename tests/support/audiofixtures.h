@@ -42,4 +42,7 @@ QList<int> constantBitrate(double seconds, int bitrateKbps = 128);
 // A fixed mix of bitrates, as a VBR encoder writes.
 QList<int> variableBitrate(int frames);
 
+// Bytes of a fixed pseudo-random sequence: a damaged or foreign file.
+QByteArray randomBytes(int size, unsigned seed = 1);
+
 } // namespace klangtruhe::test
