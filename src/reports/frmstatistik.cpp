@@ -93,8 +93,10 @@ void frmStatistik::addPage(const QString &caption, QWidget *page)
     m_pages->addTab(page, caption);
 }
 
-void frmStatistik::showStatistics(const CatalogueStatistics &stats, const QString &selection)
+void frmStatistik::showStatistics(const CatalogueStatistics &stats, const QString &selection, bool digitisedKnown)
 {
+    m_stats = stats;
+    m_digitisedKnown = digitisedKnown;
     const int shownPage = m_pages->count() ? m_pages->currentIndex()
                                            : m_program.settings.read(keys::StatistikSeite).toInt();
     const QSignalBlocker quiet(m_pages); // rebuilding is no choice of a page
@@ -125,25 +127,44 @@ void frmStatistik::showStatistics(const CatalogueStatistics &stats, const QStrin
     addPage(QStringLiteral("&Digitalisiert"),
             chartView("chartDigitalisiert", digitisedPieChart(stats.digitised, stats.entries), this));
     m_pages->setCurrentIndex(std::clamp(shownPage, 0, m_pages->count() - 1));
+    showFigures();
+}
 
+void frmStatistik::showDigitised(int digitised)
+{
+    m_stats.digitised = digitised;
+    m_digitisedKnown = true;
+    if (auto *view = findChild<QChartView *>(QStringLiteral("chartDigitalisiert"))) {
+        QChart *old = view->chart();
+        view->setChart(digitisedPieChart(digitised, m_stats.entries));
+        delete old; // setChart leaves the old chart to us
+    }
+    showFigures();
+}
+
+void frmStatistik::showFigures()
+{
     long long total = 0;
     int priced = 0;
-    for (const MediumPrices &medium : stats.pricesPerMedium) {
+    for (const MediumPrices &medium : m_stats.pricesPerMedium) {
         total += medium.totalCents;
         priced += medium.priced;
     }
     QStringList lines;
-    lines << QStringLiteral("%1, davon %2 digitalisiert (%3).")
-                 .arg(entriesText(stats.entries))
-                 .arg(stats.digitised)
-                 .arg(percent(stats.digitised, stats.entries));
+    if (m_digitisedKnown)
+        lines << QStringLiteral("%1, davon %2 digitalisiert (%3).")
+                     .arg(entriesText(m_stats.entries))
+                     .arg(m_stats.digitised)
+                     .arg(percent(m_stats.digitised, m_stats.entries));
+    else
+        lines << entriesText(m_stats.entries) + QStringLiteral(", die Musikordner werden noch gezählt...");
     lines << QStringLiteral("Preise: %1, zusammen %2, im Schnitt %3.")
                  .arg(entriesText(priced))
                  .arg(euroText(total), euroText(priced ? (total + priced / 2) / priced : 0));
-    if (stats.unreadablePrices.count)
-        lines << QStringLiteral("Preis nicht lesbar: ") + unreadableSummary(stats.unreadablePrices);
-    if (stats.unreadableDates.count)
-        lines << QStringLiteral("Kaufdatum nicht lesbar: ") + unreadableSummary(stats.unreadableDates);
+    if (m_stats.unreadablePrices.count)
+        lines << QStringLiteral("Preis nicht lesbar: ") + unreadableSummary(m_stats.unreadablePrices);
+    if (m_stats.unreadableDates.count)
+        lines << QStringLiteral("Kaufdatum nicht lesbar: ") + unreadableSummary(m_stats.unreadableDates);
     m_figures->setText(lines.join(QLatin1Char('\n')));
 }
 

@@ -21,15 +21,21 @@ public:
     ~frmStatistik() override;
 
     // Rebuilds every page for new figures; selection names the shown entries ("alle").
-    void showStatistics(const CatalogueStatistics &stats, const QString &selection);
+    // With digitisedKnown false the share of digitised entries follows later.
+    void showStatistics(const CatalogueStatistics &stats, const QString &selection, bool digitisedKnown = true);
+    // The share of digitised entries, once their folders have been looked at.
+    void showDigitised(int digitised);
 
 private:
     void addPage(const QString &caption, QWidget *page);
+    void showFigures();
     void cmdBildSpeichern_Click();
 
     Program &m_program;
     QTabWidget *m_pages;
     QLabel *m_figures;
+    CatalogueStatistics m_stats;
+    bool m_digitisedKnown = true;
 };
 
 } // namespace klangtruhe

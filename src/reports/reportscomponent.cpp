@@ -6,6 +6,7 @@
 #include "catalogue/data1.h"
 #include "catalogue/pathparts.h"
 #include "common/busypointer.h"
+#include "common/events.h"
 #include "common/msglumo.h"
 #include "common/positionform.h"
 #include "media/coverrules.h"
@@ -22,6 +23,11 @@
 #include <algorithm>
 
 namespace klangtruhe {
+
+namespace {
+// Music folders looked at between two rounds of window events.
+constexpr size_t kFoldersBetweenEvents = 500;
+} // namespace
 
 ReportsComponent::ReportsComponent(Program &program, QMainWindow &window, CatalogueComponent &catalogue)
     : QObject(&window)
@@ -185,7 +191,7 @@ void ReportsComponent::goToEntry(int position, const QString &band, const QStrin
         grid->scrollTo(grid->model()->index(target, 0));
 }
 
-std::vector<StatisticsEntry> ReportsComponent::statisticsEntries()
+std::vector<StatisticsEntry> ReportsComponent::statisticsEntries(std::vector<QString> *musicFolders)
 {
     Data1 &data = m_catalogue.data();
     std::vector<StatisticsEntry> entries;
@@ -201,23 +207,47 @@ std::vector<StatisticsEntry> ReportsComponent::statisticsEntries()
         folders.push_back(QString::fromUtf8(texts[6]).trimmed());
         return true;
     });
-    // The folders are looked at after the pass, not while the engine's statement is open.
-    for (size_t i = 0; i < entries.size(); ++i) {
-        if (folders[i].size() >= 2)
-            entries[i].digitised = folderHoldsTracks(withTrailingSeparator(m_program.localPath(folders[i])));
+    if (musicFolders) {
+        *musicFolders = std::move(folders);
+        return entries;
     }
+    // The folders are looked at after the pass, not while the engine's statement is open.
+    for (size_t i = 0; i < entries.size(); ++i)
+        entries[i].digitised = holdsTracks(folders[i]);
     return entries;
+}
+
+bool ReportsComponent::holdsTracks(const QString &storedFolder) const
+{
+    return storedFolder.size() >= 2 && folderHoldsTracks(withTrailingSeparator(m_program.localPath(storedFolder)));
 }
 
 void ReportsComponent::showStatistics()
 {
-    CatalogueStatistics stats;
+    const int run = ++m_statisticsRun;
+    std::vector<QString> folders;
     {
         BusyPointer busy;
-        stats = computeStatistics(statisticsEntries());
+        const CatalogueStatistics stats = computeStatistics(statisticsEntries(&folders));
+        const QLabel *selection = m_catalogue.tableNameLabel();
+        m_statistics->showStatistics(stats, selection ? selection->text() : QStringLiteral("alle"), false);
     }
-    const QLabel *selection = m_catalogue.tableNameLabel();
-    m_statistics->showStatistics(stats, selection ? selection->text() : QStringLiteral("alle"));
+    m_statistics->show();
+    m_statistics->raise();
+    // Looking into every music folder takes longest; the charts are there
+    // meanwhile and the window stays usable.
+    QPointer<ReportsComponent> alive = this;
+    QPointer<frmStatistik> window = m_statistics;
+    int digitised = 0;
+    for (size_t i = 0; i < folders.size(); ++i) {
+        if (i % kFoldersBetweenEvents == kFoldersBetweenEvents - 1) {
+            doEvents();
+            if (!alive || !window || !window->isVisible() || run != m_statisticsRun)
+                return;
+        }
+        digitised += holdsTracks(folders[i]) ? 1 : 0;
+    }
+    window->showDigitised(digitised);
 }
 
 void ReportsComponent::mnuStatistik_Click()
@@ -228,10 +258,9 @@ void ReportsComponent::mnuStatistik_Click()
         m_statistics = new frmStatistik(m_program, &m_window);
         PositionForm(m_statistics, &m_window, QStringLiteral("center"), 10);
     }
-    showStatistics();
     m_statistics->show();
-    m_statistics->raise();
     m_statistics->activateWindow();
+    showStatistics();
 }
 
 } // namespace klangtruhe

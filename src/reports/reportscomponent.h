@@ -32,7 +32,8 @@ public:
     // What the reports read of the catalogue's current result, in its order.
     std::vector<HealthEntry> healthEntries();
     HealthPlaces healthPlaces() const;
-    std::vector<StatisticsEntry> statisticsEntries();
+    // The music folders come separately: looking at them is the slow part.
+    std::vector<StatisticsEntry> statisticsEntries(std::vector<QString> *musicFolders = nullptr);
 
     frmSammlungPruefen *healthWindow() const;
     frmStatistik *statisticsWindow() const;
@@ -41,6 +42,7 @@ private:
     void connectMenu();
     bool databaseOpen();
     void showStatistics();
+    bool holdsTracks(const QString &storedFolder) const;
     // Makes the entry current; the table may have changed since the run.
     void goToEntry(int position, const QString &band, const QString &title);
 
@@ -51,6 +53,8 @@ private:
     QPointer<frmStatistik> m_statistics;
     // New figures once a change of the selection has settled.
     QTimer *m_statisticsFollow;
+    // Counts the figure runs; a run that finds a newer one started gives way.
+    int m_statisticsRun = 0;
 };
 
 } // namespace klangtruhe

@@ -1,5 +1,7 @@
 #include "media/coverprogram.h"
 
+#include "app/settingkeys.h"
+
 #include "reports/frmsammlungpruefen.h"
 #include "reports/frmstatistik.h"
 #include "support/dialogdriver.h"
@@ -11,6 +13,7 @@
 #include <QChartView>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
@@ -37,7 +40,9 @@ void saveNextFileAs(const QString &path)
     onNextModalDialog([path](QWidget *dialog) {
         auto *files = qobject_cast<QFileDialog *>(dialog);
         ASSERT_NE(files, nullptr);
-        files->selectFile(path);
+        // The dialog opens in the folder of the last report ("BerichtOrdner").
+        EXPECT_EQ(QDir(files->directory()).absolutePath(), QFileInfo(path).absolutePath());
+        files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(QFileInfo(path).fileName());
         QMetaObject::invokeMethod(files, "accept");
     });
 }
@@ -53,6 +58,7 @@ TEST(SammlungPruefen, ChecksTheWholeCatalogueListsByKindExportsAndShowsTheEntry)
                     Row{{"Band", "Can"}, {"LPTitel", "Tago Mago"}, {"Musikpfad", "D:\\Musik\\weg\\"}}},
                    {});
     ASSERT_NE(p.window(), nullptr);
+    p.window()->program().settings.write(keys::BerichtOrdner, p.env.root());
     DatabaseError error;
     ASSERT_TRUE(p.window()->catalogue().applyRecordSource(
         QStringLiteral("select * from Schallplatten where Band like 'c*'"), error));
@@ -109,6 +115,7 @@ TEST(Statistik, ChartsFollowTheSelectionNameWhatCannotBeReadAndSaveAPicture)
                     Row{{"Band", "Can"}, {"Medium", "LP"}, {"Preis", "20 DM"}, {"Datum", "Sommer"}}},
                    {});
     ASSERT_NE(p.window(), nullptr);
+    p.window()->program().settings.write(keys::BerichtOrdner, p.env.root());
     QAction *menu = p.control<QAction>(QStringLiteral("mnuStatistik"));
     ASSERT_NE(menu, nullptr);
     menu->trigger();
