@@ -68,13 +68,17 @@ CatalogueStatistics computeStatistics(const std::vector<StatisticsEntry> &entrie
     stats.entries = static_cast<int>(entries.size());
     NameCounter media, styles, bands, badPrices, badDates;
     QHash<QString, MediumPrices> prices;
+    QHash<QString, QString> bandKeys;
     for (const StatisticsEntry &entry : entries) {
         const QString medium = shownName(entry.medium);
         media.add(medium, medium);
         const QString style = shownName(entry.style);
         styles.add(style, style);
         const QString band = shownName(entry.band);
-        bands.add(QString::fromStdString(germanFoldedKey(band.toStdString())), band);
+        auto key = bandKeys.constFind(band);
+        if (key == bandKeys.constEnd()) // a band has many entries: fold each spelling once
+            key = bandKeys.insert(band, QString::fromStdString(germanFoldedKey(band.toStdString())));
+        bands.add(*key, band);
 
         const QString rating = entry.rating.trimmed();
         const bool star = rating.size() == 1 && rating.at(0) >= QLatin1Char('1') && rating.at(0) <= QLatin1Char('6');
