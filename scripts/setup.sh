@@ -10,6 +10,8 @@ KLANGTRUHE_BUILD="${KLANGTRUHE_BUILD:-$KLANGTRUHE_ROOT/build}"
 KLANGTRUHE_PACKAGES=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
+  # The charts' CMake files need the OpenGL ones, which qt6-charts-dev does not pull in.
+  qt6-charts-dev libqt6opengl6-dev
   libsqlite3-dev libtag1-dev libgtest-dev libmdb3 mdbtools-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   fonts-dejavu-core

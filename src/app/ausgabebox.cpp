@@ -26,6 +26,7 @@
 #include "texts/textscomponent.h"
 #include "media/covercomponent.h"
 #include "media/ebookcomponent.h"
+#include "reports/reportscomponent.h"
 #include "search/quicksearchcomponent.h"
 #include "search/searchcomponent.h"
 #include "webtranslate/webtranslatecomponent.h"
@@ -126,6 +127,7 @@ Ausgabebox::Ausgabebox(std::unique_ptr<Program> program)
     m_texts->hooks.playlistPageClicked = [this] { m_playlists->readFileList(); };
     m_search = new SearchComponent(*m_program, *this, *m_status, *m_catalogue, *m_player, *m_playlists, *m_exclusions);
     m_search->CoverAktualisieren = [this] { m_covers->CoverAktualisieren(); };
+    m_reports = new ReportsComponent(*m_program, *this, *m_catalogue);
 
     if (QAction *quit = findChild<QAction *>(QStringLiteral("mnuBeenden"))) {
         quit->setEnabled(true);

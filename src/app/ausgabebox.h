@@ -14,6 +14,7 @@ class MiniPlayerComponent;
 class PlayerComponent;
 class PlaylistComponent;
 class QuickSearchComponent;
+class ReportsComponent;
 class SearchComponent;
 class Program;
 class SleepComponent;
@@ -46,6 +47,7 @@ public:
     PlaylistComponent &playlists() { return *m_playlists; }
     QuickSearchComponent &quickSearch() { return *m_quickSearch; }
     SearchComponent &search() { return *m_search; }
+    ReportsComponent &reports() { return *m_reports; }
     WebTranslateComponent &webTranslate() { return *m_webTranslate; }
 
     // Applies the start-up options of the settings store.
@@ -79,6 +81,7 @@ private:
     PlaylistComponent *m_playlists = nullptr;
     QuickSearchComponent *m_quickSearch = nullptr;
     SearchComponent *m_search = nullptr;
+    ReportsComponent *m_reports = nullptr;
     WebTranslateComponent *m_webTranslate = nullptr;
     bool m_unloaded = false;
 };

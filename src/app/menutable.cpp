@@ -36,7 +36,9 @@ const std::vector<MenuEntry> &menuEntries()
         {"mnuDatei", "mnuBeenden", "&Beenden", K(Qt::CTRL | Qt::Key_B)},
 
         {"mnuBearbeiten", "mnuTabelleAnordnen", "&Tabellenspalten anordnen...", K()},
-        {"mnuBearbeiten", "mnuSpaltenbreite", "Tabellenspaltenbreite &optimieren", K(Qt::Key_F9)},
+        {"mnuBearbeiten", "mnuSpaltenbreite", "Tabellenspaltenbreite &optimieren", K(Qt::Key_F9), false, true},
+        {"mnuBearbeiten", "mnuSammlungPruefen", "Sammlung &prüfen...", K()},
+        {"mnuBearbeiten", "mnuStatistik", "&Statistik...", K()},
 
         {"mnuOptionen", "mnuSleep", "&Sleep...", K(), true},
         {"mnuOptionen", "mnuDeeplWrite", "DeepL Write", K(Qt::SHIFT | Qt::Key_F8)},

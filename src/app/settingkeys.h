@@ -92,5 +92,9 @@ inline constexpr SettingKey SeitenrandRechts{"SeitenrandRechts", "100"};
 inline constexpr SettingKey ShowTipsAtStartup{"Show Tips at Startup", "1"};
 inline constexpr SettingKey Update{"Update", ""};
 
+// Reports: the folder of the last CSV export or chart picture, the last chart shown.
+inline constexpr SettingKey BerichtOrdner{"BerichtOrdner", ""};
+inline constexpr SettingKey StatistikSeite{"StatistikSeite", "0"};
+
 } // namespace keys
 } // namespace klangtruhe

@@ -4,6 +4,7 @@
 #include "catalogue/selectstatement.h"
 
 #include <QLoggingCategory>
+#include <algorithm>
 #include <sqlite3.h>
 
 Q_LOGGING_CATEGORY(lcData1, "klangtruhe.catalogue.data1")
@@ -336,11 +337,7 @@ void Data1::scanColumns(const std::vector<int> &columns, const ColumnVisitor &vi
     }
     if (!m_database || m_rowids.empty())
         return;
-    if (m_positionOfRowid.empty()) {
-        m_positionOfRowid.reserve(m_rowids.size());
-        for (size_t i = 0; i < m_rowids.size(); ++i)
-            m_positionOfRowid.emplace(m_rowids[i], static_cast<int>(i));
-    }
+    indexRowids();
     QStringList selectList{QStringLiteral("rowid")};
     for (int column : columns)
         selectList << (column >= 0 && column < m_columns.size() ? quoted(m_columns.at(column)) : QStringLiteral("NULL"));
@@ -375,6 +372,45 @@ void Data1::scanColumns(const std::vector<int> &columns, const ColumnVisitor &vi
             break;
     }
     sqlite3_finalize(scan);
+}
+
+void Data1::indexRowids()
+{
+    if (!m_positionOfRowid.empty())
+        return;
+    m_positionOfRowid.reserve(m_rowids.size());
+    for (size_t i = 0; i < m_rowids.size(); ++i)
+        m_positionOfRowid.emplace(m_rowids[i], static_cast<int>(i));
+}
+
+std::vector<bool> Data1::positionsWithValue(int column)
+{
+    std::vector<bool> filled(static_cast<size_t>(std::max(0, recordCount())), false);
+    if (column < 0 || column >= m_columns.size())
+        return filled;
+    if (!m_lazy) {
+        for (int position = 0; position < recordCount(); ++position) {
+            const QVariant v = value(position, column);
+            filled[static_cast<size_t>(position)] = !v.isNull() && !v.toByteArray().isEmpty();
+        }
+        return filled;
+    }
+    if (!m_database || m_rowids.empty())
+        return filled;
+    indexRowids();
+    const QByteArray sql = QStringLiteral("select rowid from %1 where length(%2) > 0")
+                               .arg(quoted(m_table), quoted(m_columns.at(column)))
+                               .toUtf8();
+    sqlite3_stmt *scan = nullptr;
+    if (sqlite3_prepare_v2(m_database->handle(), sql.constData(), -1, &scan, nullptr) == SQLITE_OK) {
+        while (sqlite3_step(scan) == SQLITE_ROW) {
+            const auto found = m_positionOfRowid.find(sqlite3_column_int64(scan, 0));
+            if (found != m_positionOfRowid.end())
+                filled[static_cast<size_t>(found->second)] = true;
+        }
+    }
+    sqlite3_finalize(scan);
+    return filled;
 }
 
 QString Data1::fieldValue(const QString &field)

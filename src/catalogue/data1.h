@@ -66,6 +66,9 @@ public:
     // The texts are valid only during the call (they point into the engine).
     using ColumnVisitor = std::function<bool(int position, const QByteArray *texts)>;
     void scanColumns(const std::vector<int> &columns, const ColumnVisitor &visit);
+    // Which entries hold anything in the column (a picture, a text), by
+    // position; one pass that reads only the values' sizes.
+    std::vector<bool> positionsWithValue(int column);
 
     // The current entry's fields, read and written by the bound controls.
     QString fieldValue(const QString &field);
@@ -93,6 +96,7 @@ private:
     const std::vector<QVariant> *row(int position);
     void clearResult();
     void finalizeFetch();
+    void indexRowids();
 
     QString m_databaseName;
     QString m_recordSource;

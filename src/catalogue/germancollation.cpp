@@ -199,4 +199,32 @@ int compareGerman(std::string_view aUtf8, std::string_view bUtf8)
     return aUtf8.compare(bUtf8) < 0 ? -1 : 1;
 }
 
+std::string germanFoldedKey(std::string_view utf8)
+{
+    std::string key;
+    key.reserve(utf8.size());
+    PrimaryCursor cursor(utf8);
+    for (std::uint32_t weight = cursor.next(); weight != 0; weight = cursor.next()) {
+        const char32_t cp = weight - 1;
+        if (cp < 0x80) {
+            key += static_cast<char>(cp);
+        } else if (cp < 0x800) {
+            key += static_cast<char>(0xC0 | (cp >> 6));
+            key += static_cast<char>(0x80 | (cp & 0x3F));
+        } else if (cp < 0x10000) {
+            key += static_cast<char>(0xE0 | (cp >> 12));
+            key += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            key += static_cast<char>(0x80 | (cp & 0x3F));
+        } else if (cp < invalidByteBase) {
+            key += static_cast<char>(0xF0 | (cp >> 18));
+            key += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+            key += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            key += static_cast<char>(0x80 | (cp & 0x3F));
+        } else {
+            key += static_cast<char>(cp - invalidByteBase); // a stray byte stays itself
+        }
+    }
+    return key;
+}
+
 } // namespace klangtruhe

@@ -82,4 +82,10 @@ bool jetLikeMatch(std::string_view patternUtf8, std::string_view textUtf8);
 // bytes, so only identical texts compare equal. Returns <0, 0 or >0.
 int compareGerman(std::string_view aUtf8, std::string_view bUtf8);
 
+// The text as that order sees it at first glance: lower case, ä/ö/ü as
+// a/o/u, ß as ss, accents dropped. Two texts have the same key exactly when
+// compareGerman tells them apart only by accents or case ("Die Ärzte",
+// "die arzte"). UTF-8 in and out.
+std::string germanFoldedKey(std::string_view utf8);
+
 } // namespace klangtruhe

@@ -1,6 +1,7 @@
 #include "player/playerrules.h"
 
 #include <QDir>
+#include <QDirIterator>
 
 namespace klangtruhe {
 
@@ -18,6 +19,23 @@ FileClass fileClassOf(const QString &fileName)
             return FileClass::VideoOrPicture;
     }
     return FileClass::Audio;
+}
+
+bool isPlayableFile(const QString &fileName)
+{
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0)
+        return false;
+    const QString ending = fileName.mid(dot + 1).toLower();
+    static const char *const playable[] = {"mp3", "mp2", "mp1", "wav", "wma", "ogg", "oga", "opus", "flac",
+                                           "m4a", "aac", "aif", "aiff", "ape", "wv", "mpc", "mid", "midi",
+                                           "avi", "wmv", "mpg", "mpeg", "mp4", "m4v", "mov", "flv", "m2ts",
+                                           "mkv", "webm"};
+    for (const char *candidate : playable) {
+        if (ending == QLatin1String(candidate))
+            return true;
+    }
+    return false;
 }
 
 bool isFilmForMciWindow(const QString &fileName)
@@ -161,19 +179,44 @@ AssociatedCall inShortForm(const QString &program, const QString &file,
     return {shortened(program), shortened(file)};
 }
 
+namespace {
+
+bool namesFolder(const QString &folderText)
+{
+    return folderText.endsWith(QLatin1Char('/')) || folderText.endsWith(QDir::separator());
+}
+
+// Only normal files count: no hidden or system files, and none of the files
+// Windows leaves in every folder, also where a copy made them visible.
+bool isFolderClutter(const QString &name)
+{
+    return name.startsWith(QLatin1Char('.')) || name.compare(QLatin1String("desktop.ini"), Qt::CaseInsensitive) == 0
+        || name.compare(QLatin1String("Thumbs.db"), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
 QStringList tracksOfFolder(const QString &folderText)
 {
-    if (!folderText.endsWith(QLatin1Char('/')) && !folderText.endsWith(QDir::separator()))
+    if (!namesFolder(folderText))
         return {};
-    // Only normal files: no hidden or system files, and none of the files
-    // Windows leaves in every folder, also where a copy made them visible.
     QStringList files = QDir(folderText).entryList(QDir::Files | QDir::NoDotAndDotDot,
                                                    QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
-    files.removeIf([](const QString &name) {
-        return name.startsWith(QLatin1Char('.')) || name.compare(QLatin1String("desktop.ini"), Qt::CaseInsensitive) == 0
-            || name.compare(QLatin1String("Thumbs.db"), Qt::CaseInsensitive) == 0;
-    });
+    files.removeIf(isFolderClutter);
     return files;
+}
+
+bool folderHoldsTracks(const QString &folderText)
+{
+    if (!namesFolder(folderText))
+        return false;
+    QDirIterator files(folderText, QDir::Files | QDir::NoDotAndDotDot);
+    while (files.hasNext()) {
+        files.next();
+        if (!isFolderClutter(files.fileName()))
+            return true;
+    }
+    return false;
 }
 
 } // namespace klangtruhe

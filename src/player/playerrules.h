@@ -17,6 +17,11 @@ enum class FileClass {
 
 FileClass fileClassOf(const QString &fileName);
 
+// Whether a file of a music folder is something the player can play (sound
+// or film), decided on its ending; pictures, booklets, playlists and cue
+// sheets are not.
+bool isPlayableFile(const QString &fileName);
+
 // A left click on the player replays these films in MCI's own window. The
 // ending is compared as written: "SONG.AVI" is no film here.
 bool isFilmForMciWindow(const QString &fileName);
@@ -33,6 +38,8 @@ QString withoutEnding(const QString &fileName);
 // The track list of a music folder: its ordinary files, alphabetical; none
 // when the text does not name a folder (it has to end with its separator).
 QStringList tracksOfFolder(const QString &folderText);
+// Whether tracksOfFolder would list anything; stops at the first track.
+bool folderHoldsTracks(const QString &folderText);
 
 // Back and Forward on the track list (0-based). marked[i] tells whether item
 // i is selected; markMode is "sel. Tracks".

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace klangtruhe {
 
@@ -50,6 +51,18 @@ StarDisplay starsFor(const QString &trackName, const QString &bewertung)
     }
     display.entryStars = entryStars(bewertung);
     return display;
+}
+
+bool hasUnreadableRating(const QString &name)
+{
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString base = dot >= 0 ? name.left(dot) : name;
+    if (isRatingSuffix(base.right(4)))
+        return false;
+    // " - " and one sign that is no letter ("Side - A" is a name), or a digit
+    // with the blanks around the minus wrong.
+    static const QRegularExpression marker(QStringLiteral("(?: - [^\\p{L}\\s]| -\\d|\\S- \\d| - \\d\\s+)$"));
+    return marker.match(base).hasMatch();
 }
 
 RatingRename renameForRating(const QString &folder, const QString &name, int stars)

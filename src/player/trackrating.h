@@ -30,6 +30,11 @@ struct StarDisplay {
 // display early: grey song stars and the entry row untouched.
 StarDisplay starsFor(const QString &trackName, const QString &bewertung);
 
+// Whether the name ends, before its extension, in something meant as a
+// rating that the stars cannot read: " - 8", " - ?", " -5", "- 5", " - 5 ".
+// A valid " - 0" .. " - 6" and names without such an ending are fine.
+bool hasUnreadableRating(const QString &name);
+
 struct RatingRename {
     enum class Status {
         Renamed,
