@@ -5,6 +5,7 @@
 // after a kill the files must show the state of the last acknowledged step or
 // of the one after it — nothing older, nothing in between.
 
+#include <QDateTime>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -62,5 +63,8 @@ inline QStringList exclusionState(int step)
 }
 
 inline QString settingValue(int step) { return QStringLiteral("Wert %1").arg(step); }
+
+// The time the backup of step n is named by.
+inline QDateTime backupTime(int step) { return QDateTime(QDate(2026, 1, 1), QTime(0, 0)).addDays(step); }
 
 } // namespace klangtruhe::test::crash

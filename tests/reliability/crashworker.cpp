@@ -2,9 +2,10 @@
 // the number of every step once that step's write has returned. The crash
 // test kills it at a random moment and checks what the files kept.
 //
-//   klangtruhe_crashworker <edits|playlist|exclusion|settings> <file>
+//   klangtruhe_crashworker <edits|playlist|exclusion|settings|backups> <file>
 
 #include "app/settingsstore.h"
+#include "catalogue/backups.h"
 #include "catalogue/data1.h"
 #include "lists/listfiles.h"
 #include "lists/playlistfile.h"
@@ -73,6 +74,11 @@ int main(int argc, char **argv)
             settings.write(QStringLiteral("KlangtruhePlayer"), QStringLiteral("Options"), QStringLiteral("Zaehler"),
                            crash::settingValue(n));
             return true;
+        };
+    else if (kind == QLatin1String("backups"))
+        step = [path](int n) {
+            // One backup a step, each under its own time, as on days one after another.
+            return writeBackupOfFile(path, backupPathFor(path, crash::backupTime(n)), nullptr);
         };
     if (!step)
         return 3;

@@ -1,3 +1,4 @@
+#include "catalogue/backups.h"
 #include "catalogue/cataloguedatabase.h"
 #include "lists/listfiles.h"
 #include "lists/playlistfile.h"
@@ -6,6 +7,7 @@
 #include "support/catalogues.h"
 #include "support/tempfolders.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
@@ -153,4 +155,29 @@ TEST(KillNine, SettingsWritesKeepTheStoreReadable)
             return matchingStep<QString>(acknowledged, shown, crash::settingValue);
         },
         [&ini] { QFile::remove(ini); });
+}
+
+TEST(KillNine, ABackupCutShortNeverHarmsTheCatalogueNorLeavesAHalfCopy)
+{
+    TestEnvironment env;
+    const QString path = env.path(QStringLiteral("Sammlung.mdb"));
+    const auto prepare = [&] {
+        QDir(backupFolderOf(path)).removeRecursively();
+        std::vector<Row> rows;
+        for (int i = 0; i < 200; ++i) // some pages to copy, so the kill can fall inside one
+            rows.push_back({{QStringLiteral("Band"), QStringLiteral("Band %1").arg(i)}, {QStringLiteral("Info"), crash::editText(i)}});
+        makeCatalogue(path, rows);
+    };
+    const auto check = [&path](int acknowledged) {
+        EXPECT_EQ(querySingle(path, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+        EXPECT_EQ(querySingle(path, QStringLiteral("select count(*) from Schallplatten")).toInt(), 200);
+        const QList<BackupFile> backups = listBackups(path);
+        for (const BackupFile &backup : backups) {
+            EXPECT_EQ(backup.entries, 200) << backup.path.toStdString();
+            EXPECT_EQ(querySingle(backup.path, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+        }
+        const int made = static_cast<int>(backups.size());
+        return made == acknowledged || made == acknowledged + 1 ? made : -1;
+    };
+    expectNothingLost("kill9_backups", QStringLiteral("backups"), path, env.settingsFolder(), check, prepare);
 }
