@@ -7,12 +7,29 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <cstdlib>
 #include <random>
 #include <sqlite3.h>
 #include <string>
 #include <vector>
 
 namespace klangtruhe::bench {
+
+// "--entries N" from the command line, or the fallback.
+inline int entriesArgument(int argc, char **argv, int fallback)
+{
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::string(argv[i]) == "--entries")
+            return std::max(1, std::atoi(argv[i + 1]));
+    }
+    return fallback;
+}
+
+inline double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
 
 inline const std::vector<std::string> &syllables()
 {

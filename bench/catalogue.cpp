@@ -40,12 +40,6 @@ bool fill(const QString &path, int entries)
     return ok;
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
-
 // Runs the action and paints the grid at once, as the user would see it.
 double timed(QTableView *grid, const std::function<void()> &action)
 {
@@ -73,11 +67,7 @@ long peakRssMegabytes()
 
 int main(int argc, char **argv)
 {
-    int entries = 100000;
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::string(argv[i]) == "--entries")
-            entries = std::max(1, std::atoi(argv[i + 1]));
-    }
+    const int entries = bench::entriesArgument(argc, argv, 100000);
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir folder;
@@ -101,14 +91,14 @@ int main(int argc, char **argv)
     std::vector<double> firstPaint;
     for (int run = 0; run < 5; ++run)
         firstPaint.push_back(timed(grid, [&] { catalogue.OpenDatabase(path); }));
-    std::printf("first_paint: %.0f ms\n", median(firstPaint));
+    std::printf("first_paint: %.0f ms\n", bench::median(firstPaint));
 
     table.tableOption()->setChecked(true);
     table.chkTabelle_Click();
     std::vector<double> letter;
     for (int k : {12, 1, 18, 0, 7, 19, 2})
         letter.push_back(timed(grid, [&] { table.ButtonAlpabeth_Click(k); }));
-    std::printf("letter_filter: %.0f ms\n", median(letter));
+    std::printf("letter_filter: %.0f ms\n", bench::median(letter));
     std::vector<double> query, painted;
     for (int k : {12, 1, 18, 0, 7, 19, 2}) {
         QElapsedTimer clock;
@@ -122,19 +112,19 @@ int main(int argc, char **argv)
         grid->viewport()->repaint();
         painted.push_back(clock.nsecsElapsed() / 1e6);
     }
-    std::fprintf(stderr, "letter filter: query and reload %.1f ms, events and paint %.1f ms\n", median(query), median(painted));
+    std::fprintf(stderr, "letter filter: query and reload %.1f ms, events and paint %.1f ms\n", bench::median(query), bench::median(painted));
 
     std::vector<double> sort;
     for (int run = 0; run < 5; ++run)
         sort.push_back(timed(grid, [&] { table.headerSort(run % 2 ? 1 : 0); }));
-    std::printf("sort: %.0f ms\n", median(sort));
+    std::printf("sort: %.0f ms\n", bench::median(sort));
 
     std::vector<double> change;
     Data1 &data = catalogue.data();
     const int before = window.program().settings.diskWrites();
     for (int run = 0; run < 30; ++run)
         change.push_back(timed(grid, [&] { data.setAbsolutePosition((data.absolutePosition() + 1) % data.recordCount()); }));
-    std::printf("entry_change: %.1f ms\n", median(change));
+    std::printf("entry_change: %.1f ms\n", bench::median(change));
     std::fprintf(stderr, "settings disk writes during %zu entry changes: %d\n", change.size(),
                  window.program().settings.diskWrites() - before);
 
@@ -151,18 +141,18 @@ int main(int argc, char **argv)
         catalogue.detailView().showCurrentEntry();
         detail.push_back(clock.nsecsElapsed() / 1e6);
     }
-    std::fprintf(stderr, "without painting: %.1f ms, grid paint %.1f ms, detail view %.1f ms\n", median(bare),
-                 median(paint), median(detail));
+    std::fprintf(stderr, "without painting: %.1f ms, grid paint %.1f ms, detail view %.1f ms\n", bench::median(bare),
+                 bench::median(paint), bench::median(detail));
     std::vector<double> arrange;
     for (int run = 0; run < 30; ++run)
         arrange.push_back(timed(grid, [&] { table.TabelleAnordnen(); }));
-    std::fprintf(stderr, "of which TabelleAnordnen: %.1f ms\n", median(arrange));
+    std::fprintf(stderr, "of which TabelleAnordnen: %.1f ms\n", bench::median(arrange));
 
     catalogue.refresh();
     std::vector<double> widths;
     for (int run = 0; run < 3; ++run)
         widths.push_back(timed(grid, [&] { table.optimiseColumnWidths(); }) / 1000.0);
-    std::printf("width_optimisation: %.2f s\n", median(widths));
+    std::printf("width_optimisation: %.2f s\n", bench::median(widths));
     std::printf("rss: %ld MB\n", peakRssMegabytes());
     return 0;
 }

@@ -56,21 +56,11 @@ bool fill(const QString &path, const QString &musicRoot, int entries)
     return ok;
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    int entries = 100000;
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::string(argv[i]) == "--entries")
-            entries = std::max(1, std::atoi(argv[i + 1]));
-    }
+    const int entries = bench::entriesArgument(argc, argv, 100000);
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir folder;
@@ -103,7 +93,7 @@ int main(int argc, char **argv)
         if (run > 0) // the first run warms the file caches
             health.push_back(clock.nsecsElapsed() / 1e9);
     }
-    std::printf("health_100k: %.1f s\n", median(health));
+    std::printf("health_100k: %.1f s\n", bench::median(health));
     if (frmSammlungPruefen *report = reports.healthWindow())
         report->close();
 
@@ -131,7 +121,7 @@ int main(int argc, char **argv)
         }
         QCoreApplication::processEvents();
     }
-    std::printf("statistics_open: %.0f ms\n", median(open));
-    std::printf("statistics_complete: %.0f ms\n", median(complete));
+    std::printf("statistics_open: %.0f ms\n", bench::median(open));
+    std::printf("statistics_complete: %.0f ms\n", bench::median(complete));
     return 0;
 }
