@@ -23,7 +23,8 @@ int lastSeparator(const QString &text)
 
 std::optional<QString> decodeStrictly(const QByteArray &bytes, QStringDecoder::Encoding encoding)
 {
-    QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless);
+    // The mark was taken off already: a U+FEFF after it belongs to the text.
+    QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     const QString text = decoder.decode(bytes);
     if (decoder.hasError())
         return std::nullopt;

@@ -32,6 +32,12 @@ TEST(PlaylistFile, LinesSplitIntoThreeColumnsThatJoinBackUnchanged)
 
 TEST(PlaylistFile, RoundTripInWindows1252WithCrLfAndForeignEncodingsRead)
 {
+    // A line of its own beginning with U+FEFF, first in a marked file: the mark goes, the character stays.
+    for (const ListEncoding encoding : {ListEncoding::Utf8WithMark, ListEncoding::Utf16LEWithMark, ListEncoding::Utf16BEWithMark}) {
+        QByteArray bytes;
+        ASSERT_TRUE(encodePlaylistText(QStringLiteral("\uFEFFa.mp3\r\n"), encoding, bytes));
+        EXPECT_EQ(decodePlaylistText(bytes).text, QStringLiteral("\uFEFFa.mp3\r\n")) << int(encoding);
+    }
     TestEnvironment env;
     const QString path = env.path("Playlist/Beste.txt");
     writeFile(path, QByteArray());
