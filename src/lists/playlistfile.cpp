@@ -308,14 +308,20 @@ std::optional<QList<PlaylistItem>> readPlaylistFile(const QString &path, FileErr
     return items;
 }
 
+QStringList playlistLines(const QList<PlaylistItem> &items)
+{
+    QStringList lines;
+    for (const PlaylistItem &item : items)
+        lines << item.fullPath();
+    return lines;
+}
+
 bool writePlaylistFile(const QString &path, const QList<PlaylistItem> &items, FileError *error)
 {
     std::optional<PlaylistText> old = changeablePlaylist(path, error);
     if (!old)
         return false;
-    QStringList lines;
-    for (const PlaylistItem &item : items)
-        lines << item.fullPath();
+    const QStringList lines = playlistLines(items);
     const QString text = withLinesRemoved(old->text, lines).value_or(joinedLines(lines, old->lineBreak));
     QByteArray bytes;
     if (!encodePlaylistText(text, old->encoding, bytes)) {

@@ -22,6 +22,9 @@ struct PlaylistItem {
     }
 };
 
+// Every item's full path, in order: the lines a playlist file holds.
+QStringList playlistLines(const QList<PlaylistItem> &items);
+
 // Splits a track path at "\" or "/" (files written on Windows read here too).
 // A line without a separator becomes a name alone, so saving keeps it.
 PlaylistItem splitPlaylistLine(const QString &line);
