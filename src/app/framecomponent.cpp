@@ -11,6 +11,7 @@
 #include "common/numbers.h"
 #include "common/tipbox.h"
 #include "common/uifont.h"
+#include "common/wincolour.h"
 #include "common/wheelhook.h"
 #include "platform/externaltools.h"
 
@@ -50,6 +51,13 @@ FrameComponent::FrameComponent(Program &program, QMainWindow &window, StatusBar 
     m_timer4->setInterval(1000);
     connect(m_timer4, &QTimer::timeout, this, &FrameComponent::Timer4_Timer);
     m_wheel->attachTo(&window);
+    // Shown after the handler that wrote has finished, never in its middle.
+    program.settings.setWriteFailureReport([this](const QString &text) {
+        QTimer::singleShot(0, this, [this, text] {
+            MsgLumo(m_program, &m_window, text, 3, 0, QStringLiteral("Einstellungen"), 1, colours::DialogBack,
+                    colours::DialogText);
+        });
+    });
 
     QWidget *w = &window;
     connectEntry("Menu_Hilfe", [this, w] { mnuHilfe(m_program, w); });

@@ -2,6 +2,7 @@
 
 #include "platform/settingsbackend.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 
@@ -80,9 +81,32 @@ void SettingsStore::write(const QString &application, const QString &section, co
     }
     settings.endGroup();
     if (!unchanged) {
+        clearAbandonedLock(settings);
         settings.sync();
         ++m_diskWrites;
+        if (settings.status() != QSettings::NoError)
+            noteFailedWrite(application);
     }
+}
+
+void SettingsStore::noteFailedWrite(const QString &application)
+{
+    ++m_failedWrites;
+    const QString location = m_backends.value(application)->fileName();
+    // A QSettings keeps its first error for good; a fresh one tries the disk anew.
+    m_backends.remove(application);
+    if (m_failureReported || !m_report)
+        return;
+    m_failureReported = true;
+    m_report(settingsWriteFailureText(location));
+}
+
+QString settingsWriteFailureText(const QString &location)
+{
+    return QStringLiteral("Die Einstellungen konnten nicht gespeichert werden:\r\n%1\r\n\r\n"
+                          "Vielleicht ist der Datenträger voll oder schreibgeschützt. Geänderte Einstellungen "
+                          "gelten nur, bis das Programm beendet wird. Diese Meldung erscheint nur einmal.")
+        .arg(QDir::toNativeSeparators(location));
 }
 
 QString SettingsStore::read(const SettingKey &key)

@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QSettings;
@@ -36,12 +37,25 @@ public:
     // unchanged values cost nothing.
     int diskWrites() const { return m_diskWrites; }
 
+    // A write that did not reach the disk (full, write-protected, no folder)
+    // is told once per run through report, with a German explanation; the
+    // values then live only until the program ends, and later writes try again.
+    void setWriteFailureReport(std::function<void(const QString &text)> report) { m_report = std::move(report); }
+    int failedWrites() const { return m_failedWrites; }
+
 private:
     QSettings &backend(const QString &application);
+    void noteFailedWrite(const QString &application);
 
     QHash<QString, std::shared_ptr<QSettings>> m_backends;
     int m_diskWrites = 0;
+    int m_failedWrites = 0;
+    bool m_failureReported = false;
+    std::function<void(const QString &)> m_report;
 };
+
+// What the user reads when the settings could not be saved at location.
+QString settingsWriteFailureText(const QString &location);
 
 QString indexedKey(const SettingKey &key, int index);
 

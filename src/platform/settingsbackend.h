@@ -17,4 +17,10 @@ std::unique_ptr<QSettings> openSettingsBackend(const QString &application);
 // own stores never see each other.
 QString settingsLocation();
 
+// Qt guards an INI file with a lock file beside it. One that a killed program
+// left empty names no owner, and Qt would wait half a minute before it takes
+// it over; this removes such a lock (waiting a moment if it is brand new, as
+// a live writer fills its lock file at once). Other stores are left alone.
+void clearAbandonedLock(const QSettings &settings);
+
 } // namespace klangtruhe

@@ -1,6 +1,9 @@
 #include "app/settingsstore.h"
 #include "support/tempfolders.h"
 
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QThread>
@@ -80,4 +83,42 @@ TEST(SettingsStore, ADamagedFileGivesDefaults)
     EXPECT_EQ(store.read(keys::AusgabeboxHeight), QStringLiteral("10725"));
     store.write(keys::TopRow, QStringLiteral("1"));
     EXPECT_EQ(store.read(keys::TopRow), QStringLiteral("1"));
+}
+
+// A killed program can leave an empty lock file beside the store; the next
+// write must not wait for it. A store that cannot be written is told once,
+// and writes reach the disk again once it can be.
+TEST(SettingsStore, AnOwnerlessLockDoesNotStallAndAFailedWriteIsToldOnce)
+{
+    TestEnvironment env;
+    QStringList reports;
+    SettingsStore store;
+    store.setWriteFailureReport([&reports](const QString &text) { reports << text; });
+
+    klangtruhe::test::writeFile(env.settingsFile() + QStringLiteral(".lock"), QByteArray());
+    QElapsedTimer clock;
+    clock.start();
+    store.write(keys::WindowState, QStringLiteral("2"));
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_EQ(QSettings(env.settingsFile(), QSettings::IniFormat).value(QStringLiteral("Options/WindowState")).toString(),
+              QStringLiteral("2"));
+
+    // The store's folder cannot be made: a file stands where it should be.
+    const QString blocked = env.path(QStringLiteral("blockiert"));
+    klangtruhe::test::writeFile(blocked, QByteArray("x"));
+    qputenv("KLANGTRUHE_SETTINGS", (blocked + QStringLiteral("/settings")).toUtf8());
+    SettingsStore unwritable;
+    unwritable.setWriteFailureReport([&reports](const QString &text) { reports << text; });
+    unwritable.write(keys::WindowState, QStringLiteral("1"));
+    unwritable.write(keys::AusgabeboxLeft, QStringLiteral("300"));
+    EXPECT_EQ(unwritable.failedWrites(), 2);
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports.first().startsWith(QStringLiteral("Die Einstellungen konnten nicht gespeichert werden")));
+    EXPECT_TRUE(reports.first().contains(QDir::toNativeSeparators(blocked))) << reports.first().toStdString();
+
+    QFile::remove(blocked);
+    unwritable.write(keys::AusgabeboxLeft, QStringLiteral("300"));
+    EXPECT_EQ(unwritable.failedWrites(), 2);
+    EXPECT_EQ(unwritable.read(keys::AusgabeboxLeft), QStringLiteral("300"));
+    EXPECT_EQ(reports.size(), 1);
 }

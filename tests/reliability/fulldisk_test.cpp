@@ -1,3 +1,4 @@
+#include "app/settingsstore.h"
 #include "catalogue/data1.h"
 #include "lists/listfiles.h"
 #include "lists/playlistfile.h"
@@ -50,7 +51,20 @@ TEST(FullDisk, SavingFailsInGermanAndTheOldFilesStay)
     data.setRecordSource(QStringLiteral("select * from Schallplatten"));
     DatabaseError error;
     ASSERT_TRUE(data.refresh(error));
+    qputenv("KLANGTRUHE_SETTINGS", (folder + QStringLiteral("/settings")).toUtf8());
+    SettingsStore settings;
+    QStringList reports;
+    settings.setWriteFailureReport([&reports](const QString &text) { reports << text; });
+    settings.write(keys::Data1RecordSource, QStringLiteral("alt"));
+    const QByteArray storedSettings = readFile(folder + QStringLiteral("/settings/KlangtruhePlayer.ini"));
     fillUp(folder);
+
+    settings.write(keys::Data1RecordSource, QString(300000, QLatin1Char('s')));
+    settings.write(keys::WindowState, QStringLiteral("2"));
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports.first().contains(QStringLiteral("voll"))) << reports.first().toStdString();
+    EXPECT_FALSE(soundsEnglish(reports.first())) << reports.first().toStdString();
+    EXPECT_EQ(readFile(folder + QStringLiteral("/settings/KlangtruhePlayer.ini")), storedSettings);
 
     FileError fileError;
     EXPECT_FALSE(appendPlaylistLines(playlist, {QStringLiteral("D:\\Musik\\") + QString(200000, QLatin1Char('b'))}, &fileError));
