@@ -63,7 +63,7 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     qint64 entries = 20000;
-    QString source = QStringLiteral(KLANGTRUHE_SOURCE_DATA_DIR "/../tests/data/jet/Klang_jet4.mdb");
+    QString source = QStringLiteral(KLANGTRUHE_TEST_DATA_DIR "/jet/Klang_jet4.mdb");
     for (int i = 1; i + 1 < arguments.size(); ++i) {
         if (arguments[i] == QLatin1String("--entries"))
             entries = arguments[i + 1].toLongLong();
