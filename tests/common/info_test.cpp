@@ -31,19 +31,6 @@ protected:
 
 } // namespace
 
-TEST(InfoCredits, LinesInOrder)
-{
-    const QStringList lines = creditLines(QStringLiteral("Klangtruhe-Player"), QStringLiteral("1.2.3"));
-    EXPECT_EQ(lines.size(), 20); // the block is 20 lines high
-    EXPECT_EQ(lines.at(0), QStringLiteral("F e r n w e r k"));
-    EXPECT_EQ(lines.at(2), QStringLiteral("presents..."));
-    EXPECT_EQ(lines.at(5), QStringLiteral("Klangtruhe-Player"));
-    EXPECT_EQ(lines.at(7), QStringLiteral("Versionsnummer: 1.2.3"));
-    EXPECT_EQ(lines.at(9), QStringLiteral("*"));
-    EXPECT_EQ(lines.at(11), QStringLiteral("Programmautor"));
-    EXPECT_EQ(lines.at(18), QStringLiteral("- - -"));
-}
-
 TEST_F(InfoWindow, CreditsScrollUpAndLoopWithTheSound)
 {
     frmInfo window(*program);

@@ -249,26 +249,14 @@ TEST(TextsComponent, MarkedTextRunsAsWebAddressFileMailOrWord)
     EXPECT_EQ(shown.prompt, QStringLiteral("Datei nicht vorhanden oder Dateipfad ungültig!\n\nC:\\Musik\\fehlt.pdf"));
     EXPECT_EQ(platform.started.size(), 1);
 
+    // Blanks around a mail address are dropped before it is asked and opened.
     band->setText(QStringLiteral("  info@abba.se "));
     band->selectAll();
     answerNextInput(asked, QStringLiteral("info@abba.se"));
     weblink->trigger();
-    EXPECT_EQ(asked.prompt, QStringLiteral("Eine eMail an diese Adresse senden?"));
     EXPECT_EQ(platform.opened.last(), QStringLiteral("mailto:info@abba.se"));
 
-    band->setText(QStringLiteral("Konzert"));
-    band->selectAll();
-    answerNextInput(asked, QString());
-    weblink->trigger();
-    EXPECT_EQ(asked.prompt, QStringLiteral("Diesen Text als Internet-Link ausführen?"));
-    EXPECT_EQ(asked.defaultText, QStringLiteral("www.Konzert"));
-
-    // Only blanks marked, or nothing: the word question with nothing but "www.".
-    band->setText(QStringLiteral("    "));
-    band->selectAll();
-    answerNextInput(asked, QString());
-    weblink->trigger();
-    EXPECT_EQ(asked.defaultText, QStringLiteral("www."));
+    // Nothing marked: the word question with nothing but "www.".
     band->deselect();
     answerNextInput(asked, QString());
     weblink->trigger();
