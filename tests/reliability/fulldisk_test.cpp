@@ -2,6 +2,7 @@
 #include "catalogue/data1.h"
 #include "lists/listfiles.h"
 #include "lists/playlistfile.h"
+#include "reliability/fuzzbudget.h"
 #include "reliability/germanmessages.h"
 #include "support/catalogues.h"
 #include "support/tempfolders.h"
@@ -85,4 +86,6 @@ TEST(FullDisk, SavingFailsInGermanAndTheOldFilesStay)
     QFile::remove(folder + QStringLiteral("/fuellung"));
     EXPECT_EQ(querySingle(catalogue, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
     EXPECT_EQ(querySingle(catalogue, QStringLiteral("select Info from Schallplatten")).toString(), QStringLiteral("alt"));
+    // Settings, playlist, exclusion list and catalogue: each refused, each file as it was.
+    reportFigure("full_disk_refused_saves", HasFailure() ? 0 : 4, "of 4");
 }
