@@ -2,7 +2,6 @@
 #include "catalogue/cataloguecomponent.h"
 #include "catalogue/programfolder.h"
 #include "lists/exclusioncomponent.h"
-#include "lists/exclusiondialog.h"
 #include "lists/exclusionrules.h"
 #include "lists/listfiles.h"
 #include "support/catalogues.h"
@@ -197,18 +196,4 @@ TEST(ExclusionDialogs, TheBandDialogOffersTheBandsOfTheTableAsItStands)
     });
     f.action("mnuBandAusschliessen")->trigger();
     EXPECT_EQ(shown, (QStringList{"Can", "Genesis"}));
-}
-
-TEST(ExclusionDialogs, AnUnknownModeTicksNothingAndWritesNothing)
-{
-    Fixture f(QByteArray("Rock\r\n"));
-    ASSERT_TRUE(f.program->running());
-    Program &program = f.program->window()->program();
-    program.settings.write(keys::Ausschlussliste, QStringLiteral("Brennen"));
-    ExclusionDialog dialog(program, ExclusionDialog::Kind::Styles, {}, f.program->window());
-    EXPECT_TRUE(itemsOf(dialog.list(), true).isEmpty());
-    dialog.list()->item(0)->setCheckState(Qt::Checked);
-    dialog.findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
-    EXPECT_EQ(readFile(f.env.programFolder() + QStringLiteral("AusschlussAbspielliste.ini")), QByteArray("Rock\r\n"));
-    EXPECT_FALSE(QFile::exists(f.env.programFolder() + QStringLiteral("Ausschlussliste.ini")));
 }

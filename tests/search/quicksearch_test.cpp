@@ -145,12 +145,6 @@ TEST(QuickSearch, MarksTheTrackAndSkipsMatchesOnlyInTheMarkup)
     EXPECT_EQ(p.band(), QStringLiteral("Cluster"));
     EXPECT_EQ(selected(control<QTextEdit>(p, "TextSongs")), QStringLiteral("Caramel"));
     EXPECT_EQ(p.search().searchBoxColour(), kHit);
-
-    // A playlist title searches with its name, without ending and rating mark.
-    p.search().SuchenPlaylistTitel(QStringLiteral("Live im Stadion - 4.mp3"));
-    EXPECT_EQ(p.search().searchBox()->text(), QStringLiteral("live im stadion"));
-    EXPECT_EQ(p.band(), QStringLiteral("Abbey Beat"));
-    EXPECT_EQ(p.search().searchBoxColour(), kHit);
 }
 
 TEST(QuickSearch, OddSearchTextsAndAnEmptyCatalogueEndQuietly)
