@@ -7,29 +7,34 @@
 
 using namespace klangtruhe;
 
-TEST(CommandLine, TheArgumentIsAWaitInSecondsAndAskForAutomaticPlay)
-{
-    EXPECT_FALSE(parseCommandLine({}).present);
-    EXPECT_EQ(parseCommandLine({QStringLiteral("5")}).waitSeconds, 5);
-    EXPECT_EQ(parseCommandLine({QStringLiteral("\"5\"")}).waitSeconds, 5);
-    const CommandLine text = parseCommandLine({QStringLiteral("x")});
-    EXPECT_TRUE(text.present);
-    EXPECT_EQ(text.waitSeconds, 0);
-    EXPECT_EQ(parseCommandLine({QStringLiteral("-4")}).waitSeconds, 0);
-    EXPECT_EQ(parseCommandLine({QStringLiteral("0.5")}).waitSeconds, 0.5);
-}
-
-// The desktop opens a catalogue file with the program: it is opened, and
-// nothing plays on its own. Other words stay a waiting time.
-TEST(CommandLine, AnExistingCatalogueFileIsOpenedInsteadOfPlaying)
+// A number is a wait in seconds before playing on its own; other words ask
+// for playing without a wait. A catalogue file (as the desktop passes it)
+// is opened instead, and nothing plays.
+TEST(CommandLine, AWaitInSecondsAnyWordOrACatalogueFileToOpen)
 {
     QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("Meine Sammlung.MDB"));
     QFile(file).open(QIODevice::WriteOnly);
-    const CommandLine opened = parseCommandLine({file});
-    EXPECT_FALSE(opened.present);
-    EXPECT_EQ(opened.catalogue, QDir::toNativeSeparators(file));
-    const CommandLine missing = parseCommandLine({folder.filePath(QStringLiteral("fehlt.mdb"))});
-    EXPECT_TRUE(missing.present);
-    EXPECT_TRUE(missing.catalogue.isEmpty());
+    const struct {
+        QStringList arguments;
+        bool present;
+        double waitSeconds;
+        QString catalogue;
+    } cases[] = {
+        {{}, false, 0, {}},
+        {{"5"}, true, 5, {}},
+        {{"\"5\""}, true, 5, {}},
+        {{"x"}, true, 0, {}},
+        {{"-4"}, true, 0, {}},
+        {{"0.5"}, true, 0.5, {}},
+        {{file}, false, 0, QDir::toNativeSeparators(file)},
+        {{folder.filePath(QStringLiteral("fehlt.mdb"))}, true, 0, {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
+        const CommandLine line = parseCommandLine(c.arguments);
+        EXPECT_EQ(line.present, c.present);
+        EXPECT_EQ(line.waitSeconds, c.waitSeconds);
+        EXPECT_EQ(line.catalogue, c.catalogue);
+    }
 }

@@ -27,17 +27,7 @@ TEST(Icons, EveryIconIsAValidSquareSvgThatRenders)
         EXPECT_FALSE(icon.pixmap(QSize(32, 32)).isNull());
     }
     EXPECT_TRUE(klangtruheIcon(QStringLiteral("gibtsnicht")).isNull());
-}
-
-TEST(Icons, ToolButtonsAndPlayerPicturesHaveTheirIcons)
-{
-    const QStringList names = klangtruheIconNames();
+    // A tool button whose icon is missing would stand empty.
     for (int index : {2, 3, 5, 9, 10, 11, 12, 13, 14, 16, 17, 18, 19, 20})
         EXPECT_TRUE(names.contains(toolButtonIconName(index))) << index;
-    for (int index : {0, 1, 4, 6, 7, 8, 15, 21})
-        EXPECT_TRUE(toolButtonIconName(index).isEmpty()) << index;
-    for (const char *name : {"play", "stop", "pause", "pause-aktiv", "weiter", "zurueck", "vor", "zufall", "ab-0",
-                             "ab-1", "ab-2", "miniplayer", "lautsprecher", "stern-gold", "stern-grau", "info",
-                             "klangtruhe-player", "tipp"})
-        EXPECT_TRUE(names.contains(QString::fromLatin1(name))) << name;
 }

@@ -12,7 +12,7 @@
 using namespace klangtruhe;
 using klangtruhe::test::TestEnvironment;
 
-TEST(SettingsStore, MissingKeysGiveTheDefaultAndKeysIgnoreLetterCase)
+TEST(SettingsStore, DefaultsLetterCaseAndTextsComeBackUnchanged)
 {
     TestEnvironment env;
     SettingsStore store;
@@ -35,6 +35,14 @@ TEST(SettingsStore, MissingKeysGiveTheDefaultAndKeysIgnoreLetterCase)
         windowStateKeys += key.compare(QStringLiteral("WindowState"), Qt::CaseInsensitive) == 0;
     EXPECT_EQ(windowStateKeys, 1);
     EXPECT_EQ(store.read(keys::WindowState), QStringLiteral("1"));
+
+    // Texts with commas, quotes and umlauts come back unchanged in a store read afresh.
+    const QString statement = QStringLiteral("select * from Schallplatten where Band like 'ä*' order by Band, LPTitel");
+    store.write(keys::Data1RecordSource, statement);
+    store.write(keys::Ordnerpfad, 0, QStringLiteral("C:\\Musik\\Sammlung \"alt\".mdb"));
+    SettingsStore fresh;
+    EXPECT_EQ(fresh.read(keys::Data1RecordSource), statement);
+    EXPECT_EQ(fresh.read(keys::Ordnerpfad, 0), QStringLiteral("C:\\Musik\\Sammlung \"alt\".mdb"));
 }
 
 TEST(SettingsStore, ReadsSeeWhatAnotherProgramWroteAndUnchangedWritesCostNothing)
@@ -61,18 +69,6 @@ TEST(SettingsStore, ReadsSeeWhatAnotherProgramWroteAndUnchangedWritesCostNothing
     EXPECT_EQ(store.read(QStringLiteral("KlangtruheVolume"), QStringLiteral("Options"), QStringLiteral("miniplayerleft")),
               QStringLiteral("12.5"));
     EXPECT_TRUE(QFileInfo::exists(env.settingsFolder() + QStringLiteral("/KlangtruheVolume.ini")));
-}
-
-TEST(SettingsStore, TextsWithCommasQuotesAndUmlautsComeBackUnchanged)
-{
-    TestEnvironment env;
-    SettingsStore store;
-    const QString statement = QStringLiteral("select * from Schallplatten where Band like 'ä*' order by Band, LPTitel");
-    store.write(keys::Data1RecordSource, statement);
-    store.write(keys::Ordnerpfad, 0, QStringLiteral("C:\\Musik\\Sammlung \"alt\".mdb"));
-    SettingsStore fresh;
-    EXPECT_EQ(fresh.read(keys::Data1RecordSource), statement);
-    EXPECT_EQ(fresh.read(keys::Ordnerpfad, 0), QStringLiteral("C:\\Musik\\Sammlung \"alt\".mdb"));
 }
 
 TEST(SettingsStore, ADamagedFileGivesDefaults)

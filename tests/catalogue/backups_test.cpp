@@ -1,21 +1,14 @@
 // Daily backups beside the catalogue: when one is made, what is kept, and
 // putting one back through the menu.
-#include "app/ausgabebox.h"
 #include "catalogue/backupcomponent.h"
 #include "catalogue/backups.h"
-#include "catalogue/catalogueschema.h"
 #include "catalogue/cataloguecomponent.h"
 #include "catalogue/data1.h"
+#include "programfolder.h"
 #include "support/catalogues.h"
 #include "support/dialogdriver.h"
-#include "support/startedprogram.h"
-#include "support/tempfolders.h"
 
-#include <QAction>
 #include <QDialog>
-#include <QDir>
-#include <QFile>
-#include <QSettings>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -56,24 +49,18 @@ TEST(Backups, DueOncePerDayNamedByTimeAndOnlyTheNewestKept)
 
 TEST(Backups, TheFirstEditOfTheDayIsBackedUpFirstAndAChosenBackupComesBack)
 {
-    TestEnvironment env;
-    const QString catalogue = makeCatalogue(env.path("Archiv.mdb"), {Row{{"Band", "Can"}, {"Info", "alt"}}, Row{{"Band", "Neu!"}}});
-    QDir().mkpath(env.programFolder());
-    createEmptyCatalogue(env.programFolder() + QStringLiteral("Archiv_leer.mdb"));
-    {
-        QSettings store(env.settingsFile(), QSettings::IniFormat);
-        store.setValue(QStringLiteral("Options/ArchivPfad"), catalogue);
-        store.setValue(QStringLiteral("Options/Data1RecordSource"), QStringLiteral("select * from Schallplatten order by Band"));
-        store.setValue(QStringLiteral("Options/SicherungenAnzahl"), QStringLiteral("2"));
-    }
+    ProgramFolder f;
+    const QString catalogue = makeCatalogue(f.env.path("Archiv.mdb"), {Row{{"Band", "Can"}, {"Info", "alt"}}, Row{{"Band", "Neu!"}}});
+    f.store({{QStringLiteral("ArchivPfad"), catalogue},
+             {QStringLiteral("Data1RecordSource"), QStringLiteral("select * from Schallplatten order by Band")},
+             {QStringLiteral("SicherungenAnzahl"), QStringLiteral("2")}});
     QDateTime today(QDate(2026, 12, 7), QTime(20, 15, 0));
     for (int day = 3; day >= 2; --day)
         writeBackupOfFile(catalogue, backupPathFor(catalogue, today.addDays(-day)), nullptr);
 
-    StartedProgram started;
-    ASSERT_TRUE(started.running());
-    Data1 &data = started.window()->catalogue().data();
-    started.window()->backups().clock = [&] { return today; };
+    ASSERT_TRUE(f.start());
+    Data1 &data = f.window().catalogue().data();
+    f.window().backups().clock = [&] { return today; };
     auto edit = [&](const QString &info) {
         data.setAbsolutePosition(0);
         data.setFieldValue(QStringLiteral("Info"), info);
@@ -102,7 +89,7 @@ TEST(Backups, TheFirstEditOfTheDayIsBackedUpFirstAndAChosenBackupComesBack)
         answerNextModalDialog(QStringLiteral("cmdButton_1"));
         static_cast<QDialog *>(dialog)->accept();
     });
-    started.window()->findChild<QAction *>(QStringLiteral("mnuSicherungWiederherstellen"))->trigger();
+    f.find(QStringLiteral("mnuSicherungWiederherstellen"))->trigger();
     EXPECT_EQ(querySingle(catalogue, QStringLiteral("select Info from Schallplatten where Band = 'Can'")), QStringLiteral("alt"));
     EXPECT_EQ(data.databaseName(), catalogue);
     EXPECT_EQ(data.recordCount(), 2);

@@ -2,7 +2,6 @@
 
 #include "app/statusbar.h"
 #include "catalogue/recordtablemodel.h"
-#include "common/frminfo.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -71,20 +70,5 @@ TEST(CaptionFit, EveryCaptionAndHeaderShowsWholeAtProgramFontsFrom8To14)
             const QString text = h.catalogue().model().headerText(c);
             EXPECT_LT(metrics.horizontalAdvance(text), header->sectionSize(c)) << where << ": " << text.toStdString();
         }
-
-        // The songs toolbar and list stand below the fields, stars and choosers.
-        auto *songs = h.find<QWidget>(QStringLiteral("TextSongs"));
-        for (const char *above : {"TextMusikpfad", "txtBildpfad", "txtBewertung"}) {
-            auto *field = h.find<QWidget>(QString::fromLatin1(above));
-            ASSERT_TRUE(field && songs);
-            EXPECT_LT(field->mapTo(h.window.get(), QPoint(0, field->height())).y(),
-                      songs->mapTo(h.window.get(), QPoint(0, 0)).y())
-                << where << ": " << above;
-        }
     }
-    MainWindowHarness h({});
-    frmInfo info(h.program());
-    info.show();
-    QCoreApplication::processEvents();
-    expectCaptionsFit(info, "frmInfo");
 }

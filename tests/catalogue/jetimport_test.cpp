@@ -54,10 +54,6 @@ QByteArray oleField(const QByteArray &native, quint32 declaredSize)
 
 TEST(JetReader, Jet4CatalogueComesInFullWithUmlautsMemosAndBothPictureKinds)
 {
-    QString error;
-    auto reader = openJetTable(jetFile("Klang_jet4.mdb"), QStringLiteral("Schallplatten"), error);
-    ASSERT_TRUE(reader) << error.toStdString();
-    EXPECT_EQ(reader->storedRowCount(), 6);
     const QList<QByteArray> bands = columnValues(jetFile("Klang_jet4.mdb"), QStringLiteral("Schallplatten"), QStringLiteral("Band"));
     EXPECT_EQ(bands.size(), 6);
     for (const char *band : {"Die Ärzte", "Motörhead", "Björk"})

@@ -1,8 +1,7 @@
 #include "catalogue/cataloguecomponent.h"
 #include "mainwindowharness.h"
-#include "catalogue/catalogueschema.h"
+#include "programfolder.h"
 #include "support/dialogdriver.h"
-#include "support/startedprogram.h"
 
 #include <QAction>
 #include <QApplication>
@@ -138,24 +137,16 @@ TEST(JetImportFlow, OpeningAnAccessFileAsksConvertsBesideItOpensTheCopyAndNeverO
 
 TEST(JetImportFlow, AnAccessFileAsTheStoredCatalogueIsConvertedAtStartAndTheCopyStored)
 {
-    TestEnvironment env;
-    QDir().mkpath(env.programFolder());
-    createEmptyCatalogue(env.programFolder() + QStringLiteral("Archiv_leer.mdb"));
-    const QString source = env.path(QStringLiteral("Alt.mdb"));
+    ProgramFolder f;
+    const QString source = f.env.path(QStringLiteral("Alt.mdb"));
     writeFile(source, readFile(jetFile()));
-    {
-        QSettings settings(env.settingsFile(), QSettings::IniFormat);
-        settings.setValue(QStringLiteral("Options/ArchivPfad"), source);
-    }
+    f.store({{QStringLiteral("ArchivPfad"), source}});
     DialogScript script({{QStringLiteral("umgewandelt werden?"), DialogScript::click("cmdButton_1")},
                          {QStringLiteral("Einträge eingelesen"), DialogScript::click("cmdButton_0")},
                          {QStringLiteral("D:\\"), DialogScript::click("cmdButton_2")}});
-    StartedProgram program;
-    ASSERT_TRUE(program.running());
-    EXPECT_EQ(program.window()->catalogue().data().recordCount(), 6);
-    QSettings settings(env.settingsFile(), QSettings::IniFormat);
-    EXPECT_EQ(QDir::fromNativeSeparators(settings.value(QStringLiteral("Options/ArchivPfad")).toString()),
-              env.path(QStringLiteral("Alt (Klangtruhe).mdb")));
+    ASSERT_TRUE(f.start());
+    EXPECT_EQ(f.window().catalogue().data().recordCount(), 6);
+    EXPECT_EQ(QDir::fromNativeSeparators(f.stored(QStringLiteral("ArchivPfad"))), f.env.path(QStringLiteral("Alt (Klangtruhe).mdb")));
 }
 
 TEST(JetImportFlow, AMappedWindowsMusicFolderShowsItsTracks)

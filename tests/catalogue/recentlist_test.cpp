@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-
 #include <QStringList>
 #include <gtest/gtest.h>
 
@@ -81,12 +80,13 @@ TEST(RecentList, ClosesGapsWithOneForwardSweep)
 
 TEST(PathParts, SplitAtBothSeparatorsAndNeverFail)
 {
-    EXPECT_EQ(FileNamePart(QStringLiteral("C:\\Musik\\Archiv.mdb")), QStringLiteral("Archiv.mdb"));
-    EXPECT_EQ(FolderPart(QStringLiteral("C:\\Musik\\Archiv.mdb")), QStringLiteral("C:\\Musik\\"));
-    EXPECT_EQ(FileNamePart(QStringLiteral("/home/a/b.mdb")), QStringLiteral("b.mdb"));
-    EXPECT_EQ(FolderPart(QStringLiteral("/home/a/b.mdb")), QStringLiteral("/home/a/"));
-    EXPECT_EQ(FileNamePart(QStringLiteral("Archiv.mdb")), QStringLiteral("Archiv.mdb"));
-    EXPECT_EQ(FolderPart(QStringLiteral("Archiv.mdb")), QString());
-    EXPECT_EQ(FolderPart(QString()), QString());
-    EXPECT_EQ(FileNamePart(QStringLiteral("C:\\Musik\\")), QString());
+    const char *cases[][3] = {{"C:\\Musik\\Archiv.mdb", "C:\\Musik\\", "Archiv.mdb"},
+                              {"/home/a/b.mdb", "/home/a/", "b.mdb"},
+                              {"Archiv.mdb", "", "Archiv.mdb"},
+                              {"C:\\Musik\\", "C:\\Musik\\", ""},
+                              {"", "", ""}};
+    for (const auto &c : cases) {
+        EXPECT_EQ(FolderPart(QString::fromLatin1(c[0])), QString::fromLatin1(c[1])) << c[0];
+        EXPECT_EQ(FileNamePart(QString::fromLatin1(c[0])), QString::fromLatin1(c[2])) << c[0];
+    }
 }
