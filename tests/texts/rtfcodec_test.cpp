@@ -214,8 +214,7 @@ TEST(RtfCodec, NonRtfAndBrokenRtfFallBackToPlainText)
     QTextDocument document;
     for (const QString &text : {QString(), QStringLiteral("Müller"), QStringLiteral("rtf1 {\\rtf1 x}"),
                                 QStringLiteral("{\\rtfx hallo}"), QStringLiteral("{\\rt"),
-                                QStringLiteral("{\\rtf1 Text}und mehr danach"),
-                                QStringLiteral("{\\rtf1 ") + QString(5000, QLatin1Char('{')) + QStringLiteral("x")}) {
+                                QStringLiteral("{\\rtf1 Text}und mehr danach")}) {
         document.setPlainText(QStringLiteral("alt"));
         EXPECT_FALSE(looksLikeRtf(text) && readRtf(text, document)) << text.left(40).toStdString();
         EXPECT_FALSE(readRtf(text, document)) << text.left(40).toStdString();
