@@ -1,44 +1,23 @@
-#include "app/program.h"
 #include "common/helpactions.h"
+#include "programfixture.h"
 #include "support/dialogdriver.h"
-#include "support/recordingplatform.h"
-#include "support/tempfolders.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QUrl>
-#include <gtest/gtest.h>
 
 using namespace klangtruhe;
 using namespace klangtruhe::test;
 
 namespace {
 
-class HelpActions : public ::testing::Test {
+class HelpActions : public ProgramFixture {
 protected:
-    HelpActions()
-    {
-        auto platform = std::make_unique<RecordingPlatform>();
-        recorder = platform.get();
-        program = std::make_unique<Program>(std::move(platform));
-        program->programFolder = env.programFolder();
-        QDir().mkpath(env.programFolder());
-        mainWindow.resize(600, 400);
-        mainWindow.show();
-    }
-
     QString helpFile(const QString &page) const
     {
-        return QDir::toNativeSeparators(env.programFolder() + QStringLiteral("Klangtruhe-Hilfe/") + page);
+        return QDir::toNativeSeparators(inProgramFolder(QStringLiteral("Klangtruhe-Hilfe/") + page));
     }
-
-    TestEnvironment env;
-    RecordingPlatform *recorder = nullptr;
-    std::unique_ptr<Program> program;
-    QWidget mainWindow;
 };
 
 // Reads the next message dialog's text and title, then answers with the button.
@@ -74,28 +53,14 @@ TEST_F(HelpActions, ShowHelpOpensThePageOfTheTopicAndNothingWithoutIt)
     EXPECT_EQ(withAnchor.fragment(), QStringLiteral("breite"));
 }
 
-TEST_F(HelpActions, ReadMeNeedsTheFileAndAnAssociatedProgram)
-{
-    mnuReadMe(*program, &mainWindow);
-    const QString readme = env.programFolder() + QStringLiteral("readme.txt");
-    writeFile(readme, "Hallo");
-    mnuReadMe(*program, &mainWindow); // nothing associated
-    EXPECT_TRUE(recorder->started.isEmpty());
-    recorder->associatedProgram = QStringLiteral("/usr/bin/editor");
-    mnuReadMe(*program, &mainWindow);
-    EXPECT_EQ(recorder->started, QStringList{QStringLiteral("/usr/bin/editor ") + readme});
-}
-
 TEST_F(HelpActions, WebPagesLicenceAndUpdate)
 {
-    mnuWebsiteAufrufen(*program, &mainWindow);
-    mnuNutzungslizenz(*program, &mainWindow);
-    writeFile(env.programFolder() + QStringLiteral("Lizenz.txt"), "Lizenz");
-    mnuNutzungslizenz(*program, &mainWindow);
-    EXPECT_EQ(recorder->opened,
-              (QStringList{QStringLiteral("https://www.fernwerk.de/klangtruhe.html"),
-                           QStringLiteral("https://www.fernwerk.de/nutzungslizenz.html"),
-                           QStringLiteral("https://www.fernwerk.de/nutzungslizenz.html")}))
+    mnuWebsiteAufrufen(*program, &reference);
+    mnuNutzungslizenz(*program, &reference);
+    writeFile(inProgramFolder(QStringLiteral("Lizenz.txt")), "Lizenz");
+    mnuNutzungslizenz(*program, &reference);
+    const QString licence = QStringLiteral("https://www.fernwerk.de/nutzungslizenz.html");
+    EXPECT_EQ(recorder->opened, (QStringList{QStringLiteral("https://www.fernwerk.de/klangtruhe.html"), licence, licence}))
         << "the page, also when a licence file lies beside the program";
     recorder->opened.clear();
 
@@ -103,7 +68,7 @@ TEST_F(HelpActions, WebPagesLicenceAndUpdate)
     QString shownText;
     QString title;
     answerMessage(QStringLiteral("cmdButton_3"), shownText, title);
-    mnuUpdateSuchen(*program, &mainWindow);
+    mnuUpdateSuchen(*program, &reference);
     EXPECT_TRUE(recorder->opened.isEmpty());
     EXPECT_EQ(title, QStringLiteral("Programminformation"));
     EXPECT_TRUE(shownText.startsWith(QStringLiteral("aktuelle Version: ")));
@@ -111,33 +76,44 @@ TEST_F(HelpActions, WebPagesLicenceAndUpdate)
 
     program->settings.write(keys::Update, QStringLiteral("https://example.org/neu.html"));
     answerNextModalDialog(QStringLiteral("cmdButton_0"));
-    mnuUpdateSuchen(*program, &mainWindow);
+    mnuUpdateSuchen(*program, &reference);
     EXPECT_EQ(recorder->opened, QStringList{QStringLiteral("https://example.org/neu.html")});
 }
 
-TEST_F(HelpActions, CompanionToolsStartOrReportTheMissingFile)
+TEST_F(HelpActions, ReadMeAndCompanionToolsStartOnlyWhenTheirFileIsThere)
 {
+    // The read-me needs the file and a program associated with it.
+    mnuReadMe(*program, &reference);
+    const QString readme = inProgramFolder(QStringLiteral("readme.txt"));
+    writeFile(readme, "Hallo");
+    mnuReadMe(*program, &reference);
+    EXPECT_TRUE(recorder->started.isEmpty());
+    recorder->associatedProgram = QStringLiteral("/usr/bin/editor");
+    mnuReadMe(*program, &reference);
+    EXPECT_EQ(recorder->started, QStringList{QStringLiteral("/usr/bin/editor ") + readme});
+    recorder->started.clear();
+
     QString message;
     QString title;
     answerMessage(QStringLiteral("cmdButton_0"), message, title);
-    mnuDVDplayer(*program, &mainWindow);
+    mnuDVDplayer(*program, &reference);
     EXPECT_EQ(message, QStringLiteral("Bildling.exe nicht gefunden."));
     EXPECT_EQ(title, QStringLiteral("DVD-Player starten"));
     EXPECT_TRUE(recorder->started.isEmpty());
 
-    const QString tool = env.programFolder() + QStringLiteral("Rundling.exe");
+    const QString tool = inProgramFolder(QStringLiteral("Rundling.exe"));
     writeFile(tool, "MZ");
-    mnuCDplayer(*program, &mainWindow);
+    mnuCDplayer(*program, &reference);
     EXPECT_EQ(recorder->started, QStringList{tool});
 
     // "Klangtruhe starten" ends this program only when the other one starts.
     QStringList steps;
     const auto closeMini = [&steps] { steps << QStringLiteral("mini"); };
     const auto closeAll = [&steps] { steps << QStringLiteral("alle"); };
-    mnuKlangtruhe(*program, &mainWindow, closeMini, closeAll);
+    mnuKlangtruhe(*program, &reference, closeMini, closeAll);
     EXPECT_TRUE(steps.isEmpty());
-    writeFile(env.programFolder() + QStringLiteral("Klangtruhe.exe"), "MZ");
-    mnuKlangtruhe(*program, &mainWindow, closeMini, closeAll);
+    writeFile(inProgramFolder(QStringLiteral("Klangtruhe.exe")), "MZ");
+    mnuKlangtruhe(*program, &reference, closeMini, closeAll);
     EXPECT_EQ(steps, (QStringList{QStringLiteral("mini"), QStringLiteral("alle")}));
-    EXPECT_EQ(recorder->started.last(), env.programFolder() + QStringLiteral("Klangtruhe.exe"));
+    EXPECT_EQ(recorder->started.last(), inProgramFolder(QStringLiteral("Klangtruhe.exe")));
 }

@@ -25,12 +25,6 @@ TEST(CpuLoad, MovingAverageOverFiveReadingsRoundedHalfToEven)
         averages.push_back(load.Value(processor(reading)));
     EXPECT_EQ(averages, (std::vector<long>{10, 15, 20, 25, 30, 40}));
 
-    clsCPULoad halves;
-    EXPECT_EQ(halves.Value(processor(1)), 1);
-    EXPECT_EQ(halves.Value(processor(2)), 2); // 1.5 -> 2
-    EXPECT_EQ(halves.Value(processor(2)), 2);
-    EXPECT_EQ(halves.Value(processor(2)), 2); // 7 / 4 = 1.75
-
     clsCPULoad even;
     even.push(2);
     EXPECT_EQ(even.push(3), 2); // 2.5 -> 2, halves go to the even number

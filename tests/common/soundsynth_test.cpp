@@ -15,26 +15,27 @@ struct Wav {
     double seconds() const { return sampleRate ? static_cast<double>(samples.size()) / sampleRate : 0; }
 };
 
-// Reads back what a player needs: the RIFF frame, the PCM format and the data.
+QByteArray le(quint32 value, int bytes)
+{
+    QByteArray out(4, '\0');
+    qToLittleEndian(value, out.data());
+    return out.left(bytes);
+}
+
+// Reads back what a player needs: a RIFF frame of mono 16-bit PCM and its samples.
 Wav readWav(const QByteArray &bytes)
 {
     Wav wav;
-    if (bytes.size() < 44 || bytes.left(4) != "RIFF" || bytes.mid(8, 4) != "WAVE" || bytes.mid(12, 4) != "fmt ")
+    if (bytes.size() < 44)
         return wav;
     const auto *raw = reinterpret_cast<const uchar *>(bytes.constData());
-    if (qFromLittleEndian<quint32>(raw + 4) != static_cast<quint32>(bytes.size() - 8))
+    const quint32 rate = qFromLittleEndian<quint32>(raw + 24), data = quint32(bytes.size() - 44);
+    const QByteArray header = "RIFF" + le(data + 36, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) + le(rate, 4)
+                              + le(rate * 2, 4) + le(2, 2) + le(16, 2) + "data" + le(data, 4);
+    if (bytes.left(44) != header || data % 2 != 0)
         return wav;
-    if (qFromLittleEndian<quint32>(raw + 16) != 16 || qFromLittleEndian<quint16>(raw + 20) != 1
-        || qFromLittleEndian<quint16>(raw + 22) != 1 || qFromLittleEndian<quint16>(raw + 34) != 16)
-        return wav;
-    wav.sampleRate = static_cast<int>(qFromLittleEndian<quint32>(raw + 24));
-    if (qFromLittleEndian<quint32>(raw + 28) != static_cast<quint32>(wav.sampleRate * 2)
-        || qFromLittleEndian<quint16>(raw + 32) != 2 || bytes.mid(36, 4) != "data")
-        return wav;
-    const quint32 dataBytes = qFromLittleEndian<quint32>(raw + 40);
-    if (dataBytes != static_cast<quint32>(bytes.size() - 44) || dataBytes % 2 != 0)
-        return wav;
-    for (quint32 i = 0; i < dataBytes; i += 2)
+    wav.sampleRate = int(rate);
+    for (quint32 i = 0; i < data; i += 2)
         wav.samples.push_back(qFromLittleEndian<qint16>(raw + 44 + i));
     wav.valid = true;
     return wav;

@@ -1,31 +1,15 @@
-#include "app/program.h"
 #include "common/tipbox.h"
 #include "common/tiprules.h"
-#include "support/recordingplatform.h"
-#include "support/tempfolders.h"
+#include "programfixture.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QTest>
-#include <gtest/gtest.h>
 
 using namespace klangtruhe;
 using namespace klangtruhe::test;
-
-namespace {
-
-QStringList shownTips(TipList &tips, int steps)
-{
-    QStringList shown{tips.currentTip()};
-    for (int i = 1; i < steps; ++i) {
-        tips.DoNextTip();
-        shown << tips.currentTip();
-    }
-    return shown;
-}
-
-} // namespace
 
 TEST(TipRules, LinesCycleInFileOrderWithEmptyLinesAsTips)
 {
@@ -35,10 +19,11 @@ TEST(TipRules, LinesCycleInFileOrderWithEmptyLinesAsTips)
     writeFile(file, QByteArray("Erster Tipp f\xFCr Sie\r\n\r\nDritter\r\n"));
     TipList tips;
     ASSERT_TRUE(tips.LoadTips(file));
-    EXPECT_EQ(tips.count(), 3);
-    EXPECT_EQ(shownTips(tips, 5), (QStringList{QStringLiteral("Erster Tipp für Sie"), QString(),
-                                               QStringLiteral("Dritter"), QStringLiteral("Erster Tipp für Sie"),
-                                               QString()}));
+    QStringList shown{tips.currentTip()};
+    for (int i = 1; i < 5; ++i, tips.DoNextTip(), shown << tips.currentTip()) {
+    }
+    const QString first = QStringLiteral("Erster Tipp für Sie");
+    EXPECT_EQ(shown, (QStringList{first, QString(), QStringLiteral("Dritter"), first, QString()}));
 
     // Loading again starts over at tip 1.
     ASSERT_TRUE(tips.LoadTips(file));
@@ -57,19 +42,15 @@ TEST(TipRules, EmptyMissingAndDamagedFiles)
     const QString empty = env.path(QStringLiteral("leer.ini"));
     writeFile(empty, QByteArray());
     EXPECT_TRUE(tips.LoadTips(empty));
-    EXPECT_EQ(tips.count(), 0);
-    EXPECT_FALSE(tips.hasTip());
     tips.DoNextTip(); // changes nothing visible
     EXPECT_FALSE(tips.hasTip());
 
     // Binary noise with NULs and one endless line: tips stay short and printable.
     QByteArray binary(300000, '\0');
-    quint32 noise = 12345;
-    for (char &byte : binary) {
-        noise = noise * 1103515245u + 12345u;
-        byte = char((noise >> 16) & 0xFF);
-    }
-    binary.append(QByteArray(100000, 'x')); // and one very long line
+    QRandomGenerator noise(12345);
+    for (char &byte : binary)
+        byte = char(noise.bounded(256));
+    binary.append(QByteArray(100000, 'x'));
     const QString damaged = env.path(QStringLiteral("binaer.ini"));
     writeFile(damaged, binary);
     ASSERT_TRUE(tips.LoadTips(damaged));
@@ -78,27 +59,33 @@ TEST(TipRules, EmptyMissingAndDamagedFiles)
         EXPECT_LE(tips.currentTip().size(), MaxTipLength);
         EXPECT_FALSE(tips.currentTip().contains(QChar(0)));
     }
-
-    EXPECT_EQ(missingTipsMessage(QStringLiteral("TipOfDay.ini")),
-              QStringLiteral("Die Datei TipOfDay.ini wurde nicht gefunden? \r\n\r\nTextdatei mit dem Namen "
-                             "TipOfDay.ini unter Verwendung von NotePad mit 1 Tip pro Zeile erstellen. Dann im "
-                             "selben Verzeichnis wie die Anwendung ablegen. "));
 }
 
-TEST(Tipbox, StepsThroughTheProgramFolderTipsAndStoresTheCheckBox)
-{
-    TestEnvironment env;
-    Program program(std::make_unique<RecordingPlatform>());
-    program.programFolder = env.programFolder();
-    writeFile(env.programFolder() + QStringLiteral("TipOfDay.ini"), QByteArray("eins\r\nzwei\r\ndrei\r\n"));
+using TipboxWindow = ProgramFixture;
 
-    Tipbox box(program);
+TEST_F(TipboxWindow, StepsThroughTheProgramFolderTipsOrTellsHowToMakeThem)
+{
+    Tipbox missing(*program);
+    const auto *missingText = missing.findChild<QLabel *>(QStringLiteral("lblTipText"));
+    ASSERT_TRUE(missingText);
+    const QString howTo = QStringLiteral("Die Datei TipOfDay.ini wurde nicht gefunden? \r\n\r\nTextdatei mit dem Namen "
+                                         "TipOfDay.ini unter Verwendung von NotePad mit 1 Tip pro Zeile erstellen. "
+                                         "Dann im selben Verzeichnis wie die Anwendung ablegen. ");
+    EXPECT_EQ(missingText->text(), howTo);
+    QTest::mouseClick(missing.findChild<QPushButton *>(QStringLiteral("cmdNextTip")), Qt::LeftButton);
+    EXPECT_EQ(missingText->text(), howTo);
+
+    // An empty file shows neither a tip nor the message.
+    writeFile(inProgramFolder(QStringLiteral("TipOfDay.ini")), QByteArray());
+    EXPECT_TRUE(Tipbox(*program).findChild<QLabel *>(QStringLiteral("lblTipText"))->text().isEmpty());
+
+    writeFile(inProgramFolder(QStringLiteral("TipOfDay.ini")), QByteArray("eins\r\nzwei\r\ndrei\r\n"));
+    Tipbox box(*program);
     EXPECT_EQ(box.windowTitle(), QStringLiteral("Tipps und Tricks"));
     auto *text = box.findChild<QLabel *>(QStringLiteral("lblTipText"));
     auto *next = box.findChild<QPushButton *>(QStringLiteral("cmdNextTip"));
     auto *check = box.findChild<QCheckBox *>(QStringLiteral("chkLoadTipsAtStartup"));
     ASSERT_TRUE(text && next && check && box.findChild<QPushButton *>(QStringLiteral("cmdOK")));
-    EXPECT_TRUE(check->isChecked());
     QStringList shown{text->text()};
     for (int i = 0; i < 3; ++i) {
         QTest::mouseClick(next, Qt::LeftButton);
@@ -107,27 +94,10 @@ TEST(Tipbox, StepsThroughTheProgramFolderTipsAndStoresTheCheckBox)
     EXPECT_EQ(shown, (QStringList{QStringLiteral("eins"), QStringLiteral("zwei"), QStringLiteral("drei"),
                                   QStringLiteral("eins")}));
 
+    EXPECT_TRUE(check->isChecked());
     box.show();
     QTest::mouseClick(check, Qt::LeftButton);
-    EXPECT_EQ(program.settings.read(keys::ShowTipsAtStartup), QStringLiteral("0"));
+    EXPECT_EQ(program->settings.read(keys::ShowTipsAtStartup), QStringLiteral("0"));
     QTest::mouseClick(check, Qt::LeftButton);
-    EXPECT_EQ(program.settings.read(keys::ShowTipsAtStartup), QStringLiteral("1"));
-}
-
-TEST(Tipbox, MissingFileShowsTheMessageAndNextChangesNothing)
-{
-    TestEnvironment env;
-    Program program(std::make_unique<RecordingPlatform>());
-    program.programFolder = env.programFolder();
-    Tipbox box(program);
-    auto *text = box.findChild<QLabel *>(QStringLiteral("lblTipText"));
-    ASSERT_TRUE(text);
-    EXPECT_EQ(text->text(), missingTipsMessage(QStringLiteral("TipOfDay.ini")));
-    QTest::mouseClick(box.findChild<QPushButton *>(QStringLiteral("cmdNextTip")), Qt::LeftButton);
-    EXPECT_EQ(text->text(), missingTipsMessage(QStringLiteral("TipOfDay.ini")));
-
-    // An empty file shows neither a tip nor the message.
-    writeFile(env.programFolder() + QStringLiteral("TipOfDay.ini"), QByteArray());
-    Tipbox emptyBox(program);
-    EXPECT_TRUE(emptyBox.findChild<QLabel *>(QStringLiteral("lblTipText"))->text().isEmpty());
+    EXPECT_EQ(program->settings.read(keys::ShowTipsAtStartup), QStringLiteral("1"));
 }

@@ -46,13 +46,12 @@ TEST(WheelRules, StepsStopAtTheirLimits)
     EXPECT_FALSE(turnedAway(-120));
     EXPECT_FALSE(turnedAway(0));
 
-    EXPECT_EQ(kindOfClassName(QStringLiteral("thundertextbox")), Kind::Text);
-    EXPECT_EQ(kindOfClassName(QStringLiteral("msflexgridwndclass")), Kind::FlexGrid);
-    EXPECT_EQ(kindOfClassName(QStringLiteral("datagridwndclass")), Kind::DataGrid);
-    EXPECT_EQ(kindOfClassName(QStringLiteral("thundercombobox")), Kind::List);
-    EXPECT_EQ(kindOfClassName(QStringLiteral("slider20wndclass")), Kind::Slider);
-    EXPECT_EQ(kindOfClassName(QStringLiteral("richtext20wndclass")), Kind::Text);
-    EXPECT_EQ(kindOfClassName(QStringLiteral("thundercommandbutton")), Kind::None);
+    const std::pair<const char *, Kind> kinds[] = {
+        {"thundertextbox", Kind::Text},     {"msflexgridwndclass", Kind::FlexGrid}, {"datagridwndclass", Kind::DataGrid},
+        {"thundercombobox", Kind::List},    {"slider20wndclass", Kind::Slider},     {"richtext20wndclass", Kind::Text},
+        {"thundercommandbutton", Kind::None}};
+    for (const auto &[name, kind] : kinds)
+        EXPECT_EQ(kindOfClassName(QString::fromLatin1(name)), kind) << name;
 }
 
 namespace {
