@@ -84,7 +84,8 @@ void SettingsStore::write(const QString &application, const QString &section, co
         clearAbandonedLock(settings);
         settings.sync();
         ++m_diskWrites;
-        if (settings.status() != QSettings::NoError)
+        // A format error is about what was read; only an access error means the write did not land.
+        if (settings.status() == QSettings::AccessError)
             noteFailedWrite(application);
     }
 }

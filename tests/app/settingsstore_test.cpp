@@ -73,12 +73,19 @@ TEST(SettingsStore, ReadsSeeWhatAnotherProgramWroteAndUnchangedWritesCostNothing
 
 TEST(SettingsStore, ADamagedFileGivesDefaults)
 {
-    TestEnvironment env;
-    klangtruhe::test::writeFile(env.settingsFile(), QByteArray("\x00\xff\xfe[Options\nWindowState\x00=2\n\xc3", 40));
-    SettingsStore store;
-    EXPECT_EQ(store.read(keys::AusgabeboxHeight), QStringLiteral("10725"));
-    store.write(keys::TopRow, QStringLiteral("1"));
-    EXPECT_EQ(store.read(keys::TopRow), QStringLiteral("1"));
+    const QByteArray damaged[] = {QByteArray("\x00\xff\xfe[Options\nWindowState\x00=2\n\xc3", 40),
+                                  QByteArray("\xff\xfe\x00[Options\n=\x01\x02WindowState=\xc3\x28\n[[[\n", 28)};
+    for (const QByteArray &bytes : damaged) {
+        TestEnvironment env;
+        klangtruhe::test::writeFile(env.settingsFile(), bytes);
+        SettingsStore store;
+        int reports = 0;
+        store.setWriteFailureReport([&reports](const QString &) { ++reports; });
+        EXPECT_EQ(store.read(keys::AusgabeboxHeight), QStringLiteral("10725"));
+        store.write(keys::TopRow, QStringLiteral("1"));
+        EXPECT_EQ(store.read(keys::TopRow), QStringLiteral("1"));
+        EXPECT_EQ(reports, 0) << "a damaged file that was replaced is no failed write";
+    }
 }
 
 // A killed program can leave an empty lock file beside the store; the next
