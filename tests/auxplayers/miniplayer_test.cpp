@@ -9,37 +9,20 @@
 #include <QApplication>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <set>
 
 using namespace klangtruhe;
 using namespace klangtruhe::test;
 
-TEST(MiniPlayerRules, PicturesPositionsAndPhases)
+TEST(MiniPlayerRules, FirstPlaceAndTheVolumeToolBesideIt)
 {
-    const AbPictures resting = abPicturesFor(false, 0);
-    EXPECT_TRUE(resting.posA && !resting.posB && !resting.exitAb);
-    const AbPictures aSet = abPicturesFor(true, 12);
-    EXPECT_TRUE(!aSet.posA && aSet.posB && !aSet.exitAb);
-    const AbPictures looping = abPicturesFor(false, 12);
-    EXPECT_TRUE(!looping.posA && !looping.posB && looping.exitAb);
-
+    // No stored place: above the taskbar at the bottom of the screen.
     EXPECT_EQ(miniPlayerFirstTop("", 12000, 885), 12000 - 885 - 550);
     EXPECT_EQ(miniPlayerFirstTop("0", 12000, 885), 12000 - 885 - 550);
     EXPECT_EQ(miniPlayerFirstTop("1200", 12000, 885), 1200);
 
-    EXPECT_EQ(nextTickerPhase(0), 1);
-    EXPECT_EQ(nextTickerPhase(2), 3);
-    EXPECT_EQ(nextTickerPhase(3), 1);
-
     const VolumeToolPlace beside = volumeToolPlace(1500, 3000, 5235);
     EXPECT_EQ(beside.left, "459.02295"); // (1500 + 5235 + 150) × 0.06667, unrounded
     EXPECT_EQ(beside.top, "200.01");
-
-    std::set<int> indexes;
-    for (const auto &button : miniplayer::buttons())
-        indexes.insert(button.index);
-    EXPECT_EQ(indexes.size(), 14u);
-    EXPECT_EQ(*indexes.rbegin(), miniplayer::LautsprecherIndex);
 }
 
 namespace {
@@ -95,10 +78,8 @@ protected:
 
 TEST_F(MiniPlayerWindowTest, FormsSwitchAndKeepTheirPositions)
 {
-    EXPECT_EQ(window->windowTitle(), "Klangtruhe-Miniplayer");
     EXPECT_EQ(window->form(), MiniPlayerForm::Horizontal);
     EXPECT_EQ(window->size(), twipsSize(5235 - 90, 885 - 395));
-    EXPECT_EQ(window->button(3)->pos(), twipsPoint(1935, 45));
     EXPECT_FALSE(shown(10) || shown(8) || shown(9));
     EXPECT_TRUE(shown(6) && shown(7) && shown(13));
 
@@ -118,7 +99,6 @@ TEST_F(MiniPlayerWindowTest, FormsSwitchAndKeepTheirPositions)
     click(12);
     EXPECT_EQ(window->form(), MiniPlayerForm::Vertical);
     EXPECT_EQ(window->size(), twipsSize(510 - 90, 4875 - 395));
-    EXPECT_EQ(window->button(3)->pos(), twipsPoint(30, 1650));
     EXPECT_EQ(window->pos(), twipsPoint(6000, 750));
     EXPECT_EQ(program.settings.read(keys::MiniPlayerHorizontalLeft), QString::number(first.x()));
     EXPECT_EQ(program.settings.read(keys::MiniPlayerHorizontalTop), QString::number(first.y()));

@@ -1,27 +1,40 @@
-#include "app/ausgabebox.h"
-#include "app/program.h"
-#include "app/statusbar.h"
 #include "auxplayers/frmuhrzeit.h"
 #include "auxplayers/sleepcomponent.h"
-#include "app/settingkeys.h"
 #include "common/events.h"
-#include "player/mediacomponent.h"
-#include "player/playercomponent.h"
 #include "player/playerprogram.h"
-#include "support/audiofixtures.h"
-#include "support/dialogdriver.h"
-#include "support/startedprogram.h"
-#include "support/tempfolders.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace klangtruhe;
 using namespace klangtruhe::test;
+
+namespace {
+
+// Arms the sleep time for the next minute without shutdown, ticking the boxes named.
+void armForTheNextMinute(Ausgabebox &window, const QStringList &boxes = {})
+{
+    onNextModalDialog([boxes](QWidget *question) {
+        onNextModalDialog([boxes](QWidget *dialog) {
+            auto *uhrzeit = qobject_cast<frmUhrzeit *>(dialog);
+            ASSERT_NE(uhrzeit, nullptr);
+            uhrzeit->field(1)->setText(QStringLiteral("01"));
+            for (const QString &name : boxes) {
+                auto *box = uhrzeit->findChild<QCheckBox *>(name);
+                EXPECT_LE(box->sizeHint().width(), box->width()) << str(name) << ": the caption shows whole";
+                box->setChecked(true);
+            }
+            QTest::mouseClick(uhrzeit->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        });
+        QTest::mouseClick(question->findChild<QPushButton *>(QStringLiteral("cmdButton_2")), Qt::LeftButton);
+    });
+    window.findChild<QAction *>(QStringLiteral("mnuSleep"))->trigger();
+}
+
+} // namespace
 
 TEST(SleepWiring, ReachedMinuteEndsTheProgramLikeBeenden)
 {
@@ -31,20 +44,8 @@ TEST(SleepWiring, ReachedMinuteEndsTheProgramLikeBeenden)
     Ausgabebox &window = *started.window();
     QTime now(21, 0, 0);
     window.sleep().setClock([&] { return now; });
-    auto *mnuSleep = window.findChild<QAction *>(QStringLiteral("mnuSleep"));
-    ASSERT_TRUE(mnuSleep && mnuSleep->isEnabled() && mnuSleep->isCheckable());
     EXPECT_EQ(window.status().panel(6), "Sleep Off");
-
-    onNextModalDialog([](QWidget *question) {
-        onNextModalDialog([](QWidget *dialog) {
-            auto *uhrzeit = qobject_cast<frmUhrzeit *>(dialog);
-            ASSERT_NE(uhrzeit, nullptr);
-            uhrzeit->field(1)->setText(QStringLiteral("01"));
-            QTest::mouseClick(uhrzeit->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
-        });
-        QTest::mouseClick(question->findChild<QPushButton *>(QStringLiteral("cmdButton_2")), Qt::LeftButton);
-    });
-    mnuSleep->trigger();
+    armForTheNextMinute(window);
     EXPECT_EQ(window.status().panel(6), "Sleep 21:01");
 
     now = QTime(21, 1, 2);
@@ -60,21 +61,7 @@ TEST(SleepWiring, AGentleEndFadesTheTrackOutStopsAndLeavesTheProgramOpen)
     Ausgabebox &window = *p.window();
     QTime now(22, 0, 0);
     window.sleep().setClock([&] { return now; });
-    onNextModalDialog([](QWidget *question) {
-        onNextModalDialog([](QWidget *dialog) {
-            auto *uhrzeit = qobject_cast<frmUhrzeit *>(dialog);
-            ASSERT_NE(uhrzeit, nullptr);
-            uhrzeit->field(1)->setText(QStringLiteral("01"));
-            for (const char *name : {"chkSanftAusblenden", "chkNurAnhalten"}) {
-                auto *box = uhrzeit->findChild<QCheckBox *>(QString::fromLatin1(name));
-                EXPECT_LE(box->sizeHint().width(), box->width()) << name << ": the caption shows whole";
-                box->setChecked(true);
-            }
-            QTest::mouseClick(uhrzeit->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
-        });
-        QTest::mouseClick(question->findChild<QPushButton *>(QStringLiteral("cmdButton_2")), Qt::LeftButton);
-    });
-    window.findChild<QAction *>(QStringLiteral("mnuSleep"))->trigger();
+    armForTheNextMinute(window, {QStringLiteral("chkSanftAusblenden"), QStringLiteral("chkNurAnhalten")});
     EXPECT_EQ(p.program().settings.read(keys::SleepSanftAusblenden), QStringLiteral("1"));
 
     p.player().imgStart_Click();

@@ -1,15 +1,12 @@
 #include "coverprogram.h"
 
 #include "app/settingkeys.h"
-#include "support/dialogdriver.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
-#include <QTest>
-#include <QTextEdit>
 #include <gtest/gtest.h>
 
 using namespace klangtruhe;
@@ -77,15 +74,10 @@ TEST(CoverArea, ExternalAndStoredPicturesTakeTurns)
     area.p.covers().cboBildpfad_Choose(1);
     EXPECT_TRUE(nearly(centre(area.img()), Qt::blue));
     QFile::remove(a);
-    QString title, text;
-    onNextModalDialog([&](QWidget *dialog) {
-        title = dialog->windowTitle();
-        text = dialog->findChild<QTextEdit *>(QStringLiteral("txtMsgText"))->toPlainText();
-        dialog->close();
-    });
+    QString shown;
+    readNextMessage(shown);
     area.p.covers().cboBildpfad_Choose(0);
-    EXPECT_EQ(title, QStringLiteral("Bild laden und anzeigen"));
-    EXPECT_EQ(text, QStringLiteral("Bild nicht gefunden\n\n") + a);
+    EXPECT_EQ(str(shown), str(QStringLiteral("Bild laden und anzeigen|Bild nicht gefunden\n\n") + a));
 
     // "Eno": no external cover exists and nothing is stored, so the box ends ticked.
     p.data().setAbsolutePosition(2);

@@ -2,13 +2,9 @@
 
 #include "app/mainwindowlayout.h"
 #include "common/twips.h"
-#include "support/dialogdriver.h"
 
 #include <QLabel>
-#include <QListWidget>
 #include <QMainWindow>
-#include <QTest>
-#include <QTextEdit>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -112,15 +108,10 @@ TEST(CoverStrip, DoubleClickNamesTheCover)
     threeSlotsHigh(p);
     p.data().setAbsolutePosition(4);
     ASSERT_EQ(p.covers().coverStart(), 3);
-    QString title, text;
-    onNextModalDialog([&](QWidget *dialog) {
-        title = dialog->windowTitle();
-        text = dialog->findChild<QTextEdit *>(QStringLiteral("txtMsgText"))->toPlainText();
-        dialog->close();
-    });
+    QString shown;
+    readNextMessage(shown);
     p.covers().imgCover_DblClick(1);
-    EXPECT_EQ(title, QStringLiteral("Mini-Cover"));
-    EXPECT_EQ(text, QStringLiteral("Dübel - Ärger"));
+    EXPECT_EQ(str(shown), "Mini-Cover|Dübel - Ärger");
 }
 
 TEST(CoverStrip, MissingCoverFolderGivesAnEmptyStrip)

@@ -1,14 +1,10 @@
 #include "lists/playlistcomponent.h"
 #include "lists/playlistfile.h"
 #include "lists/playlistview.h"
-#include "player/mediacomponent.h"
 #include "playerprogram.h"
 
-#include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QListWidget>
-#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace klangtruhe;
@@ -43,7 +39,6 @@ int goldSongStars(PlayerComponent &player)
     return gold;
 }
 
-
 } // namespace
 
 TEST(AbLoopButtons, MarkLoopAndEndWithTheTrack)
@@ -53,7 +48,6 @@ TEST(AbLoopButtons, MarkLoopAndEndWithTheTrack)
     Ausgabebox *window = p.window();
     MediaComponent &media = player.MediaPlayer1();
     EXPECT_EQ(visibleAbButton(window), 0);
-    EXPECT_EQ(player.TimerPosAB().interval(), 500);
     EXPECT_FALSE(player.TimerPosAB().isActive());
 
     // Nothing plays: the click changes nothing.
@@ -82,19 +76,6 @@ TEST(AbLoopButtons, MarkLoopAndEndWithTheTrack)
     EXPECT_FALSE(player.TimerPosAB().isActive());
     EXPECT_EQ(player.abLoop().posA(), 0);
 
-    // An A marked before half a second is 0, which reads as "no loop": the
-    // click on the running loop's button marks a new A instead of ending it.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return media.playState() == MediaComponent::Playing; }, 3000));
-    media.setCurrentPosition(0.2);
-    clickAb(window);
-    media.setCurrentPosition(3.0);
-    clickAb(window);
-    EXPECT_EQ(visibleAbButton(window), 2);
-    clickAb(window);
-    EXPECT_EQ(visibleAbButton(window), 1);
-    EXPECT_TRUE(player.abLoop().posAGesetzt());
-    EXPECT_FALSE(player.TimerPosAB().isActive());
-
     player.imgStop_Click();
     EXPECT_EQ(visibleAbButton(window), 0);
 }
@@ -104,13 +85,11 @@ TEST(TrackStars, RatingRenamesTheCurrentTrackAndTheListFollows)
     PlayerProgram p({{"a.wav", wavSine(0.2)},
                      {"a - 2.wav", wavSine(0.2)},
                      {"Best - 3.wav", wavSine(0.2)},
-                     {"Take 5 - 8.wav", wavSine(0.2)},
                      {"Track-2.wav", wavSine(0.2)}});
     PlayerComponent &player = p.player();
     QListWidget *list = player.filTrack();
-    QString entryRating = QStringLiteral("4");
     QList<int> entryStars;
-    player.hooks.entryRating = [&] { return entryRating; };
+    player.hooks.entryRating = [] { return QStringLiteral("4"); };
     player.hooks.showEntryStars = [&](int gold) { entryStars << gold; };
     const auto current = [&] { return list->item(p.program().AktuellerTrack)->text(); };
     const auto rate = [&](const QString &track, int stars) {
@@ -118,7 +97,6 @@ TEST(TrackStars, RatingRenamesTheCurrentTrackAndTheListFollows)
         QTest::mouseClick(p.window()->findChild<QLabel *>(QStringLiteral("imgSongNote_%1").arg(stars - 1)),
                           Qt::LeftButton);
     };
-    ASSERT_EQ(items(list), (QStringList{"a - 2.wav", "a.wav", "Best - 3.wav", "Take 5 - 8.wav", "Track-2.wav"}));
     list->item(0)->setSelected(true);
 
     // An old rating is replaced; the list keeps marks and the current track.
@@ -131,11 +109,6 @@ TEST(TrackStars, RatingRenamesTheCurrentTrackAndTheListFollows)
     EXPECT_FALSE(player.songStarIsGold(5));
     EXPECT_EQ(entryStars.value(entryStars.size() - 1), 4);
 
-    // A minus without blanks is part of the name.
-    rate(QStringLiteral("Track-2.wav"), 5);
-    EXPECT_EQ(current(), QStringLiteral("Track-2 - 5.wav"));
-    EXPECT_EQ(goldSongStars(player), 5);
-
     // A name that is taken: nothing moves, the stars come from the old name.
     rate(QStringLiteral("a.wav"), 2);
     EXPECT_TRUE(QFile::exists(p.music + QStringLiteral("a.wav")));
@@ -147,20 +120,6 @@ TEST(TrackStars, RatingRenamesTheCurrentTrackAndTheListFollows)
     QFile::remove(p.music + QStringLiteral("Best - 5.wav"));
     rate(QStringLiteral("Best - 5.wav"), 1);
     EXPECT_FALSE(items(list).contains(QStringLiteral("Best - 5.wav")));
-    EXPECT_EQ(list->count(), 4);
-
-    // A suffix above 6 ends the display: grey song stars, entry row untouched.
-    entryStars.clear();
-    p.program().AktuellerTrack = int(items(list).indexOf(QStringLiteral("Take 5 - 8.wav")));
-    player.BewertungTracks();
-    EXPECT_EQ(goldSongStars(player), 0);
-    EXPECT_TRUE(entryStars.isEmpty());
-
-    // The entry row alone: 6 is six stars, 7 none.
-    entryRating = QStringLiteral("7");
-    p.program().AktuellerTrack = 0;
-    player.BewertungTracks();
-    EXPECT_EQ(entryStars, QList<int>{0});
 
     // While the playlist plays, AktuellerTrack counts playlist items: the
     // click renames the playlist's track, never the track list's item with
@@ -168,7 +127,7 @@ TEST(TrackStars, RatingRenamesTheCurrentTrackAndTheListFollows)
     PlaylistComponent &playlists = p.window()->playlists();
     const QString folder = playlists.playlistFolder();
     QDir().mkpath(folder);
-    const QByteArray track = (p.music + QStringLiteral("Track-2 - 5.wav")).toUtf8();
+    const QByteArray track = (p.music + QStringLiteral("Track-2.wav")).toUtf8();
     writeFile(folder + QStringLiteral("Eins.txt"), "/m/x.mp3\r\n" + track + "\r\n");
     writeFile(folder + QStringLiteral("Zwei.txt"), track + "\n" + track + "\n");
     writeFile(folder + QStringLiteral("Drei.txt"), QByteArray("/m/y.mp3\r\n"));

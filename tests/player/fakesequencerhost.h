@@ -35,7 +35,7 @@ public:
     int trackCount() const override { return tracks; }
     void markTrack(int index, bool marked) override { marks[index] = marked; }
     QList<bool> playlistChecked() const override { return checked; }
-    void selectPlaylistItem(int item) override { selectedItems << item; }
+    void selectPlaylistItem(int) override {}
     QList<int> &TrackGespielt() override { return gespielt; }
 
     int tableRowCount() const override { return static_cast<int>(entries.size()); }
@@ -47,8 +47,8 @@ public:
         const FakeEntry &entry = entries.at(r - 1);
         return column == 0 ? entry.band : column == kStil ? entry.style : QString();
     }
-    void StilSpalteSetzen() override { stilSpalte = kStil; }
-    int StilSpalte() const override { return stilSpalte; }
+    void StilSpalteSetzen() override {}
+    int StilSpalte() const override { return kStil; }
     void moveToTableRow(int r) override
     {
         ++moves;
@@ -91,7 +91,7 @@ public:
         timer1 = false;
         status = QStringLiteral("no play");
     }
-    void TextSongAktualisieren() override { ++textSongCalls; }
+    void TextSongAktualisieren() override {}
     void setTimer1(bool on) override { timer1 = on; }
 
     static constexpr int kStil = 5;
@@ -105,11 +105,9 @@ public:
     int tracks = 0;
     QHash<int, bool> marks;
     QList<bool> checked;
-    QList<int> selectedItems;
     QList<int> gespielt;
     QList<FakeEntry> entries;
     int row = 0;
-    int stilSpalte = kStil;
     int moves = 0;
     QStringList styles, bands;
     QString status = QStringLiteral("playing:  x");
@@ -118,7 +116,6 @@ public:
     bool miniPauseActive = false;
     QStringList miniCaption;
     bool timer1 = true;
-    int textSongCalls = 0;
     QStringList log;
 
 private:

@@ -6,10 +6,8 @@
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QDBusObjectPath>
 #include <QDBusPendingCall>
 #include <QDBusVariant>
-#include <QTest>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -20,7 +18,6 @@ namespace {
 
 const QString Service = QStringLiteral("org.mpris.MediaPlayer2.klangtruhe");
 const QString Path = QStringLiteral("/org/mpris/MediaPlayer2");
-const QString Root = QStringLiteral("org.mpris.MediaPlayer2");
 const QString Player = QStringLiteral("org.mpris.MediaPlayer2.Player");
 
 // What the desktop hears: each PropertiesChanged of the player interface.
@@ -100,8 +97,6 @@ TEST(MediaKeys, TheDesktopsMediaControlsDriveThePlayerAndSeeWhatPlays)
     ASSERT_TRUE(desktop.connect(QString(), Path, QStringLiteral("org.freedesktop.DBus.Properties"),
                                 QStringLiteral("PropertiesChanged"), &recorder,
                                 SLOT(changed(QString, QVariantMap, QStringList))));
-    EXPECT_EQ(property(desktop, Root, "Identity").toString(), QStringLiteral("Klangtruhe-Player"));
-    EXPECT_EQ(property(desktop, Root, "DesktopEntry").toString(), QStringLiteral("de.fernwerk.Klangtruhe"));
     EXPECT_EQ(property(desktop, Player, "PlaybackStatus").toString(), QStringLiteral("Stopped"));
 
     press(desktop, "PlayPause");
@@ -113,7 +108,6 @@ TEST(MediaKeys, TheDesktopsMediaControlsDriveThePlayerAndSeeWhatPlays)
     EXPECT_EQ(track.value(QStringLiteral("xesam:title")).toString(), QStringLiteral("1 Paperhouse"));
     EXPECT_EQ(QUrl(track.value(QStringLiteral("xesam:url")).toString()).toLocalFile(), p.music + "1 Paperhouse.wav");
     EXPECT_NEAR(track.value(QStringLiteral("mpris:length")).toLongLong() / 1e6, 4.0, 0.1);
-    EXPECT_TRUE(track.value(QStringLiteral("mpris:trackid")).value<QDBusObjectPath>().path().startsWith('/'));
 
     press(desktop, "Pause");
     EXPECT_TRUE(QTest::qWaitFor([&] { return p.player().Pausiert; }, 5000));

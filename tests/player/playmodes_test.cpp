@@ -71,16 +71,3 @@ TEST(PlayModes, MarkTracksAndShuffleInterlocks)
     EXPECT_TRUE(clickPlayMode(shuffle.modes, PlayModeBox::TracksAnspielen, true).effects.askIntroTime);
     EXPECT_FALSE(clickPlayMode(shuffleIntro, PlayModeBox::TracksAnspielen, false).effects.askIntroTime);
 }
-
-TEST(PlayModes, IntroAndPauseAnswers)
-{
-    EXPECT_EQ(judgeIntroAnswer(QString()), IntroAnswer::Keep);
-    EXPECT_EQ(judgeIntroAnswer(QStringLiteral("1.5")), IntroAnswer::TooShort);
-    EXPECT_EQ(judgeIntroAnswer(QStringLiteral("2")), IntroAnswer::Store);
-
-    EXPECT_EQ(judgePauseAnswer(QString()), PauseAnswer::Leave);
-    EXPECT_EQ(judgePauseAnswer(QStringLiteral("60")), PauseAnswer::Store);
-    EXPECT_EQ(judgePauseAnswer(QStringLiteral("61 Sek.")), PauseAnswer::Confirm);
-    EXPECT_FALSE(storeAfterConfirmation(ConfirmReply::Nein));
-    EXPECT_TRUE(storeAfterConfirmation(ConfirmReply::Closed));
-}

@@ -10,7 +10,6 @@ using klangtruhe::test::ScriptedRandom;
 namespace {
 
 const TrackChoice kEnd = TrackChoice::endOfList();
-const TrackChoice kNothing = TrackChoice::nothing();
 TrackChoice take(int track) { return TrackChoice::take(track); }
 
 // Plays a whole list from `first` the way the sequencing tick does.
@@ -97,63 +96,6 @@ TEST(PlayOrder, RandomPlaylistItemsAreCheckedAndUnplayed)
     // Nothing checked ends at once instead of searching for ever.
     QList<int> none(4, 0);
     EXPECT_EQ(nextRandomPlaylistItem(none, {false, false, false}, false, random, 0), kEnd);
-}
-
-TEST(PlayOrder, StartWithMarkedTracksSearchesForward)
-{
-    EXPECT_EQ(markedTrackForStart(1, {true, false, false, true}), take(3));
-    EXPECT_EQ(markedTrackForStart(0, {true, false}), take(0));
-    EXPECT_EQ(markedTrackForStart(2, {true, true, false}), kEnd);
-    EXPECT_EQ(checkedItemForStart(0, {false, true}), take(2));
-    EXPECT_EQ(checkedItemForStart(2, {true, false}), kEnd);
-}
-
-TEST(PlayOrder, BackAndForwardInTheTrackList)
-{
-    const QList<bool> marks{false, true, false, true, false};
-    EXPECT_EQ(backInTrackList(3, marks, false), take(2));
-    EXPECT_EQ(backInTrackList(0, marks, false), take(4));
-    EXPECT_EQ(backInTrackList(3, marks, true), take(1));
-    EXPECT_EQ(backInTrackList(1, marks, true), take(1)) << "no marked track before: stays";
-    EXPECT_EQ(backInTrackList(0, marks, true), take(3)) << "from the last track down";
-    EXPECT_EQ(backInTrackList(0, {}, false), kNothing);
-
-    EXPECT_EQ(forwardInTrackList(4, 5), take(0));
-    EXPECT_EQ(forwardInTrackList(1, 5), take(2));
-    EXPECT_EQ(stepBackInTrackList(0, 5), take(4));
-    EXPECT_EQ(stepBackInTrackList(2, 5), take(1));
-}
-
-TEST(PlayOrder, BackAndForwardInThePlaylistEnd)
-{
-    const QList<bool> checked{false, true, false, true, false}; // items 1..5
-    EXPECT_EQ(forwardInPlaylist(2, checked), take(4));
-    EXPECT_EQ(forwardInPlaylist(4, checked), take(2)) << "round to the first checked";
-    EXPECT_EQ(forwardInPlaylist(5, checked), take(2));
-    EXPECT_EQ(backInPlaylist(4, checked), take(2));
-    EXPECT_EQ(backInPlaylist(2, checked), take(4));
-    EXPECT_EQ(backInPlaylist(1, checked), take(4));
-
-    // The mini player steps from the ends to the other end without a test.
-    EXPECT_EQ(stepForwardInPlaylist(5, checked), take(1));
-    EXPECT_EQ(stepBackInPlaylist(1, checked), take(5));
-    EXPECT_EQ(stepForwardInPlaylist(2, checked), take(4));
-    EXPECT_EQ(stepBackInPlaylist(2, checked), take(4));
-
-    // Nothing checked: every search gives up, nothing starts.
-    const QList<bool> none(5, false);
-    for (int current = 0; current <= 6; ++current) {
-        EXPECT_EQ(forwardInPlaylist(current, none), kNothing) << current;
-        EXPECT_EQ(backInPlaylist(current, none), kNothing) << current;
-        if (current != 1) {
-            EXPECT_EQ(stepBackInPlaylist(current, none), kNothing) << current;
-        }
-        if (current != 5) {
-            EXPECT_EQ(stepForwardInPlaylist(current, none), kNothing) << current;
-        }
-    }
-    EXPECT_EQ(forwardInPlaylist(0, {}), kNothing);
-    EXPECT_EQ(stepBackInPlaylist(1, {}), kNothing);
 }
 
 TEST(PlayOrder, ExcludedEntryEndsTheListInsteadOfLoopingForEver)

@@ -1,7 +1,6 @@
 #include "sequencerfixture.h"
 
 #include <QElapsedTimer>
-#include <QRegularExpression>
 #include <QTimer>
 
 using namespace klangtruhe;
@@ -9,20 +8,20 @@ using namespace klangtruhe::test;
 
 namespace {
 
-PlayModes alleTracks(bool repeat = false, bool zufaellig = false)
+PlayModes alleTracks(bool repeat = false)
 {
     PlayModes modes;
     modes.chkAlleTracks = {true, true};
     modes.chkRepeat = {repeat, true};
-    modes.chkTracksZufaellig = {zufaellig, true};
     return modes;
 }
 
 } // namespace
 
-using Timer1Test = SequencerFixture;
+// What Timer1 does at a track's end; the play orders themselves are PlayOrder's.
+using Sequencer = SequencerFixture;
 
-TEST_F(Timer1Test, EndTestFollowsTheOutputPath)
+TEST_F(Sequencer, EndTestFollowsTheOutputPath)
 {
     host.modes = alleTracks();
     host.tracks = 3;
@@ -65,65 +64,7 @@ TEST_F(Timer1Test, EndTestFollowsTheOutputPath)
     EXPECT_EQ(host.log.last(), "Start 0");
 }
 
-TEST_F(Timer1Test, TrackListInOrderEndsOrRepeats)
-{
-    host.modes = alleTracks();
-    host.tracks = 3;
-    runTicks();
-    EXPECT_EQ(host.log, QStringList({"sleep 500", "Start 1", "sleep 500", "Start 2", "sleep 500", "Stop"}));
-    EXPECT_EQ(host.textSongCalls, 2);
-    EXPECT_FALSE(host.timer1);
-
-    host.log.clear();
-    host.modes = alleTracks(true);
-    host.timer1 = true;
-    program.AktuellerTrack = 1;
-    runTicks(3);
-    EXPECT_EQ(host.log.filter("Start"), QStringList({"Start 2", "Start 0", "Start 1"}));
-}
-
-TEST_F(Timer1Test, RandomTracksDrawFromOneAndScanForZero)
-{
-    host.modes = alleTracks(false, true);
-    host.tracks = 2;
-    host.gespielt = {0, 0};
-    random = ScriptedRandom({0.0, 0.99, 0.5});
-    runTicks();
-    // Index 0 is never drawn: it comes only from the scan once 1 has played.
-    EXPECT_EQ(host.log.filter(QRegularExpression("Start|Stop")), QStringList({"Start 1", "Start 0", "Stop"}));
-    EXPECT_EQ(host.gespielt, QList<int>({0, 0}));
-
-    host.log.clear();
-    host.modes = alleTracks(true, true);
-    host.timer1 = true;
-    runTicks(3);
-    EXPECT_EQ(host.log.filter("Start"), QStringList({"Start 1", "Start 0", "Start 0"}));
-}
-
-TEST_F(Timer1Test, PlaylistInOrderOverCheckedItems)
-{
-    program.PlaylistModus = true;
-    host.modes = alleTracks();
-    host.checked = {true, false, true, true};
-    program.AktuellerTrack = 0; // counts as item 1
-    runTicks();
-    EXPECT_EQ(host.log.filter(QRegularExpression("Start|Stop")), QStringList({"Start 3", "Start 4", "Stop"}));
-    EXPECT_EQ(host.selectedItems, QList<int>({3, 4}));
-    EXPECT_EQ(host.textSongCalls, 0);
-
-    // Repeat round to the start: the first checked item plays, item 1 is selected.
-    host.log.clear();
-    host.selectedItems.clear();
-    host.checked = {false, true, true};
-    host.modes = alleTracks(true);
-    host.timer1 = true;
-    program.AktuellerTrack = 3;
-    runTicks(1);
-    EXPECT_EQ(host.log.filter("Start"), QStringList({"Start 2"}));
-    EXPECT_EQ(host.selectedItems, QList<int>({1}));
-}
-
-TEST_F(Timer1Test, PauseCountsDownAndAnswersPauseAndStop)
+TEST_F(Sequencer, PauseCountsDownAndAnswersPauseAndStop)
 {
     host.modes = alleTracks();
     host.tracks = 3;
@@ -162,7 +103,7 @@ TEST_F(Timer1Test, PauseCountsDownAndAnswersPauseAndStop)
     EXPECT_EQ(host.log, QStringList({"status 3 Sek. Pause", "sleep 1000", "Stop"}));
 }
 
-TEST_F(Timer1Test, CountdownOnRealTimeEndsEarlyOnStop)
+TEST_F(Sequencer, CountdownOnRealTimeEndsEarlyOnStop)
 {
     host.modes = alleTracks();
     host.tracks = 3;
@@ -181,7 +122,7 @@ TEST_F(Timer1Test, CountdownOnRealTimeEndsEarlyOnStop)
     EXPECT_EQ(host.log, QStringList({"status 3 Sek. Pause", "Stop"}));
 }
 
-TEST_F(Timer1Test, ExcludedEntryEndsTheListInsteadOfLooping)
+TEST_F(Sequencer, ExcludedEntryEndsTheListInsteadOfLooping)
 {
     host.entries = {{"Band A", "Jazz"}, {"Band B", "Rock/Pop"}};
     host.row = 2;
@@ -208,41 +149,4 @@ TEST_F(Timer1Test, ExcludedEntryEndsTheListInsteadOfLooping)
     host.timer1 = true;
     runTicks();
     EXPECT_EQ(host.log, QStringList({"sleep 500", "Stop"}));
-}
-
-TEST_F(Timer1Test, ShufflePlaysTheSongsOfEachDrawnEntryAndSkipsExcluded)
-{
-    for (int i = 1; i <= 8; ++i)
-        host.entries.append({QStringLiteral("Band %1").arg(i), QStringLiteral("Jazz")});
-    host.entries[1].style = QStringLiteral("Rock/Pop");
-    host.entries[4].band = QStringLiteral("Heino");
-    host.styles = {"Rock"};
-    host.bands = {"Heino"};
-    host.row = 1;
-    host.tracks = 3;
-    host.modes.chkShuffle = {true, true};
-    setting(keys::ShuffleSongProCD, QStringLiteral("2"));
-    MersenneRandom mersenne(7);
-    PlaySequencer shuffled(program, host, dialogs, mersenne, fakeClock());
-
-    QList<int> counters;
-    for (int tick = 0; tick < 16 && host.timer1; ++tick) {
-        shuffled.Timer1_Timer();
-        counters << shuffled.shuffle().SongsAufTontraeger;
-    }
-    const QStringList starts = host.log.filter("Start");
-    ASSERT_EQ(starts.size(), 16);
-    for (int i = 0; i < starts.size(); ++i) {
-        const QStringList rowTrack = starts.at(i).mid(6).split('/');
-        const int row = rowTrack.at(0).toInt();
-        EXPECT_NE(row, 2) << "excluded style played";
-        EXPECT_NE(row, 5) << "excluded band played";
-        EXPECT_TRUE(rowTrack.at(1) == "1" || rowTrack.at(1) == "2") << "file 0 is never drawn";
-        // Two songs of one entry, then the next draw.
-        EXPECT_EQ(counters.at(i), i % 2 + 1);
-        if (i % 2 == 1) {
-            EXPECT_EQ(row, starts.at(i - 1).mid(6).split('/').at(0).toInt());
-        }
-    }
-    EXPECT_TRUE(dialogs.messages.isEmpty());
 }
