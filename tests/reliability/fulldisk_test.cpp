@@ -24,9 +24,15 @@ void fillUp(const QString &folder)
     const QByteArray block(4096, 'x');
     while (filler.write(block) == block.size() && filler.flush()) {
     }
-    const QByteArray byte(1, 'x');
-    while (filler.write(byte) == 1 && filler.flush()) {
+    while (filler.write("x", 1) == 1 && filler.flush()) {
     }
+}
+
+// The user is told in German that the disk is full.
+void expectToldDiskIsFull(const QString &message)
+{
+    EXPECT_TRUE(message.contains(QStringLiteral("voll"))) << message.toStdString();
+    EXPECT_FALSE(soundsEnglish(message)) << message.toStdString();
 }
 
 } // namespace
@@ -63,14 +69,12 @@ TEST(FullDisk, SavingFailsInGermanAndTheOldFilesStay)
     settings.write(keys::Data1RecordSource, QString(300000, QLatin1Char('s')));
     settings.write(keys::WindowState, QStringLiteral("2"));
     ASSERT_EQ(reports.size(), 1);
-    EXPECT_TRUE(reports.first().contains(QStringLiteral("voll"))) << reports.first().toStdString();
-    EXPECT_FALSE(soundsEnglish(reports.first())) << reports.first().toStdString();
+    expectToldDiskIsFull(reports.first());
     EXPECT_EQ(readFile(folder + QStringLiteral("/settings/KlangtruhePlayer.ini")), storedSettings);
 
     FileError fileError;
     EXPECT_FALSE(appendPlaylistLines(playlist, {QStringLiteral("D:\\Musik\\") + QString(200000, QLatin1Char('b'))}, &fileError));
-    EXPECT_FALSE(soundsEnglish(fileError.description)) << fileError.description.toStdString();
-    EXPECT_TRUE(fileError.description.contains(QStringLiteral("voll"))) << fileError.description.toStdString();
+    expectToldDiskIsFull(fileError.description);
     EXPECT_EQ(readFile(playlist), QByteArray("D:\\Musik\\a.mp3\r\n"));
 
     fileError = {};
@@ -80,8 +84,7 @@ TEST(FullDisk, SavingFailsInGermanAndTheOldFilesStay)
 
     data.setFieldValue(QStringLiteral("Info"), QString(400000, QLatin1Char('n')));
     EXPECT_FALSE(data.storePendingEdits(error));
-    EXPECT_TRUE(error.description.contains(QStringLiteral("voll"))) << error.description.toStdString();
-    EXPECT_FALSE(soundsEnglish(error.description)) << error.description.toStdString();
+    expectToldDiskIsFull(error.description);
 
     QFile::remove(folder + QStringLiteral("/fuellung"));
     EXPECT_EQ(querySingle(catalogue, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));

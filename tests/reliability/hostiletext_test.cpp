@@ -8,25 +8,23 @@
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
 
-#include <random>
 
 using namespace klangtruhe;
 using namespace klangtruhe::test;
 
 namespace {
 
-// The bands a search statement finds, in the result's order.
-QStringList bandsFound(const QString &path, const QString &statement, DatabaseError &error)
+// The bands the search for text finds, sorted.
+QStringList bandsFound(const QString &path, const QString &text, DatabaseError &error)
 {
     Data1 data;
     data.setDatabaseName(path);
-    data.setRecordSource(statement);
+    data.setRecordSource(searchStatement({QStringLiteral("Band")}, QStringLiteral("Band"), text));
     QStringList bands;
-    if (!data.refresh(error))
-        return bands;
-    const int band = data.fieldIndex(QStringLiteral("Band"));
-    for (int i = 0; i < data.recordCount(); ++i)
-        bands << data.text(i, band);
+    const bool read = data.refresh(error);
+    for (int i = 0; read && i < data.recordCount(); ++i)
+        bands << data.text(i, data.fieldIndex(QStringLiteral("Band")));
+    bands.sort();
     return bands;
 }
 
@@ -67,12 +65,8 @@ TEST(HostileText, SearchAndReplaceTreatTypedTextAsText)
     for (const auto &[text, expected] : searches) {
         SCOPED_TRACE(text.toStdString());
         DatabaseError error;
-        QStringList found = bandsFound(path, searchStatement({QStringLiteral("Band")}, QStringLiteral("Band"), text), error);
-        found.sort();
-        QStringList sortedExpected = expected;
-        sortedExpected.sort();
+        EXPECT_EQ(bandsFound(path, text, error), expected);
         EXPECT_FALSE(error.isError()) << error.description.toStdString();
-        EXPECT_EQ(found, sortedExpected);
     }
 
     Data1 data;
@@ -104,9 +98,8 @@ TEST(HostileText, RandomSearchTextsRunAndFindWhatContainsThem)
     std::mt19937 random(fuzzSeed(4711));
     const auto randomText = [&random](int maxLength) {
         QString text;
-        const int length = 1 + static_cast<int>(random() % static_cast<unsigned>(maxLength));
-        for (int i = 0; i < length; ++i)
-            text += QLatin1Char(alphabet[random() % (sizeof(alphabet) - 1)]);
+        for (qsizetype i = 1 + below(random, maxLength); i > 0; --i)
+            text += QLatin1Char(alphabet[below(random, sizeof(alphabet) - 1)]);
         return text;
     };
     TestEnvironment env;
@@ -123,28 +116,24 @@ TEST(HostileText, RandomSearchTextsRunAndFindWhatContainsThem)
     int wrong = 0;
     for (int s = 0; s < searches; ++s) {
         // Half the searches take a piece of a stored band, so they find something.
-        const QString &band = bands.at(static_cast<qsizetype>(random() % static_cast<unsigned>(bands.size())));
-        const QString text = s % 2 ? randomText(4) : band.mid(static_cast<qsizetype>(random() % static_cast<unsigned>(band.size())), 3);
+        const QString &band = bands.at(below(random, bands.size()));
+        const QString text = s % 2 ? randomText(4) : band.mid(below(random, band.size()), 3);
         if (text.trimmed() != text)
             continue;
         QStringList expected;
-        for (const QString &candidate : bands) {
+        for (const QString &candidate : bands)
             if (candidate.contains(text, Qt::CaseInsensitive))
                 expected << candidate;
-        }
         DatabaseError error;
         QElapsedTimer timer;
         timer.start();
-        QStringList found = bandsFound(path, searchStatement({QStringLiteral("Band")}, QStringLiteral("Band"), text), error);
+        const QStringList found = bandsFound(path, text, error);
         slowest = std::max(slowest, timer.elapsed());
-        found.sort();
         expected.sort();
-        if (error.isError() || found != expected) {
-            if (++wrong <= 3)
-                ADD_FAILURE() << text.toStdString() << ": " << error.description.toStdString() << " found "
-                              << found.join(QLatin1Char('|')).toStdString() << " expected "
-                              << expected.join(QLatin1Char('|')).toStdString();
-        }
+        if ((error.isError() || found != expected) && ++wrong <= 3)
+            ADD_FAILURE() << text.toStdString() << ": " << error.description.toStdString() << " found "
+                          << found.join(QLatin1Char('|')).toStdString() << " expected "
+                          << expected.join(QLatin1Char('|')).toStdString();
     }
     reportFigure("sql_hostile_searches", searches, "searches");
     reportFigure("sql_wrong_results", wrong, "searches");

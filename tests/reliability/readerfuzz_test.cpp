@@ -7,7 +7,6 @@
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
 
-#include <random>
 
 using namespace klangtruhe;
 using namespace klangtruhe::test;
@@ -16,34 +15,10 @@ namespace {
 
 constexpr qint64 kSlowestMs = 200;
 
-QByteArray mutatedBytes(QByteArray bytes, std::mt19937 &random)
+QList<QByteArray> bytePieces()
 {
-    static const char *const pieces[] = {"\r\n", "\r", "\n", "\0", "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF", "\xC3", "\xE4",
-                                         "\x81", "\\\\", "/", "\xF0\x9F\x8E\xB5", "\0\0\0"};
-    const auto pick = [&random](qsizetype size) {
-        return size <= 0 ? qsizetype(0) : static_cast<qsizetype>(random() % static_cast<unsigned>(size));
-    };
-    const int steps = 1 + static_cast<int>(random() % 5);
-    for (int i = 0; i < steps; ++i) {
-        switch (random() % 5) {
-        case 0:
-            if (!bytes.isEmpty())
-                bytes[pick(bytes.size())] = static_cast<char>(random() & 0xff);
-            break;
-        case 1:
-            bytes.truncate(pick(bytes.size() + 1));
-            break;
-        case 2:
-            bytes.insert(pick(bytes.size()), bytes.mid(pick(bytes.size()), pick(80)));
-            break;
-        default: {
-            const char *piece = pieces[random() % std::size(pieces)];
-            bytes.insert(pick(bytes.size()), QByteArray(piece, piece[0] ? qsizetype(qstrlen(piece)) : 1));
-            break;
-        }
-        }
-    }
-    return bytes;
+    return {"\r\n", "\r", "\n", QByteArray(1, '\0'), "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF", "\xC3", "\xE4",
+            "\x81", "\\\\", "/", "\xF0\x9F\x8E\xB5"};
 }
 
 } // namespace
@@ -60,11 +35,12 @@ TEST(ReaderFuzz, PlaylistAndListFilesLoadInTimeAndRemovesKeepTheRest)
     TestEnvironment env;
     const QString path = env.path(QStringLiteral("Playlist.txt"));
     std::mt19937 random(fuzzSeed(1234));
+    const QList<QByteArray> pieces = bytePieces();
     const int inputs = fuzzCount(120);
     qint64 slowest = 0;
     int changeable = 0;
     for (int i = 0; i < inputs && !HasFatalFailure(); ++i) {
-        const QByteArray bytes = mutatedBytes(seeds[i % std::size(seeds)], random);
+        const QByteArray bytes = mutated(seeds[i % std::size(seeds)], random, pieces, 5);
         writeFile(path, bytes);
         QElapsedTimer timer;
         timer.start();
@@ -77,7 +53,7 @@ TEST(ReaderFuzz, PlaylistAndListFilesLoadInTimeAndRemovesKeepTheRest)
             continue;
         QList<PlaylistItem> remaining = *items;
         if (!remaining.isEmpty())
-            remaining.removeAt(static_cast<qsizetype>(random() % static_cast<unsigned>(remaining.size())));
+            remaining.removeAt(below(random, remaining.size()));
         if (writePlaylistFile(path, remaining, &error)) {
             ++changeable;
             // Without the removed line the bytes may tell another encoding
@@ -111,11 +87,11 @@ TEST(ReaderFuzz, JetTranslationTakesAnyStatementInTime)
         QString statement = seed;
         const int steps = 1 + static_cast<int>(random() % 6);
         for (int s = 0; s < steps; ++s) {
-            const qsizetype at = static_cast<qsizetype>(random() % static_cast<unsigned>(statement.size() + 1));
+            const qsizetype at = below(random, statement.size() + 1);
             if (random() % 3 == 0)
-                statement.remove(at, static_cast<qsizetype>(random() % 10));
+                statement.remove(at, below(random, 10));
             else
-                statement.insert(at, QString::fromLatin1(pieces[random() % std::size(pieces)]));
+                statement.insert(at, QString::fromLatin1(pieces[below(random, std::size(pieces))]));
         }
         QElapsedTimer timer;
         timer.start();
