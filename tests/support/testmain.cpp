@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "support/slotfailures.h"
+#include "support/strandeddialogs.h"
 
 int main(int argc, char **argv)
 {
@@ -12,5 +13,6 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     klangtruhe::test::failOnQtWarningsFromSlots();
+    klangtruhe::test::closeStrandedDialogs();
     return RUN_ALL_TESTS();
 }
