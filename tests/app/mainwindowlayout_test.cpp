@@ -39,12 +39,3 @@ TEST(MainWindowLayout, NarrowWindowsHideTheTrackStarsAndGiveInvalidSizes)
     EXPECT_LT(tiny.grid.width(), 0);
     EXPECT_LT(tiny.grid.height(), 0);
 }
-
-TEST(MainWindowLayout, CoverSlotsFollowTheHeightAndTheNumberOfCovers)
-{
-    EXPECT_EQ(coverSlotCount(9800, 100), (9800 - 1900) / 970);
-    EXPECT_EQ(coverSlotCount(9800, 3), 2);
-    EXPECT_EQ(coverSlotCount(2869, 100), 0);
-    EXPECT_EQ(coverSlotCount(2870, 100), 1);
-    EXPECT_EQ(coverSlotCount(9800, 0), -1);
-}

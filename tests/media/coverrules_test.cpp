@@ -61,6 +61,8 @@ TEST(CoverRules, StripListNamesEveryMatchingRowExactly)
 TEST(CoverRules, SlotCountAndPaging)
 {
     EXPECT_EQ(coverSlotsFor(8000, 100), 6);
+    EXPECT_EQ(coverSlotsFor(2869, 100), 0); // a slot needs 970 twips below the first 1900
+    EXPECT_EQ(coverSlotsFor(2870, 100), 1);
     EXPECT_EQ(coverSlotsFor(8000, 3), 2);
     EXPECT_EQ(coverSlotsFor(8000, 0), -1);
     EXPECT_EQ(coverSlotsFor(100000, 500), 21); // the strip has 22 slots
