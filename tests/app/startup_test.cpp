@@ -59,12 +59,6 @@ TEST(StartUp, AFirstStartWelcomesWithTheDemoCollection)
     data.setAbsolutePosition(0);
     EXPECT_EQ(data.text(1, 0), QStringLiteral("abendstern"));
     EXPECT_EQ(data.text(2, 0), QStringLiteral("Ärzteblues Kollektiv"));
-
-    // An empty store: normal window at 0, 0 with 15225 x 10725 twips; no recent entries.
-    EXPECT_FALSE(window->isMaximized());
-    EXPECT_EQ(window->geometry().size(), twipsSize(15225, 10725));
-    for (int i = 0; i < 10; ++i)
-        EXPECT_FALSE(window->findChild<QAction *>(QStringLiteral("mnuOrdnerpfad_%1").arg(i))->isVisible());
 }
 
 TEST(StartUp, OpensTheTemplateWhenThereIsNoOtherChoice)

@@ -82,9 +82,6 @@ TEST(SammlungPruefen, ChecksTheWholeCatalogueListsByKindExportsAndShowsTheEntry)
     QAbstractItemModel *rows = findings->model();
     EXPECT_EQ(rows->rowCount(), 6);
 
-    findings->sortByColumn(1, Qt::DescendingOrder);
-    EXPECT_EQ(rows->index(0, 1).data().toString(), QStringLiteral("Can"));
-
     // Export writes what the list holds, for spreadsheet programs.
     const QString csv = p.env.path(QStringLiteral("Bericht.csv"));
     saveNextFileAs(csv);

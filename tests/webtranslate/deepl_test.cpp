@@ -72,10 +72,4 @@ TEST(WebTranslate, MenuEntriesOpenThePageAndPutTheChosenTextOnTheClipboard)
     write->trigger();
     EXPECT_EQ(started.platform().opened.last(), deeplAddress(DeeplPage::Write));
     EXPECT_EQ(clipboard->text(), QStringLiteral("musik\nKri"));
-
-    // Last in the band field: the page still opens, the clipboard holds nothing.
-    window->program().lastFocusedControl = QStringLiteral("TextBand");
-    window->webTranslate().mnuTranslation_Click();
-    EXPECT_EQ(started.platform().opened.size(), 3);
-    EXPECT_EQ(clipboard->text(), QString());
 }
