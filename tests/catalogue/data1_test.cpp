@@ -145,22 +145,6 @@ TEST(Data1, ShowsWhatAnOddCatalogueHasAndFailsCleanlyOnMissingFields)
     EXPECT_EQ(data.recordCount(), 2);
 }
 
-TEST(Data1, AnEditOfAWriteProtectedCatalogueIsReportedNotLost)
-{
-    TestEnvironment env;
-    const QString path = makeCatalogue(env.path("ro.mdb"), threeEntries());
-    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadUser);
-    if (QFileInfo(path).isWritable())
-        GTEST_SKIP() << "running as a user who may write everywhere";
-    Data1 data;
-    ASSERT_TRUE(open(data, path, QStringLiteral("select * from Schallplatten")));
-    QSignalSpy refused(&data, &Data1::editNotStored);
-    data.setFieldValue(QStringLiteral("Info"), QStringLiteral("neu"));
-    data.setAbsolutePosition(1);
-    ASSERT_EQ(refused.count(), 1);
-    EXPECT_EQ(refused.first().first().value<DatabaseError>().number, dberr::ReadOnly);
-}
-
 TEST(Data1, ACatalogueLockedByAnotherProgramIsReportedNotLost)
 {
     TestEnvironment env;

@@ -146,6 +146,18 @@ TEST(PlaylistProgram, NewAddTickRemoveAndLoadKeepTheFileAndViewInStep)
     // Rating the entry gives the text pages their place back.
     p.window()->catalogue().detailView().imgCDnote_Click(2);
     EXPECT_FALSE(p.viewShown());
+
+    // The dialog loads from any folder; what changes is written into the playlist folder.
+    const QString elsewhere = p.env.path("anderswo/Mix.m3u");
+    writeFile(elsewhere, QByteArray("/m/a/1.mp3\r\n/m/b/2.mp3\r\n"));
+    answerFileDialog(QStringLiteral("Playlist laden"), elsewhere);
+    p.action("mnuPlaylistLaden")->trigger();
+    EXPECT_EQ(lists.PlaylistName, QStringLiteral("Mix.m3u"));
+    view.selectItem(1);
+    answerNextModalDialog(QStringLiteral("cmdButton_1"));
+    lists.mnuPlaylistKill_Click();
+    EXPECT_EQ(readFile(p.folder() + QStringLiteral("Mix.m3u")), QByteArray("/m/b/2.mp3\r\n"));
+    EXPECT_EQ(readFile(elsewhere).size(), 24) << "the chosen file stays as it was";
 }
 
 TEST(PlaylistProgram, BadNamesAndForeignFilesLoseNothing)
@@ -223,30 +235,6 @@ TEST(PlaylistProgram, AWriteProtectedFolderKeepsTheOldPlaylist)
     EXPECT_TRUE(seen.text.contains(QStringLiteral("schreibgeschützt"))) << seen.text.toStdString();
     EXPECT_EQ(p.view().itemCount(), 1) << "the view keeps what the user did";
     EXPECT_TRUE(lists.PlaylistGeaendert) << "the next load or new tries again";
-}
-
-TEST(PlaylistProgram, DialogLoadsFromAnyFolderAndSearchResultsBecomeSuchliste)
-{
-    PlaylistProgram p;
-    PlaylistComponent &lists = p.lists();
-
-    // A file from another folder: written back into the playlist folder, the chosen one stays.
-    const QString elsewhere = p.env.path("anderswo/Mix.m3u");
-    writeFile(elsewhere, QByteArray("/m/a/1.mp3\r\n/m/b/2.mp3\r\n"));
-    answerFileDialog(QStringLiteral("Playlist laden"), elsewhere);
-    p.action("mnuPlaylistLaden")->trigger();
-    EXPECT_EQ(lists.PlaylistName, QStringLiteral("Mix.m3u"));
-    p.view().selectItem(1);
-    answerNextModalDialog(QStringLiteral("cmdButton_1"));
-    lists.mnuPlaylistKill_Click();
-    EXPECT_EQ(readFile(p.folder() + QStringLiteral("Mix.m3u")), QByteArray("/m/b/2.mp3\r\n"));
-    EXPECT_EQ(readFile(elsewhere).size(), 24);
-
-    // The search's side: an old "Suchliste.txt" goes before its tracks come.
-    writeFile(p.folder() + QStringLiteral("Suchliste.txt"), QByteArray("/alt/x/y.mp3\r\n"));
-    lists.beginSearchList();
-    EXPECT_FALSE(QFile::exists(p.folder() + QStringLiteral("Suchliste.txt")));
-    EXPECT_EQ(p.view().itemCount(), 0);
 }
 
 TEST(PlaylistProgram, StartPlaysTheSelectedItemAndTimer1GoesOnThroughTickedItems)
