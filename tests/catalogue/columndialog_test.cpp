@@ -8,7 +8,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
-#include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
 

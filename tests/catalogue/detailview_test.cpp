@@ -4,13 +4,10 @@
 
 #include "texts/richtextbox.h"
 
-#include <QCheckBox>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
-#include <QTabWidget>
-#include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
 

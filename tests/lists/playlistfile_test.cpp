@@ -3,7 +3,6 @@
 #include "lists/playlistrules.h"
 #include "support/tempfolders.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace klangtruhe;
