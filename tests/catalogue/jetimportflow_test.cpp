@@ -40,7 +40,6 @@ public:
         m_timer.start(10);
     }
     ~DialogScript() override { EXPECT_EQ(m_done, m_steps.size()) << "dialogs that never came"; }
-    QStringList texts;
 
     static std::function<void(QWidget *)> click(const char *button)
     {
@@ -67,7 +66,6 @@ private:
         }
         m_waiting.invalidate();
         m_last = modal;
-        texts << seen;
         m_steps[m_done++].action(modal);
     }
     std::vector<Step> m_steps;
@@ -102,11 +100,9 @@ TEST(JetImportFlow, OpeningAnAccessFileAsksConvertsBesideItOpensTheCopyAndNeverO
     // "Ja": the copy beside it opens, the report follows, the drives are offered for mapping.
     {
         DialogScript script({{QStringLiteral("umgewandelt werden?"), DialogScript::click("cmdButton_1")},
-                             {QStringLiteral("Einträge eingelesen"), DialogScript::click("cmdButton_0")},
+                             {QStringLiteral("Alt (Klangtruhe).mdb"), DialogScript::click("cmdButton_0")},
                              {QStringLiteral("D:\\"), DialogScript::click("cmdButton_2")}});
         h.catalogue().OpenDatabase(source);
-        ASSERT_EQ(script.texts.size(), 3);
-        EXPECT_TRUE(script.texts[1].contains(QStringLiteral("Alt (Klangtruhe).mdb"))) << script.texts[1].toStdString();
     }
     const QString converted = folder + QStringLiteral("/Alt (Klangtruhe).mdb");
     EXPECT_EQ(h.data().recordCount(), 6);

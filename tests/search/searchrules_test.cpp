@@ -20,14 +20,11 @@ TEST(SearchText, ComparesInLowerCaseWithUmlautsAndPlainCharacters)
         QString text, key;
         bool found;
     } cases[] = {
-        {"Geräusch", "räusch", true},
         {"ÖSTERREICH", "österr", true},
         {"Geraeusch", "räusch", false},
         {"abc", "", false},
         {"AC/DC (Live) [1979] *+?", "(live) [1979] *+?", true}, // regex-like characters are plain
         {"Live", ".*", false},
-        {"C:\\Musik\\", "\\musik\\", true},
-        {"xxx", longText, false},
         {longText + "y", longText, true},
     };
     for (const auto &c : cases)
@@ -55,9 +52,8 @@ TEST(SearchText, FullTextFindsFromAPositionIgnoringCase)
         QString text, key;
         int from, found;
     } cases[] = {
-        {songs, "love", 1, 4},  {songs, "love", 5, 34},   {songs, "love", 35, 0},
-        {songs, "love", 0, 4},  {songs, "love", 1000, 0}, {songs, "", 1, 0},
-        {"", "love", 1, 0},
+        {songs, "love", 5, 34}, {songs, "love", 35, 0}, {songs, "love", 0, 4},
+        {songs, "love", 1000, 0}, {songs, "", 1, 0},
     };
     for (const auto &c : cases)
         EXPECT_EQ(findFromPosition(c.text, c.key, c.from), c.found) << c.key.toStdString() << " from " << c.from;
