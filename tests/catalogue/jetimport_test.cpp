@@ -52,20 +52,6 @@ QByteArray oleField(const QByteArray &native, quint32 declaredSize)
 
 } // namespace
 
-TEST(JetReader, Jet4TextComesInFullWithUmlautsAndLongMemos)
-{
-    const QString file = jetFile("Klang_jet4.mdb");
-    const QList<QByteArray> bands = columnValues(file, QStringLiteral("Schallplatten"), QStringLiteral("Band"));
-    EXPECT_EQ(bands.size(), 6);
-    EXPECT_TRUE(bands.contains(QByteArray("Motörhead")));
-    qsizetype longest = 0;
-    for (const char *memo : {"Songs", "SongText", "InternetTab", "InfoTab", "SonstigesTab"}) {
-        for (const QByteArray &value : columnValues(file, QStringLiteral("Schallplatten"), QLatin1String(memo)))
-            longest = std::max(longest, QString::fromUtf8(value).size());
-    }
-    EXPECT_EQ(longest, 100007);
-}
-
 TEST(JetReader, Jet3TextIsConvertedFromTheCodePage)
 {
     const QString file = jetFile("test2V1997.mdb");
@@ -156,6 +142,10 @@ TEST(JetImport, TheCommandLineConvertsTheCatalogueAndNeverOverwrites)
 
     EXPECT_EQ(querySingle(target, QStringLiteral("select count(*) from Schallplatten where Band = 'Motörhead'")).toInt(), 1);
     // Rich texts arrive byte for byte, the long memo in full.
+    EXPECT_EQ(querySingle(target, QStringLiteral("select max(max(length(coalesce(Songs, '')), length(coalesce(SongText, '')), "
+                                                 "length(coalesce(InternetTab, '')), length(coalesce(InfoTab, '')), "
+                                                 "length(coalesce(SonstigesTab, '')))) from Schallplatten")).toInt(),
+              100007);
     const QList<QByteArray> songTexts = columnValues(source, QStringLiteral("Schallplatten"), QStringLiteral("SongText"));
     QByteArray joined;
     for (const QByteArray &text : songTexts)
