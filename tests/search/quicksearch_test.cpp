@@ -1,7 +1,6 @@
 #include "searchprogram.h"
 
 #include "player/playercomponent.h"
-#include "support/dialogdriver.h"
 #include "texts/textscomponent.h"
 
 #include <QLineEdit>
@@ -38,15 +37,11 @@ QString selected(const QTextEdit *box)
     return box->textCursor().selectedText();
 }
 
-struct Shown {
-    QString title, text;
-};
-
 // Answers the next input dialog and keeps its title and default.
-void answerNextInput(Shown &asked, QString &defaultText, const QString &answer)
+void answerNextInput(QString &title, QString &defaultText, const QString &answer)
 {
-    onNextModalDialog([&asked, &defaultText, answer](QWidget *dialog) {
-        asked.title = dialog->windowTitle();
+    onNextModalDialog([&title, &defaultText, answer](QWidget *dialog) {
+        title = dialog->windowTitle();
         auto *input = dialog->findChild<QLineEdit *>(QStringLiteral("txtInputText"));
         defaultText = input->text();
         input->setText(answer);
@@ -54,18 +49,9 @@ void answerNextInput(Shown &asked, QString &defaultText, const QString &answer)
     });
 }
 
-void answerNextMessage(Shown &shown)
-{
-    onNextModalDialog([&shown](QWidget *dialog) {
-        shown.title = dialog->windowTitle();
-        shown.text = dialog->findChild<QTextEdit *>(QStringLiteral("txtMsgText"))->toPlainText();
-        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdButton_0")), Qt::LeftButton);
-    });
-}
-
 } // namespace
 
-TEST(QuickSearch, EnterFindsRowAfterRowThenTurnsRedAndStartsAgain)
+TEST(QuickSearch, EnterFindsRowAfterRowMarksWhatItFoundAndTurnsRedAtTheEnd)
 {
     SearchProgram p;
     QLineEdit *box = p.search().searchBox();
@@ -102,15 +88,10 @@ TEST(QuickSearch, EnterFindsRowAfterRowThenTurnsRedAndStartsAgain)
     box->findChild<QAction *>(QStringLiteral("txtSuchenButton"))->trigger();
     EXPECT_EQ(p.band(), QStringLiteral("Die \u00c4rzte"));
     EXPECT_TRUE(box->hasFocus());
-}
 
-TEST(QuickSearch, MarksTheTrackAndSkipsMatchesOnlyInTheMarkup)
-{
-    SearchProgram p;
-    QLineEdit *box = p.search().searchBox();
+    // A hit in the track list marks the track and scrolls it to the top.
     QListWidget *tracks = p.window()->player().filTrack();
     p.data().setAbsolutePosition(3);
-
     typeAndEnter(box, QStringLiteral("live"));
     EXPECT_EQ(p.band(), QStringLiteral("Abbey Beat"));
     ASSERT_EQ(tracks->selectedItems().size(), 1);
@@ -141,29 +122,27 @@ TEST(FullTextSearch, FindsHitAfterHitInTheSongListAndSaysWhenDone)
     TextsComponent &texts = p.window()->texts();
     auto *songs = control<QTextEdit>(p, "TextSongs");
 
-    Shown asked;
-    QString defaultText;
+    QString title, defaultText;
     p.data().setAbsolutePosition(2);
-    answerNextInput(asked, defaultText, QStringLiteral("LOVE"));
+    answerNextInput(title, defaultText, QStringLiteral("LOVE"));
     texts.ButtonText_Click(7);
-    EXPECT_EQ(asked.title, QStringLiteral("Suchbox"));
+    EXPECT_EQ(title, QStringLiteral("Suchbox"));
     EXPECT_EQ(selected(songs), QStringLiteral("Love"));
     texts.ButtonText_Click(8);
     EXPECT_EQ(selected(songs), QStringLiteral("love"));
-    Shown message;
-    answerNextMessage(message);
+    QString message;
+    answerMessage(message);
     texts.ButtonText_Click(8);
-    EXPECT_EQ(message.text, QStringLiteral("Alles durchsucht, Suche beendet."));
+    EXPECT_EQ(message, QStringLiteral("LOVE: Alles durchsucht, Suche beendet."));
 
     // A marked text is proposed; a text that is not there is reported.
     QTextCursor cursor = songs->textCursor();
     cursor.setPosition(19);
     cursor.setPosition(23, QTextCursor::KeepAnchor);
     songs->setTextCursor(cursor);
-    answerNextInput(asked, defaultText, QStringLiteral("Yesterday"));
-    message = {};
-    answerNextMessage(message);
+    answerNextInput(title, defaultText, QStringLiteral("Yesterday"));
+    answerMessage(message);
     texts.ButtonText_Click(7);
     EXPECT_EQ(defaultText, QStringLiteral("need"));
-    EXPECT_EQ(message.text, QStringLiteral("Yesterday nicht gefunden"));
+    EXPECT_EQ(message, QStringLiteral("Volltextsuche: Yesterday nicht gefunden"));
 }

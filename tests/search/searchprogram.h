@@ -7,12 +7,15 @@
 #include "search/quicksearchcomponent.h"
 #include "support/audiofixtures.h"
 #include "support/catalogues.h"
+#include "support/dialogdriver.h"
 #include "support/startedprogram.h"
 #include "support/tempfolders.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QPushButton>
 #include <QSettings>
+#include <QTextEdit>
 #include <QTimer>
 #include <memory>
 
@@ -77,5 +80,15 @@ struct SearchProgram {
     RecordingPlatform &platform() const { return started->platform(); }
     QString band() const { return data().fieldValue(QStringLiteral("Band")); }
 };
+
+// Answers the next message with its first button and keeps "title: text".
+inline void answerMessage(QString &seen)
+{
+    onNextModalDialog([&seen](QWidget *message) {
+        seen = message->windowTitle() + QStringLiteral(": ")
+               + message->findChild<QTextEdit *>(QStringLiteral("txtMsgText"))->toPlainText();
+        message->findChild<QPushButton *>(QStringLiteral("cmdButton_0"))->click();
+    });
+}
 
 } // namespace klangtruhe::test

@@ -2,7 +2,6 @@
 
 #include "lists/playlistcomponent.h"
 #include "search/searchrules.h"
-#include "support/dialogdriver.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -10,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTextEdit>
 #include <gtest/gtest.h>
 
 using namespace klangtruhe;
@@ -35,16 +33,6 @@ void click(QWidget *dialog, const QString &name)
 Qt::CheckState state(QWidget *dialog, int box)
 {
     return child<QCheckBox>(dialog, QStringLiteral("chkSpaltenname_%1").arg(box))->checkState();
-}
-
-// Answers the next message with its first button and keeps title and text.
-void answerMessage(QString &seen)
-{
-    onNextModalDialog([&seen](QWidget *message) {
-        seen = message->windowTitle() + QStringLiteral(": ")
-               + message->findChild<QTextEdit *>(QStringLiteral("txtMsgText"))->toPlainText();
-        QTest::mouseClick(message->findChild<QPushButton *>(QStringLiteral("cmdButton_0")), Qt::LeftButton);
-    });
 }
 
 QString stored(SearchProgram &p, const char *key)
