@@ -34,7 +34,6 @@ TEST(ExclusionRules, CaseSensitiveSubstringsAndTheEmptyItemThatMatchesAll)
         EXPECT_EQ(isExcluded(QString::fromUtf8(c.style), QString::fromUtf8(c.band), c.styles, c.bands), c.excluded)
             << c.style << " / " << c.band;
 
-    EXPECT_EQ(exclusionFileName(false, exclusionMode(QStringLiteral("Abspielen"))), QStringLiteral("AusschlussAbspielliste.ini"));
     EXPECT_EQ(exclusionFileName(true, exclusionMode(QStringLiteral("CD-Erstellen"))), QStringLiteral("BandAusschlussliste.ini"));
     EXPECT_EQ(exclusionFileName(true, exclusionMode(QStringLiteral("abspielen"))), QString());
 
