@@ -76,7 +76,6 @@ TEST(OlePicture, TheWrapperComesOffOnlyAroundAWholePicture)
     const Case cases[] = {
         {"paint bitmap", oleField(bmp, quint32(bmp.size())), bmp, true},
         {"bare jpeg", jpeg, jpeg, false},
-        {"empty", QByteArray(), QByteArray(), false},
         {"size beyond the end", oleField(bmp, quint32(bmp.size() + 1)), oleField(bmp, quint32(bmp.size() + 1)), false},
         {"native data no picture", oleField("nothing", 7), oleField("nothing", 7), false},
         {"header only", QByteArray("\x15\x1C\x14\x00", 4), QByteArray("\x15\x1C\x14\x00", 4), false},

@@ -42,7 +42,6 @@ void chooseFileInNextDialog(const QString &path)
         auto *fileDialog = qobject_cast<QFileDialog *>(dialog);
         ASSERT_NE(fileDialog, nullptr);
         EXPECT_EQ(fileDialog->windowTitle(), QStringLiteral(" Datenbank laden"));
-        EXPECT_EQ(fileDialog->nameFilters().first(), QStringLiteral("Datenbank (*.mdb)"));
         chooseFile(fileDialog, path);
     });
 }
