@@ -1,6 +1,5 @@
 #include "catalogue/cataloguecomponent.h"
 #include "mainwindowharness.h"
-#include "programfolder.h"
 #include "support/dialogdriver.h"
 
 #include <QAction>
@@ -126,20 +125,6 @@ TEST(JetImportFlow, OpeningAnAccessFileAsksConvertsBesideItOpensTheCopyAndNeverO
     EXPECT_EQ(readFile(converted), first);
     EXPECT_EQ(QFileInfo(h.program().databasePath).fileName(), QStringLiteral("Zweite.mdb"));
     EXPECT_EQ(readFile(source), readFile(jetFile()));
-}
-
-TEST(JetImportFlow, AnAccessFileAsTheStoredCatalogueIsConvertedAtStartAndTheCopyStored)
-{
-    ProgramFolder f;
-    const QString source = f.env.path(QStringLiteral("Alt.mdb"));
-    writeFile(source, readFile(jetFile()));
-    f.store({{QStringLiteral("ArchivPfad"), source}});
-    DialogScript script({{QStringLiteral("umgewandelt werden?"), DialogScript::click("cmdButton_1")},
-                         {QStringLiteral("Einträge eingelesen"), DialogScript::click("cmdButton_0")},
-                         {QStringLiteral("D:\\"), DialogScript::click("cmdButton_2")}});
-    ASSERT_TRUE(f.start());
-    EXPECT_EQ(f.window().catalogue().data().recordCount(), 6);
-    EXPECT_EQ(QDir::fromNativeSeparators(f.stored(QStringLiteral("ArchivPfad"))), f.env.path(QStringLiteral("Alt (Klangtruhe).mdb")));
 }
 
 TEST(JetImportFlow, AMappedWindowsMusicFolderShowsItsTracks)
