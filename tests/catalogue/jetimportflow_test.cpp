@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
@@ -53,24 +52,14 @@ private:
             return;
         auto *text = modal->findChild<QTextEdit *>(QStringLiteral("txtMsgText"));
         const QString seen = text ? text->toPlainText() : modal->objectName();
-        if (!seen.contains(m_steps[m_done].match)) {
-            // A dialog the script does not expect must not hang the test.
-            if (m_waiting.isValid() && m_waiting.elapsed() > 5000) {
-                ADD_FAILURE() << "unexpected dialog: " << seen.toStdString();
-                modal->close();
-            } else if (!m_waiting.isValid()) {
-                m_waiting.start();
-            }
+        if (!seen.contains(m_steps[m_done].match))
             return;
-        }
-        m_waiting.invalidate();
         m_last = modal;
         m_steps[m_done++].action(modal);
     }
     std::vector<Step> m_steps;
     size_t m_done = 0;
     QPointer<QWidget> m_last;
-    QElapsedTimer m_waiting;
     QTimer m_timer;
 };
 
