@@ -49,7 +49,7 @@ void expectCaptionsFit(QWidget &window, const std::string &where)
 
 } // namespace
 
-TEST(CaptionFit, EveryCaptionAndHeaderShowsWholeAtProgramFontsFrom8To14)
+TEST(CaptionFit, EveryCaptionShowsWholeAtProgramFontsFrom8To14)
 {
     for (const char *size : {"8", "10", "14"}) {
         MainWindowHarness h({Row{{"Band", "Die Ärzte"}, {"LPTitel", "Geräusch"}}}, false);
@@ -61,14 +61,5 @@ TEST(CaptionFit, EveryCaptionAndHeaderShowsWholeAtProgramFontsFrom8To14)
         QCoreApplication::processEvents();
         const std::string where = std::string(size) + " pt";
         expectCaptionsFit(*h.window, where);
-
-        QHeaderView *header = h.catalogue().grid()->horizontalHeader();
-        const QFontMetrics metrics(header->font());
-        for (int c = 0; c < header->count(); ++c) {
-            if (header->isSectionHidden(c))
-                continue;
-            const QString text = h.catalogue().model().headerText(c);
-            EXPECT_LT(metrics.horizontalAdvance(text), header->sectionSize(c)) << where << ": " << text.toStdString();
-        }
     }
 }

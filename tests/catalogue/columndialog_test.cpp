@@ -1,14 +1,10 @@
-#include "catalogue/frmspaltenanordnen.h"
 #include "catalogue/recordgrid.h"
 #include "catalogue/recordtablemodel.h"
 #include "mainwindowharness.h"
 #include "support/dialogdriver.h"
 
-#include <QCheckBox>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSettings>
-#include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -16,15 +12,6 @@ using namespace klangtruhe;
 using namespace klangtruhe::test;
 
 namespace {
-
-QStringList items(QWidget *dialog, const char *list)
-{
-    QStringList texts;
-    auto *widget = dialog->findChild<QListWidget *>(QString::fromLatin1(list));
-    for (int i = 0; widget && i < widget->count(); ++i)
-        texts << widget->item(i)->text();
-    return texts;
-}
 
 void press(QWidget *dialog, const char *button)
 {
@@ -41,106 +28,21 @@ void select(QWidget *dialog, const char *list, const QString &text)
     widget->setCurrentItem(found.first());
 }
 
-bool storeHasKey(const TestEnvironment &env, const QString &key)
-{
-    QSettings raw(env.settingsFile(), QSettings::IniFormat);
-    return raw.contains(QStringLiteral("Options/") + key);
-}
-
 } // namespace
 
-TEST(ColumnDialog, OpensFromTheStoreAndOkStoresVisibleThenHidden)
+TEST(ColumnDialog, OkStoresTheLayoutAndRebuildsTheGrid)
 {
     MainWindowHarness h({Row{{"Band", "Abba"}, {"Preis", "12,99"}}});
-    QStringList visible, hidden;
-    bool notSort = true;
-    onNextModalDialog([&](QWidget *dialog) {
-        visible = items(dialog, "lstTabelle");
-        hidden = items(dialog, "lstSpalten");
-        notSort = dialog->findChild<QCheckBox *>(QStringLiteral("chkNotSort"))->isChecked();
+    onNextModalDialog([](QWidget *dialog) {
         select(dialog, "lstTabelle", QStringLiteral("Preis"));
         press(dialog, "cmdEntfernen");
         press(dialog, "cmdOK");
     });
     h.catalogue().mnuTabelleAnordnen_Click();
-    EXPECT_EQ(visible.size(), 18);
-    EXPECT_TRUE(hidden.isEmpty());
-    EXPECT_FALSE(notSort);
-
     SettingsStore &settings = h.program().settings;
-    EXPECT_EQ(settings.read(keys::TabelleAnordnenCaption, 0), QStringLiteral("Band1"));
-    EXPECT_EQ(settings.read(keys::TabelleAnordnenCaption, 7), QStringLiteral("Datum1"));
-    EXPECT_EQ(settings.read(keys::TabelleAnordnenCaption, 16), QStringLiteral("SonstigesTab1"));
     EXPECT_EQ(settings.read(keys::TabelleAnordnenCaption, 17), QStringLiteral("Preis0"));
-    EXPECT_EQ(settings.read(keys::TableNotSort), QStringLiteral("0"));
-    // Afterwards the grid shows Preis hidden (at the end) and the widths optimised.
-    RecordGrid &grid = h.catalogue().recordGrid();
+    // The grid shows Preis hidden at the end, the widths optimised.
     EXPECT_EQ(h.catalogue().model().headerText(17), QStringLiteral("Preis"));
-    EXPECT_EQ(grid.columnWidth(17), 0);
+    EXPECT_EQ(h.catalogue().recordGrid().columnWidth(17), 0);
     EXPECT_NE(settings.read(keys::Spaltenbreite, 0), QStringLiteral("1000"));
-}
-
-TEST(ColumnDialog, CancelStoresNothingButTheSortOptionActsAtOnce)
-{
-    MainWindowHarness h({Row{{"Band", "Abba"}}});
-    QStringList afterDefault;
-    onNextModalDialog([&](QWidget *dialog) {
-        press(dialog, "cmdDefault");
-        afterDefault = items(dialog, "lstTabelle");
-        dialog->findChild<QCheckBox *>(QStringLiteral("chkNotSort"))->click();
-        press(dialog, "cmdExit");
-    });
-    h.catalogue().mnuTabelleAnordnen_Click();
-    EXPECT_EQ(afterDefault, (QStringList{"Band", "LPTitel", "Medium", "Stil", "Bewertung", "Datum", "Plattenfirma",
-                                         "BestellNr", "Preis"}));
-    for (int i = 0; i < 18; ++i)
-        EXPECT_FALSE(storeHasKey(h.env, QStringLiteral("TabelleAnordnenCaption%1").arg(i))) << i;
-    EXPECT_FALSE(storeHasKey(h.env, QStringLiteral("TableNotSort")));
-    EXPECT_TRUE(h.program().tableNotSorted);
-
-    // The next opening reads the store again: the box follows "TableNotSort" = 0.
-    bool notSort = true;
-    onNextModalDialog([&](QWidget *dialog) {
-        notSort = dialog->findChild<QCheckBox *>(QStringLiteral("chkNotSort"))->isChecked();
-        dialog->close();
-    });
-    h.catalogue().mnuTabelleAnordnen_Click();
-    EXPECT_FALSE(notSort);
-    EXPECT_FALSE(h.program().tableNotSorted);
-}
-
-TEST(ColumnDialog, ButtonsMoveItemsAndStandardConfirmsAndStores)
-{
-    TestEnvironment env;
-    Program program(std::make_unique<RecordingPlatform>());
-    program.settings.write(keys::TabelleAnordnenCaption, 2, QStringLiteral("Medium0"));
-    frmSpaltenAnordnen dialog(program);
-    dialog.show();
-    EXPECT_EQ(items(&dialog, "lstSpalten"), QStringList{QStringLiteral("Medium")});
-
-    select(&dialog, "lstTabelle", QStringLiteral("SonstigesTab"));
-    press(&dialog, "cmdHochTief_0");
-    EXPECT_EQ(items(&dialog, "lstTabelle").at(15), QStringLiteral("SonstigesTab"));
-    EXPECT_EQ(dialog.findChild<QListWidget *>(QStringLiteral("lstTabelle"))->currentItem()->text(),
-              QStringLiteral("SonstigesTab"));
-
-    // Selecting a hidden column switches hoch/runter off; einfügen brings it back at the end.
-    select(&dialog, "lstSpalten", QStringLiteral("Medium"));
-    EXPECT_FALSE(dialog.findChild<QPushButton *>(QStringLiteral("cmdHochTief_0"))->isEnabled());
-    press(&dialog, "cmdEinfügen");
-    EXPECT_EQ(items(&dialog, "lstTabelle").last(), QStringLiteral("Medium"));
-    EXPECT_TRUE(items(&dialog, "lstSpalten").isEmpty());
-    press(&dialog, "cmdEinfügen"); // nothing selected: nothing happens
-    EXPECT_EQ(items(&dialog, "lstTabelle").size(), 18);
-
-    QString notice;
-    onNextModalDialog([&](QWidget *message) {
-        notice = message->windowTitle();
-        message->close();
-    });
-    press(&dialog, "cmdStandard");
-    EXPECT_EQ(notice, QStringLiteral("Hinweis"));
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(program.settings.read(keys::TabelleAnordnenCaption, 2), QStringLiteral("Medium1"));
-    EXPECT_EQ(program.settings.read(keys::TabelleAnordnenCaption, 15), QStringLiteral("InternetTab1"));
 }

@@ -9,7 +9,6 @@
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QFocusEvent>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -33,17 +32,14 @@ void answerName(const QString &name, const std::function<void()> &next = {})
     });
 }
 
-struct Message {
-    QString title, text;
-};
-
-// Answers the next message dialog with the button and keeps what it said.
-void answerMessage(const QString &button, Message *seen)
+// Chooses the path in the next file dialog, which must carry the title.
+void answerFileDialog(const QString &title, const QString &path)
 {
-    onNextModalDialog([button, seen](QWidget *dialog) {
-        seen->title = dialog->windowTitle();
-        seen->text = dialog->findChild<QTextEdit *>(QStringLiteral("txtMsgText"))->toPlainText();
-        QTest::mouseClick(dialog->findChild<QPushButton *>(button), Qt::LeftButton);
+    onNextModalDialog([title, path](QWidget *dialog) {
+        auto *files = qobject_cast<QFileDialog *>(dialog);
+        ASSERT_NE(files, nullptr);
+        EXPECT_EQ(files->windowTitle(), title);
+        chooseFile(files, path);
     });
 }
 
@@ -59,8 +55,9 @@ struct PlaylistProgram : PlayerProgram {
     PlaylistView &view() const { return lists().view(); }
     QString folder() const { return env.programFolder() + QStringLiteral("Playlist/"); }
     QAction *action(const char *name) const { return window()->findChild<QAction *>(QString::fromLatin1(name)); }
-    QWidget *tabTexte() const { return window()->findChild<QTabWidget *>(QStringLiteral("tabTexte")); }
+    QTabWidget *tabTexte() const { return window()->findChild<QTabWidget *>(QStringLiteral("tabTexte")); }
     QString header() const { return view().headerItem()->text(0); }
+    bool viewShown() const { return view().isVisibleTo(window()) && !tabTexte()->isVisibleTo(window()); }
     void markTracks(const QList<int> &rows) const
     {
         QListWidget *tracks = player().filTrack();
@@ -75,68 +72,38 @@ struct PlaylistProgram : PlayerProgram {
     }
 };
 
-TEST(PlaylistProgram, NewAddTickRemoveAndLoadKeepTheFileAndViewInStep)
+TEST(PlaylistProgram, NewAddRemoveAndLoadKeepTheFileAndViewInStep)
 {
     PlaylistProgram p;
     PlaylistComponent &lists = p.lists();
     PlaylistView &view = p.view();
-    // Adding before any playlist exists only explains.
-    Message seen;
-    answerMessage(QStringLiteral("cmdButton_0"), &seen);
-    p.action("mnuPlaylistAufnehmen")->trigger();
-    EXPECT_EQ(seen.title, QStringLiteral("Kein Playlist vorhanden"));
 
     // A new playlist takes the text pages' place; no file until a track comes.
     p.newPlaylist(QStringLiteral("Beste"));
     EXPECT_EQ(lists.PlaylistName, QStringLiteral("Beste.txt"));
-    EXPECT_TRUE(view.isVisibleTo(p.window()));
-    EXPECT_FALSE(p.tabTexte()->isVisibleTo(p.window()));
-    EXPECT_TRUE(p.action("mnuPlaylistAnzeigen")->isChecked());
-    EXPECT_TRUE(p.program().PlaylistModus);
-    EXPECT_EQ(p.header(), QStringLiteral("Playlist - Beste (0)"));
+    EXPECT_TRUE(p.viewShown());
     const QString file = p.folder() + QStringLiteral("Beste.txt");
     EXPECT_FALSE(QFile::exists(file));
 
-    // The track list's marked tracks, twice the same one included.
+    // The track list's marked tracks come in ticked.
     p.markTracks({0, 2});
     p.action("mnuPlaylistAufnehmen")->trigger();
-    p.markTracks({0});
-    p.player().hooks.trackInPlaylist(); // the track list's context menu
     const QByteArray music = p.music.toUtf8();
-    EXPECT_EQ(readFile(file), music + "a.wav\r\n" + music + "c.wav\r\n" + music + "a.wav\r\n");
-    ASSERT_EQ(view.itemCount(), 3);
-    EXPECT_EQ(view.pfad(2) + view.bandUndCd(2) + view.itemText(2), p.music + QStringLiteral("c.wav"));
-    EXPECT_TRUE(view.isChecked(1) && view.isChecked(2) && view.isChecked(3));
-    EXPECT_EQ(p.header(), QStringLiteral("Playlist - Beste (3)"));
-    EXPECT_EQ(p.player().TrackGespielt, QList<int>(4, 0));
-
-    // The toggle unticks and ticks all; ticks are never stored.
-    p.action("mnuPlaylistHaken")->trigger();
-    EXPECT_FALSE(view.isChecked(1) || view.isChecked(2) || view.isChecked(3));
-    p.action("mnuPlaylistHaken")->trigger();
-    EXPECT_TRUE(view.isChecked(1) && view.isChecked(3));
-
-    // Removing asks with the item's name, takes the selected items and saves.
-    view.selectItem(2);
-    answerMessage(QStringLiteral("cmdButton_2"), &seen);
-    p.action("mnuPlaylistKill")->trigger();
-    EXPECT_EQ(view.itemCount(), 3) << "\"Nein\" keeps the item";
-    EXPECT_EQ(seen.text, QStringLiteral("Lied aus der Playlist entfernen?\n\nc.wav"));
-    answerMessage(QStringLiteral("cmdButton_1"), &seen);
-    p.action("mnuPlaylistKill")->trigger();
-    EXPECT_EQ(readFile(file), music + "a.wav\r\n" + music + "a.wav\r\n");
+    EXPECT_EQ(readFile(file), music + "a.wav\r\n" + music + "c.wav\r\n");
+    EXPECT_TRUE(view.isChecked(1) && view.isChecked(2));
     EXPECT_EQ(p.header(), QStringLiteral("Playlist - Beste (2)"));
+
+    // Removing asks, takes the selected item and saves.
+    view.selectItem(2);
+    answerNextModalDialog(QStringLiteral("cmdButton_1"));
+    p.action("mnuPlaylistKill")->trigger();
+    EXPECT_EQ(readFile(file), music + "a.wav\r\n");
 
     // Hiding gives the pages back; the page "Playlists" lists the files.
     p.action("mnuPlaylistAnzeigen")->trigger();
-    EXPECT_FALSE(view.isVisibleTo(p.window()));
-    EXPECT_TRUE(p.tabTexte()->isVisibleTo(p.window()));
-    EXPECT_FALSE(p.action("mnuPlaylistAnzeigen")->isChecked());
-    writeFile(p.folder() + QStringLiteral("Ärzte.txt"), QByteArray("C:\\M\\Die \xc4rzte\\M\xe4nner.mp3\r\n\r\n"
-                                                                   "C:\\M\\Die \xc4rzte\\M\xe4nner.mp3\r\n"
-                                                                   "C:\\M\\x\\y.mp3\r\n"));
-    auto *tabs = static_cast<QTabWidget *>(p.tabTexte());
-    emit tabs->tabBarClicked(4);
+    EXPECT_FALSE(p.viewShown());
+    writeFile(p.folder() + QStringLiteral("Ärzte.txt"), QByteArray("C:\\M\\Die \xc4rzte\\M\xe4nner.mp3\r\nC:\\M\\x\\y.mp3\r\n"));
+    emit p.tabTexte()->tabBarClicked(4);
     QListWidget *files = lists.filPlaylist();
     EXPECT_EQ(items(files), (QStringList{"Ärzte.txt", "Beste.txt"}));
 
@@ -144,71 +111,28 @@ TEST(PlaylistProgram, NewAddTickRemoveAndLoadKeepTheFileAndViewInStep)
     p.program().PlaylistModus = false;
     emit files->itemDoubleClicked(files->item(0));
     EXPECT_EQ(lists.PlaylistName, QStringLiteral("Ärzte.txt"));
-    ASSERT_EQ(view.itemCount(), 2);
-    EXPECT_EQ(view.bandUndCd(1), QStringLiteral("Die Ärzte\\"));
     EXPECT_TRUE(view.isChecked(2));
-    EXPECT_EQ(p.header(), QStringLiteral("Playlist - Ärzte (2)"));
     EXPECT_TRUE(p.program().PlaylistModus);
-    EXPECT_EQ(p.program().AktuellerTrack, 1);
-    EXPECT_EQ(tabs->currentIndex(), 4);
-    EXPECT_TRUE(view.isVisibleTo(p.window()));
-
-    // A file that vanished keeps the items shown, under the new name.
-    lists.filPlaylist_DblClick(QStringLiteral("weg.txt"));
-    EXPECT_EQ(view.itemCount(), 2);
-    EXPECT_EQ(p.header(), QStringLiteral("Playlist - weg (2)"));
-
-    // Rating the entry gives the text pages their place back.
-    p.window()->catalogue().detailView().imgCDnote_Click(2);
-    EXPECT_FALSE(view.isVisibleTo(p.window()));
-    EXPECT_TRUE(p.tabTexte()->isVisibleTo(p.window()));
+    EXPECT_TRUE(p.viewShown());
 }
 
-TEST(PlaylistProgram, BadNamesAndForeignFilesLoseNothing)
+TEST(PlaylistProgram, ANameNoFileMayCarryIsAskedAgain)
 {
     PlaylistProgram p;
     PlaylistComponent &lists = p.lists();
-    PlaylistView &view = p.view();
 
     // A name no file may carry is asked again; Exit ends without a playlist.
-    Message seen;
+    QString seen;
     answerName(QStringLiteral("AC/DC: Best?"), [&seen] {
         onNextModalDialog([&seen](QWidget *dialog) {
-            seen.text = dialog->findChild<QTextEdit *>(QStringLiteral("txtMsgText"))->toPlainText();
+            seen = dialog->findChild<QTextEdit *>(QStringLiteral("txtMsgText"))->toPlainText();
             answerNextModalDialog(QStringLiteral("cmdExit"));
             QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdButton_0")), Qt::LeftButton);
         });
     });
     lists.mnuPlaylistNeu_Click();
-    EXPECT_TRUE(seen.text.contains(QStringLiteral("/:?"))) << seen.text.toStdString();
+    EXPECT_TRUE(seen.contains(QStringLiteral("/:?"))) << str(seen);
     EXPECT_EQ(lists.PlaylistName, QString());
-
-    // An existing name: "Nein" asks again, "Ja" recycles the old file.
-    writeFile(p.folder() + QStringLiteral("Alt.txt"), QByteArray("/m/x/alt.mp3\r\n"));
-    answerName(QStringLiteral("Alt"), [&seen] {
-        onNextModalDialog([&seen](QWidget *dialog) {
-            seen.title = dialog->windowTitle();
-            answerName(QStringLiteral("Alt.txt"), [] { answerNextModalDialog(QStringLiteral("cmdButton_1")); });
-            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdButton_2")), Qt::LeftButton);
-        });
-    });
-    lists.mnuPlaylistNeu_Click();
-    EXPECT_EQ(seen.title, QStringLiteral("Sicherheitshinweis"));
-    EXPECT_EQ(p.platform().recycled, QStringList{p.folder() + QStringLiteral("Alt.txt")});
-    EXPECT_EQ(lists.PlaylistName, QStringLiteral("Alt.txt"));
-
-    // A playlist with tracks on show, then files that are no playlist.
-    p.markTracks({0, 1});
-    lists.mnuPlaylistAufnehmen_Click();
-    writeFile(p.folder() + QStringLiteral("Bild.txt"), QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\x01", 18));
-    answerMessage(QStringLiteral("cmdButton_0"), &seen);
-    lists.filPlaylist_DblClick(QStringLiteral("Bild.txt"));
-    EXPECT_EQ(seen.title, QStringLiteral("Ausgabebox_mnuPlaylistLaden_Click"));
-    EXPECT_TRUE(seen.text.contains(QStringLiteral("keine Playlist")));
-    EXPECT_EQ(lists.PlaylistName, QStringLiteral("Alt.txt")) << "the playlist shown stays the current one";
-    EXPECT_EQ(view.itemCount(), 2);
-    lists.PlaylistSpeichern();
-    EXPECT_EQ(readFile(p.folder() + QStringLiteral("Bild.txt")).size(), 18);
 }
 
 TEST(PlaylistProgram, AWriteProtectedFolderKeepsTheOldPlaylist)
@@ -230,9 +154,9 @@ TEST(PlaylistProgram, AWriteProtectedFolderKeepsTheOldPlaylist)
         GTEST_SKIP() << "the folder cannot be made write-protected here";
     }
     p.view().selectItem(1);
-    Message seen;
+    QString seen;
     onNextModalDialog([&seen](QWidget *question) {
-        answerMessage(QStringLiteral("cmdButton_0"), &seen);
+        readNextMessage(seen);
         QTest::mouseClick(question->findChild<QPushButton *>(QStringLiteral("cmdButton_1")), Qt::LeftButton);
     });
     lists.mnuPlaylistKill_Click();
@@ -240,72 +164,21 @@ TEST(PlaylistProgram, AWriteProtectedFolderKeepsTheOldPlaylist)
         QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), p.folder()});
     QFile::setPermissions(p.folder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_EQ(readFile(file), QByteArray("/m/x/a.mp3\r\n/m/x/b.mp3\r\n"));
-    EXPECT_EQ(seen.title, QStringLiteral("Ausgabebox_PlaylistSpeichern"));
-    EXPECT_TRUE(seen.text.contains(QStringLiteral("schreibgeschützt"))) << seen.text.toStdString();
+    EXPECT_TRUE(seen.contains(QStringLiteral("schreibgeschützt"))) << str(seen);
     EXPECT_EQ(p.view().itemCount(), 1) << "the view keeps what the user did";
     EXPECT_TRUE(lists.PlaylistGeaendert) << "the next load or new tries again";
-}
-
-TEST(PlaylistProgram, DialogLoadsFromAnyFolderAndSearchResultsBecomeSuchliste)
-{
-    PlaylistProgram p;
-    PlaylistComponent &lists = p.lists();
-    PlaylistView &view = p.view();
-
-    // A file from another folder, chosen with "alle Dateien": written back into the playlist folder.
-    const QString elsewhere = p.env.path("anderswo/Mix.m3u");
-    writeFile(elsewhere, QByteArray("/m/a/1.mp3\r\n/m/b/2.mp3\r\n"));
-    onNextModalDialog([elsewhere](QWidget *dialog) {
-        auto *files = qobject_cast<QFileDialog *>(dialog);
-        ASSERT_NE(files, nullptr);
-        EXPECT_EQ(files->windowTitle(), QStringLiteral("Playlist laden"));
-        EXPECT_EQ(files->nameFilters().value(0), QStringLiteral("Playlist (*.txt)"));
-        chooseFile(files, elsewhere);
-    });
-    p.action("mnuPlaylistLaden")->trigger();
-    EXPECT_EQ(lists.PlaylistName, QStringLiteral("Mix.m3u"));
-    EXPECT_EQ(p.header(), QStringLiteral("Playlist - Mix (2)"));
-    view.selectItem(1);
-    onNextModalDialog([](QWidget *dialog) {
-        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdButton_1")), Qt::LeftButton);
-    });
-    lists.mnuPlaylistKill_Click();
-    EXPECT_EQ(readFile(p.folder() + QStringLiteral("Mix.m3u")), QByteArray("/m/b/2.mp3\r\n"));
-    EXPECT_EQ(readFile(elsewhere).size(), 24) << "the chosen file stays as it was";
-
-    // Cancelling the dialog changes nothing.
-    onNextModalDialog([](QWidget *dialog) { static_cast<QDialog *>(dialog)->reject(); });
-    lists.mnuPlaylistLaden_Click();
-    EXPECT_EQ(lists.PlaylistName, QStringLiteral("Mix.m3u"));
-
-    // The search's side: an old "Suchliste.txt" goes before its tracks come.
-    writeFile(p.folder() + QStringLiteral("Suchliste.txt"), QByteArray("/alt/x/y.mp3\r\n"));
-    lists.beginSearchList();
-    EXPECT_FALSE(QFile::exists(p.folder() + QStringLiteral("Suchliste.txt")));
-    EXPECT_EQ(view.itemCount(), 0);
 }
 
 TEST(PlaylistProgram, StartPlaysTheSelectedItemAndTimer1GoesOnThroughTickedItems)
 {
     PlaylistProgram p;
-    PlaylistComponent &lists = p.lists();
     PlaylistView &view = p.view();
     PlayerComponent &player = p.player();
-    int searches = 0;
-    player.hooks.suchenPlaylistTitel = [&searches] { ++searches; };
     p.newPlaylist(QStringLiteral("Spiel"));
     p.markTracks({0, 1, 2});
-    lists.mnuPlaylistAufnehmen_Click();
+    p.lists().mnuPlaylistAufnehmen_Click();
     ASSERT_EQ(view.itemCount(), 3);
     view.setChecked(2, false);
-
-    // A click makes the playlist the play source again, with fresh played marks.
-    p.program().PlaylistModus = false;
-    player.TrackGespielt = {1, 1};
-    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualItemRect(view.topLevelItem(2)).center());
-    EXPECT_TRUE(p.program().PlaylistModus);
-    EXPECT_EQ(p.program().AktuellerTrack, 3);
-    EXPECT_EQ(player.TrackGespielt, QList<int>(4, 0));
 
     // The focus handed back with the window (after the mini player) keeps the
     // track list as the source; a focus the user gives the view makes it the playlist.
@@ -317,8 +190,7 @@ TEST(PlaylistProgram, StartPlaysTheSelectedItemAndTimer1GoesOnThroughTickedItems
     QCoreApplication::sendEvent(&view, &chosen);
     EXPECT_TRUE(p.program().PlaylistModus);
 
-    // The release of an Enter that answered a message elsewhere starts nothing,
-    // in the playlist as in the track list.
+    // The release of an Enter that answered a message elsewhere starts nothing.
     player.chkAlleTracks->setChecked(true);
     view.selectItem(1);
     view.setFocus();
@@ -326,45 +198,15 @@ TEST(PlaylistProgram, StartPlaysTheSelectedItemAndTimer1GoesOnThroughTickedItems
     QTest::keyRelease(player.filTrack(), Qt::Key_Return);
     EXPECT_EQ(p.status(), QStringLiteral("no play"));
 
-    // Enter on the selected item starts it.
+    // Enter on the selected item starts it; the unticked item 2 is passed over.
     QTest::keyClick(&view, Qt::Key_Return);
     EXPECT_EQ(p.status(), QStringLiteral("playing:  ") + p.music + QStringLiteral("a.wav"));
-    EXPECT_EQ(p.program().AktuellerTrack, 1);
-    EXPECT_GE(searches, 1);
-
-    // The unticked item 2 is passed over.
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return p.status() == QStringLiteral("playing:  ") + p.music + QStringLiteral("c.wav"); }, 5000))
         << p.status().toStdString();
-    EXPECT_EQ(p.program().AktuellerTrack, 3);
     EXPECT_EQ(view.selectedItem(), 3);
-    player.imgStop_Click();
-
-    // A double-click on an item plays it and asks for its entry.
-    const int before = searches;
-    view.selectItem(2);
-    const QRect row = view.visualItemRect(view.topLevelItem(1));
-    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, row.center() + QPoint(40, 0));
-    EXPECT_EQ(p.status(), QStringLiteral("playing:  ") + p.music + QStringLiteral("b - 5.wav"));
-    EXPECT_GE(searches, before + 2) << "Start and the double-click both search";
     player.chkAlleTracks->setChecked(false);
     player.imgStop_Click();
-}
-
-} // namespace
-} // namespace klangtruhe::test
-
-namespace klangtruhe::test {
-namespace {
-
-void answerFileDialog(const QString &title, const QString &path)
-{
-    onNextModalDialog([title, path](QWidget *dialog) {
-        auto *files = qobject_cast<QFileDialog *>(dialog);
-        ASSERT_NE(files, nullptr);
-        EXPECT_EQ(files->windowTitle(), title);
-        chooseFile(files, path);
-    });
 }
 
 TEST(PlaylistProgram, M3uPlaylistsComeInAsOurOwnAndGoOutWithLengthsAndTitles)
@@ -372,14 +214,13 @@ TEST(PlaylistProgram, M3uPlaylistsComeInAsOurOwnAndGoOutWithLengthsAndTitles)
     PlaylistProgram p;
     const QString m3u = p.env.path("fremd/Party.m3u8");
     writeFile(m3u, "#EXTM3U\n#EXTINF:1,Radio\nhttp://radio.example/live\n" + p.music.toUtf8() + "a.wav\n../musik/c.wav\n");
-    Message said;
+    QString said;
     answerFileDialog(QStringLiteral("Playlist importieren"), m3u);
-    answerMessage(QStringLiteral("cmdButton_1"), &said);
+    readNextMessage(said);
     p.action("mnuPlaylistImportieren")->trigger();
     EXPECT_EQ(p.lists().PlaylistName, QStringLiteral("Party.txt"));
     EXPECT_EQ(readFile(p.folder() + QStringLiteral("Party.txt")), (p.music + "a.wav\r\n" + p.music + "c.wav\r\n").toUtf8());
-    EXPECT_EQ(p.header(), QStringLiteral("Playlist - Party (2)"));
-    EXPECT_TRUE(said.text.contains(QStringLiteral("Internet-Adressen übersprungen: 1"))) << said.text.toStdString();
+    EXPECT_TRUE(said.contains(QStringLiteral("Internet-Adressen übersprungen: 1"))) << str(said);
 
     const QString out = p.env.path("raus/Party.m3u");
     QDir().mkpath(p.env.path("raus"));

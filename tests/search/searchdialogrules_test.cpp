@@ -24,7 +24,6 @@ TEST(SearchDialogRules, StatementsForOneFieldSeveralFieldsAndStyles)
     };
     const QString head = QStringLiteral("select * from Schallplatten where ");
     const Case cases[] = {
-        {{"Band"}, "Band", "abba", head + "Band like '*abba*' order by Band"},
         {{"LPTitel"}, "LPTitel", "  Live im  ", head + "LPTitel like '*Live im*' order by LPTitel"},
         {{"Stil"}, "Band", "Rock, Pop", head + "Stil like '*Rock*' or Stil like '*Pop*' order by Band"},
         {{"Band", "Preis"}, "Preis", "10", head + "Band like '*10*' or Preis like '*10*' order by Band"},
@@ -50,21 +49,11 @@ TEST(SearchDialogRules, StatementsForOneFieldSeveralFieldsAndStyles)
 
 TEST(SearchDialogRules, UmlautRewritingAndTheStyleSplit)
 {
-    const std::pair<QString, QString> umlauts[] = {
-        {"Müller", "M\\?fcller"},
-        {"ÄÖÜäöüß", "\\?c4\\?d6\\?dc\\?e4\\?f6\\?fc\\?df"},
-        {"Straße", "Stra\\?dfe"},
-        {"abc", "abc"},
-        {"é", "é"},
-    };
-    for (const auto &[text, expected] : umlauts)
-        EXPECT_EQ(songsPattern(text), expected) << text.toStdString();
+    EXPECT_EQ(songsPattern(QStringLiteral("ÄÖÜäöüß é")), QStringLiteral("\\?c4\\?d6\\?dc\\?e4\\?f6\\?fc\\?df é"));
 
     const std::pair<QString, QString> splits[] = {
-        {"Rock, Pop", "Rock*' or Stil like '*Pop"},
         {"Pop, Soul, Jazz", "Pop*' or Stil like '*Soul*' or Stil like '*Jazz"},
         {"Rock,Pop", "Rock,Pop"},
-        {"Rock", "Rock"},
         {"", ""},
     };
     for (const auto &[text, expected] : splits)
@@ -84,9 +73,7 @@ TEST(SearchDialogRules, FirstOccurrenceReplacementAndQuoteDoubling)
     const Case cases[] = {
         {"Live Live", "Live", "Konzert", "Konzert Live"},
         {"live Live", "Live", "Konzert", "live Konzert"},
-        {"Studio", "Live", "Konzert", "Studio"},
         {"Live", "", "x", "Live"},
-        {"Live", "Live", "", ""},
         {"a*b?c", "*b?", "[x]", "a[x]c"},
     };
     for (const Case &c : cases)

@@ -7,12 +7,15 @@
 #include "search/quicksearchcomponent.h"
 #include "support/audiofixtures.h"
 #include "support/catalogues.h"
+#include "support/dialogdriver.h"
 #include "support/startedprogram.h"
 #include "support/tempfolders.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QPushButton>
 #include <QSettings>
+#include <QTextEdit>
 #include <QTimer>
 #include <memory>
 
@@ -20,16 +23,15 @@ namespace klangtruhe::test {
 
 // The real program on a catalogue of our own, in the table's order (band):
 //   row 1 "Abbey Beat" / "Live im Stadion", twenty tracks, track 4 "04 - Live.wav";
-//   row 2 "Cluster" / "Zuckerzeit", only RTF markup holds "par";
+//   row 2 "Cluster" / "Zuckerzeit", "Caramel" in the song list;
 //   row 3 "Die Ärzte" / "Geräusch", "love" twice in the song list, "Beat" on the page "Info";
 //   row 4 "Heartbeat" / "Zwei (Teil 1) [*]".
-// With `empty` the catalogue has no entries at all.
 struct SearchProgram {
     TestEnvironment env;
     QString music;
     std::unique_ptr<StartedProgram> started;
 
-    explicit SearchProgram(bool empty = false)
+    SearchProgram()
     {
         music = env.path("musik/");
         QDir().mkpath(music);
@@ -40,26 +42,21 @@ struct SearchProgram {
         }
         QDir().mkpath(env.programFolder());
         const QString catalogue = env.path("sammlung.mdb");
-        std::vector<Row> rows;
-        if (!empty) {
-            rows = {Row{{"Band", "Abbey Beat"}, {"LPTitel", "Live im Stadion"}, {"Musikpfad", music}},
-                    Row{{"Band", "Cluster"},
-                        {"LPTitel", "Zuckerzeit"},
-                        {"Songs", "{\\rtf1\\ansi\\deff0 Hollywood\\par Caramel\\par}"}},
-                    Row{{"Band", "Die \u00c4rzte"},
-                        {"LPTitel", "Ger\u00e4usch"},
-                        {"Songs", "{\\rtf1\\ansi\\deff0 Love me do\\par All you need is love\\par}"},
-                        {"InfoTab", "{\\rtf1\\ansi\\deff0 Deutscher Beat aus Berlin\\par}"}},
-                    Row{{"Band", "Heartbeat"}, {"LPTitel", "Zwei (Teil 1) [*]"}}};
-        }
+        const std::vector<Row> rows = {
+            Row{{"Band", "Abbey Beat"}, {"LPTitel", "Live im Stadion"}, {"Musikpfad", music}},
+            Row{{"Band", "Cluster"}, {"LPTitel", "Zuckerzeit"}, {"Songs", "{\\rtf1\\ansi\\deff0 Hollywood\\par Caramel\\par}"}},
+            Row{{"Band", "Die \u00c4rzte"},
+                {"LPTitel", "Ger\u00e4usch"},
+                {"Songs", "{\\rtf1\\ansi\\deff0 Love me do\\par All you need is love\\par}"},
+                {"InfoTab", "{\\rtf1\\ansi\\deff0 Deutscher Beat aus Berlin\\par}"}},
+            Row{{"Band", "Heartbeat"}, {"LPTitel", "Zwei (Teil 1) [*]"}}};
         makeCatalogue(catalogue, rows);
         QSettings store(env.settingsFile(), QSettings::IniFormat);
         store.setValue(QStringLiteral("Options/ArchivPfad"), catalogue);
         store.sync();
         clearPendingQuit();
         started = std::make_unique<StartedProgram>();
-        if (!empty)
-            data().setAbsolutePosition(0);
+        data().setAbsolutePosition(0);
     }
 
     // Closing an earlier test's window asked the application to quit; a short
@@ -77,5 +74,15 @@ struct SearchProgram {
     RecordingPlatform &platform() const { return started->platform(); }
     QString band() const { return data().fieldValue(QStringLiteral("Band")); }
 };
+
+// Answers the next message with its first button and keeps "title: text".
+inline void answerMessage(QString &seen)
+{
+    onNextModalDialog([&seen](QWidget *message) {
+        seen = message->windowTitle() + QStringLiteral(": ")
+               + message->findChild<QTextEdit *>(QStringLiteral("txtMsgText"))->toPlainText();
+        message->findChild<QPushButton *>(QStringLiteral("cmdButton_0"))->click();
+    });
+}
 
 } // namespace klangtruhe::test

