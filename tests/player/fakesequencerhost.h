@@ -125,10 +125,9 @@ private:
 // Dialogs answered from queues; every question and notice is recorded.
 class FakeDialogs : public PlayerDialogs {
 public:
-    QString message(const QString &text, int kind, int, const QString &title, int, quint32, quint32) override
+    QString message(const QString &text, int, int, const QString &title, int, quint32, quint32) override
     {
         messages << title + QLatin1Char('|') + text;
-        kinds << kind;
         return replies.isEmpty() ? QString() : replies.takeFirst();
     }
     QString input(const QString &prompt, const QString &title, const QString &defaultText, quint32,
@@ -140,7 +139,6 @@ public:
 
     QStringList answers, replies;
     QStringList inputs, messages;
-    QList<int> kinds;
 };
 
 } // namespace klangtruhe::test
