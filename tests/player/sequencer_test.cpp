@@ -1,4 +1,9 @@
-#include "sequencerfixture.h"
+#include "fakesequencerhost.h"
+
+#include "player/playmodedialogs.h"
+#include "player/shuffle.h"
+
+#include <QRegularExpression>
 
 using namespace klangtruhe;
 using namespace klangtruhe::test;
@@ -13,10 +18,16 @@ PlayModes alleTracks(bool repeat = false)
     return modes;
 }
 
+const QString kPauseQuestion = QStringLiteral(
+    "Sicherheitsabfrage|Die Wartezeit ist größer als 60 Sekunden, \r\nsoll diese Wartezeit übernommen werden?");
+
 } // namespace
 
-// What Timer1 does at a track's end; the play orders themselves are PlayOrder's.
+// What Timer1 does at a track's end, the shuffle's notices and the play-mode
+// questions; the play orders themselves are PlayOrder's and Shuffle's.
 using Sequencer = SequencerFixture;
+using ShuffleControlTest = SequencerFixture;
+using PlayModeDialogsTest = SequencerFixture;
 
 TEST_F(Sequencer, EndTestFollowsTheOutputPath)
 {
@@ -120,4 +131,160 @@ TEST_F(Sequencer, ExcludedEntryEndsTheListInsteadOfLooping)
     host.timer1 = true;
     runTicks();
     EXPECT_EQ(host.log, QStringList({"sleep 500", "Stop"}));
+}
+
+TEST_F(ShuffleControlTest, OnlyExcludedStylesStopShufflingWithTheNotice)
+{
+    for (int i = 1; i <= 5; ++i)
+        host.entries.append({QStringLiteral("Band %1").arg(i), QStringLiteral("Jazz")});
+    host.styles = {""}; // an empty item matches every style
+    host.row = 1;
+    host.modes.chkShuffle = {true, true};
+    sequencer().Timer1_Timer();
+
+    EXPECT_EQ(dialogs.messages,
+              QStringList({"Bedienungshinweis (TontraegerZufaellig)|" + kStilAusgeschlossenText}));
+    EXPECT_TRUE(program.StilAusgeschlossen);
+    EXPECT_FALSE(host.timer1);
+    EXPECT_TRUE(host.log.filter(QRegularExpression("Start|Stop")).isEmpty());
+
+    // Blocked until the selection changes: the tick and the button only say so.
+    host.timer1 = true;
+    sequencer().Timer1_Timer();
+    sequencer().shuffle().imgLiedzufall_Click();
+    EXPECT_EQ(dialogs.messages.mid(1), QStringList({"Bedienungshinweis (Timer1)|" + kStilAusgeschlossenText,
+                                                    "Bedienungshinweis (imgLiedzufall_Click)|" + kStilAusgeschlossenText}));
+    EXPECT_EQ(host.moves, 5) << "no entry drawn again";
+}
+
+TEST_F(ShuffleControlTest, OnlyExcludedBandsGiveTheBandNoticeAndStop)
+{
+    host.entries = {{"Heino", "Schlager"}, {"Heino", "Volksmusik"}};
+    host.bands = {"Heino"};
+    host.row = 1;
+    host.modes.chkShuffle = {true, true};
+    sequencer().Timer1_Timer();
+    EXPECT_EQ(dialogs.messages, QStringList({"Bedienungshinweis|" + kBandAusgeschlossenText}));
+    EXPECT_FALSE(program.StilAusgeschlossen);
+    EXPECT_EQ(host.log.filter(QRegularExpression("Start|Stop")), QStringList({"Stop"}));
+}
+
+TEST_F(ShuffleControlTest, SongsPerEntryComeFromTheSettingAndOnlyADrawnSongIsMarked)
+{
+    host.entries = {{"A", "Jazz", 1}, {"B", "Jazz", 1}};
+    setting(keys::ShuffleSongProCD, QStringLiteral("3"));
+    random = ScriptedRandom({0.6});
+    ShuffleControl &shuffle = sequencer().shuffle();
+    EXPECT_EQ(shuffle.SongsAufTontraeger, 3); // the first call draws
+    for (int call = 0; call < 4; ++call)
+        shuffle.TontraegerZufaellig();
+    EXPECT_EQ(host.moves, 2); // calls 1 and 4
+    // A single file stays the current track and is not marked.
+    EXPECT_EQ(program.AktuellerTrack, 0);
+    EXPECT_TRUE(host.marks.isEmpty());
+
+    // Two files: file 1 plays, file 0 is unmarked.
+    host.entries = {{"C", "Jazz", 2}};
+    shuffle.SongsAufTontraeger = 3;
+    shuffle.TontraegerZufaellig();
+    EXPECT_EQ(program.AktuellerTrack, 1);
+    EXPECT_TRUE(host.marks.value(1));
+    EXPECT_FALSE(host.marks.value(0, true));
+}
+
+TEST_F(ShuffleControlTest, PlaylistItemStartsOnlyWhileSomethingPlays)
+{
+    program.PlaylistModus = true;
+    host.checked = {false, true, true};
+    host.gespielt = {0, 0, 0, 0};
+    random = ScriptedRandom({0.0});
+    ShuffleControl &shuffle = sequencer().shuffle();
+    host.status = QStringLiteral("no play");
+    shuffle.TontraegerZufaellig();
+    EXPECT_EQ(program.AktuellerTrack, 2);
+    EXPECT_TRUE(host.log.isEmpty());
+    host.status = QStringLiteral("playing:  x");
+    shuffle.TontraegerZufaellig();
+    EXPECT_EQ(host.log, QStringList({"Start 3"}));
+    // Every checked item played, no Repeat: Stop after 500 ms.
+    host.log.clear();
+    shuffle.TontraegerZufaellig();
+    EXPECT_EQ(host.log, QStringList({"sleep 500", "Stop"}));
+}
+
+TEST_F(ShuffleControlTest, SwitchingShuffleOnAsksUnlessStartedWithArgument)
+{
+    program.startedWithArgument = true;
+    host.timer1 = false;
+    sequencer().playModeClicked(PlayModeBox::Shuffle, true);
+    EXPECT_TRUE(dialogs.inputs.isEmpty());
+    EXPECT_FALSE(program.startedWithArgument);
+    EXPECT_TRUE(host.modes.chkShuffle.value);
+
+    dialogs.answers = {"3"};
+    sequencer().playModeClicked(PlayModeBox::Shuffle, true);
+    EXPECT_EQ(dialogs.inputs,
+              QStringList({"Songs pro Datenträger|Bei der Shuffle-Funktion können Sie pro Datenträger mehrere "
+                           "Songs abspielen lassen!\r\n\r\nWieviele Songs pro Datenträger abspielen?|1"}));
+    EXPECT_EQ(program.settings.read(keys::ShuffleSongProCD), "3");
+
+    sequencer().shuffle().SongsAufTontraeger = 2;
+    host.timer1 = true;
+    sequencer().playModeClicked(PlayModeBox::Shuffle, false);
+    EXPECT_EQ(sequencer().shuffle().SongsAufTontraeger, 1);
+    EXPECT_FALSE(host.timer1);
+    EXPECT_EQ(host.log, QStringList({"Stop"}));
+}
+
+TEST_F(PlayModeDialogsTest, PauseAboveSixtySecondsNeedsConfirmation)
+{
+    dialogs.answers = {"61", "45"};
+    dialogs.replies = {"Nein"};
+    askPauseBetweenTracks(dialogs, program.settings);
+    EXPECT_EQ(dialogs.messages, QStringList({kPauseQuestion}));
+    EXPECT_EQ(dialogs.inputs.value(0),
+              "Pause zwischen den Tracks|Geben Sie die Wartezeit in Sekunden zwischen den einzelnen Tracks ein|0");
+    EXPECT_EQ(dialogs.inputs.size(), 2) << "asked again after Nein";
+    EXPECT_EQ(program.settings.read(keys::PauseZwischenTracks), "45");
+
+    // "Ja" and a closed question both store; 60 needs no question; empty stores nothing.
+    for (const QString &reply : {QStringLiteral("Ja"), QString()}) {
+        dialogs.answers = {"90"};
+        dialogs.replies = {reply};
+        askPauseBetweenTracks(dialogs, program.settings);
+        EXPECT_EQ(program.settings.read(keys::PauseZwischenTracks), "90");
+        setting(keys::PauseZwischenTracks, "0");
+    }
+    dialogs.messages.clear();
+    dialogs.answers = {"60"};
+    askPauseBetweenTracks(dialogs, program.settings);
+    EXPECT_EQ(program.settings.read(keys::PauseZwischenTracks), "60");
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    askPauseBetweenTracks(dialogs, program.settings);
+    EXPECT_EQ(program.settings.read(keys::PauseZwischenTracks), "60");
+}
+
+TEST_F(PlayModeDialogsTest, IntroTimeBelowTwoSecondsIsRefused)
+{
+    host.modes.chkAlleTracks = {true, true};
+    host.modes.chkTracksAnspielen = {false, true};
+    setting(keys::PauseZwischenTracks, "5");
+    dialogs.answers = {"1.5"};
+    sequencer().playModeClicked(PlayModeBox::TracksAnspielen, true);
+    EXPECT_EQ(dialogs.inputs, QStringList({"Track & Movie anspielen|Wie lange soll der Track angespielt werden?"
+                                           "\r\n\r\nDefault (Sek.) = 10|10"}));
+    EXPECT_EQ(dialogs.messages, QStringList({"Sicherheitshinweis|Mindestanspielzeit ist 2 Sekunden"}));
+    EXPECT_FALSE(host.modes.chkTracksAnspielen.value);
+    EXPECT_EQ(program.settings.read(keys::TracksAnspielen), "10");
+
+    dialogs.answers = {"2"};
+    sequencer().playModeClicked(PlayModeBox::TracksAnspielen, true);
+    EXPECT_TRUE(host.modes.chkTracksAnspielen.value);
+    EXPECT_EQ(program.settings.read(keys::TracksAnspielen), "2");
+    EXPECT_EQ(program.settings.read(keys::PauseZwischenTracks), "0");
+
+    // An empty answer keeps the box on and the stored time.
+    sequencer().playModeClicked(PlayModeBox::TracksAnspielen, true);
+    EXPECT_TRUE(host.modes.chkTracksAnspielen.value);
+    EXPECT_EQ(program.settings.read(keys::TracksAnspielen), "2");
 }
