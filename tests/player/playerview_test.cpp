@@ -3,7 +3,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 using namespace klangtruhe;
@@ -33,12 +32,10 @@ TEST(PlayerView, StoredOptionsAndTheirSwitches)
 
     ticker->trigger();
     EXPECT_EQ(stored(p, "Laufschrift"), QStringLiteral("ein"));
-    ticker->trigger();
-    EXPECT_EQ(stored(p, "Laufschrift"), QStringLiteral("aus"));
 
     // Visual on while playing: the large area, shown again.
     player.imgStart_Click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return player.MediaPlayer1().playState() == MediaComponent::Playing; }, 3000));
+    ASSERT_TRUE(reaches(player.MediaPlayer1(), MediaComponent::Playing));
     QTest::mouseClick(player.chkVisualisierung, Qt::LeftButton);
     EXPECT_EQ(area->geometry(), twipsRect(8610, 1380, 4150, 4150));
     EXPECT_FALSE(area->isHidden());
@@ -75,22 +72,14 @@ TEST(PlayerView, TitleTickerTypesWhileMinimisedAndStopsOnRestore)
     player.imgStart_Click();
     ASSERT_TRUE(p.status().contains(QStringLiteral("playing:")));
 
-    QSignalSpy titles(window, &QWidget::windowTitleChanged);
+    QStringList seen;
+    QObject watching;
+    QObject::connect(window, &QWidget::windowTitleChanged, &watching, [&seen](const QString &title) { seen << title; });
     window->showMinimized();
     EXPECT_TRUE(player.Timer2().isActive());
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        for (const QList<QVariant> &title : titles) {
-            if (title.first().toString() == QLatin1String("Intro"))
-                return true;
-        }
-        return false;
-    }, 10000));
-    QStringList seen;
-    for (const QList<QVariant> &title : titles)
-        seen << title.first().toString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return seen.contains(QStringLiteral("Intro")); }, 10000));
     // Band, title, track, each typed in letter by letter.
-    EXPECT_TRUE(seen.contains(QStringLiteral("Can")));
-    EXPECT_TRUE(seen.contains(QStringLiteral("Tago Mago")));
+    EXPECT_LT(seen.indexOf(QStringLiteral("C")), seen.indexOf(QStringLiteral("Can")));
     EXPECT_LT(seen.indexOf(QStringLiteral("Can")), seen.indexOf(QStringLiteral("Tago Mago")));
     EXPECT_FALSE(seen.contains(QStringLiteral("Intro.mp3")));
 
@@ -99,10 +88,10 @@ TEST(PlayerView, TitleTickerTypesWhileMinimisedAndStopsOnRestore)
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Klangtruhe-Player - Fernwerk"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return player.tickerPhase() == 0; }, 1000));
     // Minimised again, the ticker starts with the band.
-    titles.clear();
+    seen.clear();
     window->showMinimized();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !titles.isEmpty(); }, 3000));
-    EXPECT_EQ(titles.first().first().toString(), QStringLiteral("C"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !seen.isEmpty(); }, 3000));
+    EXPECT_EQ(seen.value(0), QStringLiteral("C"));
     window->showNormal();
     // A resize of the normal window settles a ticker that still runs.
     player.Timer2().start();

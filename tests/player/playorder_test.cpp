@@ -119,20 +119,3 @@ TEST(PlayOrder, ExcludedEntryEndsTheListInsteadOfLoopingForEver)
     // The end of the list is not an excluded choice.
     EXPECT_EQ(chooseAllowed([] { return kEnd; }, [] { return true; }, limit), kEnd);
 }
-
-TEST(PlayOrder, MersenneRandomStaysInRangeAndMovesOnAfterReseed)
-{
-    MersenneRandom random(7);
-    random.reseed(1234.5);
-    const double first = random.next();
-    random.reseed(1234.5); // the same clock value again must not repeat the draw
-    EXPECT_NE(random.next(), first);
-    for (int i = 0; i < 10000; ++i) {
-        const double r = random.next();
-        ASSERT_GE(r, 0.0);
-        ASSERT_LT(r, 1.0);
-    }
-    MersenneRandom again(7);
-    again.reseed(1234.5);
-    EXPECT_EQ(again.next(), first) << "same start and seeds, same numbers";
-}
