@@ -54,11 +54,11 @@ void press(QDBusConnection &bus, const char *method)
     callAndWait(bus, QDBusMessage::createMethodCall(Service, Path, Player, QString::fromLatin1(method)));
 }
 
-QVariant property(QDBusConnection &bus, const QString &interface, const char *name)
+QVariant property(QDBusConnection &bus, const char *name)
 {
     QDBusMessage get = QDBusMessage::createMethodCall(Service, Path, QStringLiteral("org.freedesktop.DBus.Properties"),
                                                       QStringLiteral("Get"));
-    get << interface << QString::fromLatin1(name);
+    get << Player << QString::fromLatin1(name);
     const QDBusMessage reply = callAndWait(bus, get);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return {};
@@ -67,12 +67,7 @@ QVariant property(QDBusConnection &bus, const QString &interface, const char *na
 
 QVariantMap metadata(QDBusConnection &bus)
 {
-    return qdbus_cast<QVariantMap>(property(bus, Player, "Metadata").value<QDBusArgument>());
-}
-
-QString titleOf(QDBusConnection &bus)
-{
-    return metadata(bus).value(QStringLiteral("xesam:title")).toString();
+    return qdbus_cast<QVariantMap>(property(bus, "Metadata").value<QDBusArgument>());
 }
 
 } // namespace
@@ -97,32 +92,31 @@ TEST(MediaKeys, TheDesktopsMediaControlsDriveThePlayerAndSeeWhatPlays)
     ASSERT_TRUE(desktop.connect(QString(), Path, QStringLiteral("org.freedesktop.DBus.Properties"),
                                 QStringLiteral("PropertiesChanged"), &recorder,
                                 SLOT(changed(QString, QVariantMap, QStringList))));
-    EXPECT_EQ(property(desktop, Player, "PlaybackStatus").toString(), QStringLiteral("Stopped"));
+    EXPECT_EQ(property(desktop, "PlaybackStatus").toString(), QStringLiteral("Stopped"));
 
     press(desktop, "PlayPause");
     EXPECT_TRUE(QTest::qWaitFor([&] { return p.status().startsWith(QStringLiteral("playing:  ")); }, 5000));
-    EXPECT_EQ(property(desktop, Player, "PlaybackStatus").toString(), QStringLiteral("Playing"));
-    QVariantMap track = metadata(desktop);
+    EXPECT_EQ(property(desktop, "PlaybackStatus").toString(), QStringLiteral("Playing"));
+    const QVariantMap track = metadata(desktop);
     EXPECT_EQ(track.value(QStringLiteral("xesam:artist")).toStringList(), QStringList{"Can"});
     EXPECT_EQ(track.value(QStringLiteral("xesam:album")).toString(), QStringLiteral("Tago Mago"));
-    EXPECT_EQ(track.value(QStringLiteral("xesam:title")).toString(), QStringLiteral("1 Paperhouse"));
     EXPECT_EQ(QUrl(track.value(QStringLiteral("xesam:url")).toString()).toLocalFile(), p.music + "1 Paperhouse.wav");
     EXPECT_NEAR(track.value(QStringLiteral("mpris:length")).toLongLong() / 1e6, 4.0, 0.1);
 
     press(desktop, "Pause");
     EXPECT_TRUE(QTest::qWaitFor([&] { return p.player().Pausiert; }, 5000));
-    EXPECT_EQ(property(desktop, Player, "PlaybackStatus").toString(), QStringLiteral("Paused"));
+    EXPECT_EQ(property(desktop, "PlaybackStatus").toString(), QStringLiteral("Paused"));
     press(desktop, "Play");
     EXPECT_TRUE(QTest::qWaitFor([&] { return !p.player().Pausiert; }, 5000));
 
+    const auto title = [&] { return metadata(desktop).value(QStringLiteral("xesam:title")).toString(); };
     press(desktop, "Next");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return titleOf(desktop) == QLatin1String("2 Mushroom"); }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return title() == QLatin1String("2 Mushroom"); }, 5000));
     press(desktop, "Previous");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return titleOf(desktop) == QLatin1String("1 Paperhouse"); }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return title() == QLatin1String("1 Paperhouse"); }, 5000));
 
     press(desktop, "Stop");
     EXPECT_TRUE(QTest::qWaitFor([&] { return p.status() == QLatin1String("no play"); }, 5000));
-    EXPECT_EQ(property(desktop, Player, "PlaybackStatus").toString(), QStringLiteral("Stopped"));
     EXPECT_TRUE(metadata(desktop).isEmpty());
     EXPECT_TRUE(QTest::qWaitFor([&] { return recorder.statuses.size() >= 4; }, 2000));
     EXPECT_EQ(recorder.statuses.first(), QStringLiteral("Playing"));

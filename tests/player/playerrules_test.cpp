@@ -45,6 +45,22 @@ TEST(PlayerRules, SongTextKeyAndTickerTexts)
     EXPECT_EQ(nextTickerPhase(3), 1);
 }
 
+TEST(PlayerRules, TracksOfAFolderAreItsOrdinaryFilesInOrder)
+{
+    TestEnvironment env;
+    // Hidden files and the ones Windows leaves in every folder are no tracks.
+    for (const char *name : {"b.wav", "A.wav", ".hidden.wav", "desktop.ini", "Thumbs.db", "Unterordner/c.wav"})
+        writeFile(env.path(QStringLiteral("m/") + QLatin1String(name)), "x");
+    writeFile(env.path(QStringLiteral("leer/Thumbs.db")), "x");
+    EXPECT_EQ(tracksOfFolder(env.path(QStringLiteral("m/"))), (QStringList{"A.wav", "b.wav"}));
+    EXPECT_TRUE(folderHoldsTracks(env.path(QStringLiteral("m/"))));
+    // The folder text has to end with its separator; a gone or cluttered folder holds none.
+    for (const char *folder : {"m", "weg/", "leer/", "m/Unterordner"}) {
+        EXPECT_TRUE(tracksOfFolder(env.path(QLatin1String(folder))).isEmpty()) << folder;
+        EXPECT_FALSE(folderHoldsTracks(env.path(QLatin1String(folder)))) << folder;
+    }
+}
+
 TEST(PlayerRules, BackAndForwardOnTheTrackList)
 {
     const std::vector<bool> none(4, false);
