@@ -175,11 +175,6 @@ TEST(MovieWindow, PlacementIsStoredOnCloseAndAppliedOnShow)
     EXPECT_TRUE(f.window->isMaximized());
     EXPECT_EQ(f.window->normalGeometry(), QRect(twipsPoint(3000, 600), twipsSize(7500, 4500)));
 
-    // Minimised: nothing stored.
-    f.window->showMinimized();
-    f.program.settings.write(keys::WinMediaPlayerWindowState, QStringLiteral("0"));
-    f.window->close();
-    EXPECT_EQ(place(), "0 3000 600 7500 4500");
 }
 
 TEST(MovieWindow, ClosingWhileAPictureShowsStopsPlaybackEverywhere)

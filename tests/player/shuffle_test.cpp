@@ -86,12 +86,6 @@ TEST(Shuffle, ExcludedEntriesAreDrawnAgainAtMostOncePerEntry)
     EXPECT_EQ(allRock.tested, (QList<int>{1, 2, 3, 4, 5}));
     EXPECT_EQ(choice.row, 5);
 
-    // An empty item matches every cell, so it rejects every entry.
-    Catalogue emptyItem{{"Jazz", "Pop", "Blues"}, {"A", "B", "C"}, {"Polka", ""}, {}, {}};
-    ScriptedRandom same({0.5});
-    EXPECT_EQ(choose(emptyItem, 1, 1, same).kind, Kind::StyleNotice);
-    EXPECT_EQ(same.drawn, 3);
-
     // Band rejections count on their own; the band notice also needs n of them.
     Catalogue bands{{"Jazz", "Pop", "Rock"}, {"Abba", "Beatles", "Abba Tribute"}, {"Rock"}, {"Abba"}, {}};
     ScriptedRandom mixed({0.0, 0.9, 0.0, 0.0});

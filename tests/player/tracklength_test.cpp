@@ -3,6 +3,8 @@
 #include "support/audiofixtures.h"
 #include "support/tempfolders.h"
 
+#include <array>
+
 #include <gtest/gtest.h>
 
 using namespace klangtruhe;
@@ -72,26 +74,21 @@ TEST(TrackLength, Mp3FramesAreCountedExactlyOrTakenFromTheVbrHeader)
 
 TEST(TrackLength, FrameHeadersOfEveryMpegVersionAndLayer)
 {
-    struct Case {
+    // Version, layer, bitrate, sample rate, frame length and samples of each header.
+    const struct {
         quint8 bytes[4];
-        int version, layer, bitrate, sampleRate, length, samples;
+        std::array<int, 6> fields;
+    } cases[] = {
+        {{0xFF, 0xFB, 0x92, 0x44}, {1, 3, 128, 44100, 418, 1152}}, // padded
+        {{0xFF, 0xFD, 0xA4, 0x00}, {1, 2, 192, 48000, 576, 1152}}, // layer II, CRC
+        {{0xFF, 0xFF, 0x18, 0xC0}, {1, 1, 32, 32000, 48, 384}},    // layer I
+        {{0xFF, 0xF3, 0x80, 0x40}, {2, 3, 64, 22050, 208, 576}},   // MPEG-2
+        {{0xFF, 0xE3, 0x18, 0xC0}, {25, 3, 8, 8000, 72, 576}},     // MPEG-2.5
     };
-    const Case cases[] = {
-        {{0xFF, 0xFB, 0x92, 0x44}, 1, 3, 128, 44100, 418, 1152},  // padded
-        {{0xFF, 0xFD, 0xA4, 0x00}, 1, 2, 192, 48000, 576, 1152},  // layer II, CRC
-        {{0xFF, 0xFF, 0x18, 0xC0}, 1, 1, 32, 32000, 48, 384},     // layer I
-        {{0xFF, 0xF3, 0x80, 0x40}, 2, 3, 64, 22050, 208, 576},    // MPEG-2
-        {{0xFF, 0xE3, 0x18, 0xC0}, 25, 3, 8, 8000, 72, 576},      // MPEG-2.5
-    };
-    for (const Case &c : cases) {
-        MpegFrameHeader header;
-        ASSERT_TRUE(parseMpegFrameHeader(c.bytes, header)) << c.bitrate;
-        EXPECT_EQ(header.version, c.version);
-        EXPECT_EQ(header.layer, c.layer);
-        EXPECT_EQ(header.bitrate, c.bitrate);
-        EXPECT_EQ(header.sampleRate, c.sampleRate);
-        EXPECT_EQ(header.length, c.length) << c.bitrate;
-        EXPECT_EQ(header.samples, c.samples);
+    for (const auto &c : cases) {
+        MpegFrameHeader h;
+        ASSERT_TRUE(parseMpegFrameHeader(c.bytes, h)) << c.fields[2];
+        EXPECT_EQ((std::array<int, 6>{h.version, h.layer, h.bitrate, h.sampleRate, h.length, h.samples}), c.fields);
     }
     // Reserved version, layer, bitrate, sample rate and emphasis; free format.
     const quint8 invalid[][4] = {{0xFF, 0xEB, 0x90, 0x00}, {0xFF, 0xF9, 0x90, 0x00}, {0xFF, 0xFB, 0xF0, 0x00},
@@ -118,9 +115,7 @@ TEST(TrackLength, FilesThatCannotBeMeasuredGiveMinusOne)
 {
     TestEnvironment env;
     EXPECT_EQ(trackLength(env.path(QStringLiteral("missing.mp3"))), -1);
-    EXPECT_EQ(trackLength(env.path(QStringLiteral("missing.ogg"))), -1);
     EXPECT_EQ(measure(env, QStringLiteral("empty.mp3"), QByteArray()), -1);
-    EXPECT_EQ(measure(env, QStringLiteral("empty.wav"), QByteArray()), -1);
     EXPECT_EQ(measure(env, QStringLiteral("text.mp3"), QByteArray("Dies ist kein Lied.\r\n").repeated(5000)), -1);
     EXPECT_EQ(measure(env, QStringLiteral("text.ogg"), QByteArray("Auch kein Lied.\n").repeated(100)), -1);
     EXPECT_EQ(measure(env, QStringLiteral("text.flac"), QByteArray("fLaC und dann nichts")), -1);

@@ -1,6 +1,5 @@
 #include "playerprogram.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QMenu>
 #include <QPushButton>
@@ -100,19 +99,14 @@ TEST(TrackList, ContextMenuAndTrackInfo)
     EXPECT_EQ(str(menu->defaultAction()->objectName()), "mnuTrackInPlaylist");
     EXPECT_EQ(added, 1);
 
-    // Nothing loaded: the message still comes, with empty name and length.
-    QString shown;
-    readNextMessage(shown);
-    p.player().cmdInfoTrack_Click();
-    EXPECT_TRUE(shown.startsWith(QStringLiteral("Track-Info|Name = \nLänge =  Min."))) << str(shown);
-
-    EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 2000));
+    // The info button shows while something plays and tells what the player says.
     p.player().imgStart_Click();
     EXPECT_FALSE(p.player().cmdInfoTrack->isHidden());
     ASSERT_TRUE(reaches(p.player().MediaPlayer1(), MediaComponent::Playing));
+    QString shown;
     readNextMessage(shown);
     QTest::mouseClick(p.player().cmdInfoTrack, Qt::LeftButton);
-    EXPECT_TRUE(shown.contains(QStringLiteral("Name = Intro\nLänge = 0:0"))) << str(shown);
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("Track-Info|Name = Intro\nLänge = 0:0"))) << str(shown);
     p.player().imgStop_Click();
     EXPECT_TRUE(p.player().cmdInfoTrack->isHidden());
 }

@@ -31,7 +31,6 @@ TEST(TrackRating, StarsFromTheNameAndTheEntry)
     EXPECT_EQ(starsFor(QStringLiteral("Song-_3.mp3"), QString()), (StarDisplay{3, 0}));
     // A rating of 8 ends the display: grey songs, entry row untouched.
     EXPECT_EQ(starsFor(QStringLiteral("Take 5 - 8.mp3"), QStringLiteral("4")), (StarDisplay{0, std::nullopt}));
-    EXPECT_EQ(starsFor(QStringLiteral("a.b"), QStringLiteral("2")), (StarDisplay{0, 2}));
 
     EXPECT_EQ(entryStars(QStringLiteral("6")), 6);
     EXPECT_EQ(entryStars(QStringLiteral("6.9")), 6);
