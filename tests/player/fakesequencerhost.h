@@ -154,34 +154,25 @@ public:
 // written to the log and lets `onSleep` act as a click would meanwhile.
 class SequencerFixture : public ::testing::Test {
 protected:
-    SequencerClock fakeClock()
-    {
-        return {[this] { return now; },
-                [this](int ms) {
-                    host.log << QStringLiteral("sleep %1").arg(ms);
-                    now += ms / 1000.0;
-                    if (onSleep)
-                        onSleep();
-                },
-                [] {}};
-    }
-
     PlaySequencer &sequencer()
     {
+        const auto sleep = [this](int ms) {
+            host.log << QStringLiteral("sleep %1").arg(ms);
+            now += ms / 1000.0;
+            if (onSleep)
+                onSleep();
+        };
         if (!m_sequencer)
-            m_sequencer = std::make_unique<PlaySequencer>(program, host, dialogs, random, fakeClock());
+            m_sequencer = std::make_unique<PlaySequencer>(program, host, dialogs, random,
+                                                          SequencerClock{[this] { return now; }, sleep, [] {}});
         return *m_sequencer;
     }
 
-    // Ticks while Timer1 runs, as the timer would; at most `limit` ticks.
-    int runTicks(int limit = 50)
+    // Ticks while Timer1 runs, as the timer would; at most 50 ticks.
+    void runTicks()
     {
-        int ticks = 0;
-        while (host.timer1 && ticks < limit) {
+        for (int ticks = 0; host.timer1 && ticks < 50; ++ticks)
             sequencer().Timer1_Timer();
-            ++ticks;
-        }
-        return ticks;
     }
 
     void setting(const SettingKey &key, const QString &value) { program.settings.write(key, value); }

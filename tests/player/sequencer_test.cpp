@@ -223,30 +223,29 @@ TEST_F(ShuffleControlTest, SwitchingShuffleOnAsksUnlessStartedWithArgument)
 
 TEST_F(PlayModeDialogsTest, PauseAboveSixtySecondsNeedsConfirmation)
 {
-    dialogs.answers = {"61", "45"};
-    dialogs.replies = {"Nein"};
-    askPauseBetweenTracks(dialogs, program.settings);
-    EXPECT_EQ(dialogs.messages, QStringList({kPauseQuestion}));
+    const struct {
+        QStringList answers, replies;
+        const char *stored;
+        int questions;
+    } cases[] = {
+        {{"61", "45"}, {"Nein"}, "45", 1}, // "Nein" asks for the seconds again
+        {{"90"}, {"Ja"}, "90", 1},
+        {{"90"}, {""}, "90", 1}, // a closed question stores too
+        {{"60"}, {}, "60", 0},
+        {{}, {}, "0", 0}, // no answer stores nothing
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.answers.join(QLatin1Char(' ')).toStdString());
+        setting(keys::PauseZwischenTracks, QStringLiteral("0"));
+        dialogs.messages.clear();
+        dialogs.answers = c.answers;
+        dialogs.replies = c.replies;
+        askPauseBetweenTracks(dialogs, program.settings);
+        EXPECT_EQ(program.settings.read(keys::PauseZwischenTracks), c.stored);
+        EXPECT_EQ(dialogs.messages, QStringList(c.questions, kPauseQuestion));
+    }
     EXPECT_EQ(dialogs.inputs.value(0),
               "Pause zwischen den Tracks|Geben Sie die Wartezeit in Sekunden zwischen den einzelnen Tracks ein|0");
-    EXPECT_EQ(dialogs.inputs.size(), 2) << "asked again after Nein";
-    EXPECT_EQ(program.settings.read(keys::PauseZwischenTracks), "45");
-
-    // "Ja" and a closed question both store; 60 needs no question; empty stores nothing.
-    for (const QString &reply : {QStringLiteral("Ja"), QString()}) {
-        dialogs.answers = {"90"};
-        dialogs.replies = {reply};
-        askPauseBetweenTracks(dialogs, program.settings);
-        EXPECT_EQ(program.settings.read(keys::PauseZwischenTracks), "90");
-        setting(keys::PauseZwischenTracks, "0");
-    }
-    dialogs.messages.clear();
-    dialogs.answers = {"60"};
-    askPauseBetweenTracks(dialogs, program.settings);
-    EXPECT_EQ(program.settings.read(keys::PauseZwischenTracks), "60");
-    EXPECT_TRUE(dialogs.messages.isEmpty());
-    askPauseBetweenTracks(dialogs, program.settings); // no answer
-    EXPECT_EQ(program.settings.read(keys::PauseZwischenTracks), "60");
 }
 
 TEST_F(PlayModeDialogsTest, IntroTimeBelowTwoSecondsIsRefused)
