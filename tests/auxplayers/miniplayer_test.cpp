@@ -184,8 +184,7 @@ TEST(MiniPlayerWiring, TakesThePlaceOfTheMainWindowAndDrivesItsPlayer)
     // " Vor " steps on the track list and starts that track in the main window.
     QTest::mouseClick(frm->button(1), Qt::LeftButton);
     EXPECT_EQ(run.program().AktuellerTrack, 1);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return player.MediaPlayer1().playState() == MediaComponent::Playing; }, 3000));
-    EXPECT_TRUE(run.status().contains("playing:"));
+    EXPECT_TRUE(reaches(player.MediaPlayer1(), MediaComponent::Playing));
     EXPECT_TRUE(frm->Timer3().isActive());
     // A second start brings the program forward as it is.
     window.bringToFront();
@@ -205,6 +204,10 @@ TEST(MiniPlayerWiring, TakesThePlaceOfTheMainWindowAndDrivesItsPlayer)
     EXPECT_EQ(run.status(), "no play");
 
     // The volume tool: missing, then found beside the mini player.
+    const auto toldLeft = [&] {
+        return run.program().settings.read(QString::fromLatin1(kVolumeApplicationName), QStringLiteral("Options"),
+                                           QStringLiteral("MiniplayerLeft"));
+    };
     QString notice;
     readNextMessage(notice);
     QTest::mouseClick(frm->button(miniplayer::LautsprecherIndex), Qt::LeftButton);
@@ -213,16 +216,12 @@ TEST(MiniPlayerWiring, TakesThePlaceOfTheMainWindowAndDrivesItsPlayer)
     run.platform().volume.command = QStringList{"/usr/bin/gnome-control-center", "sound"};
     QTest::mouseClick(frm->button(miniplayer::LautsprecherIndex), Qt::LeftButton);
     EXPECT_EQ(run.platform().started, QStringList({"/usr/bin/gnome-control-center sound"}));
-    EXPECT_EQ(run.program().settings.read(QString::fromLatin1(kVolumeApplicationName), QStringLiteral("Options"),
-                                          QStringLiteral("MiniplayerLeft")),
-              QString());
+    EXPECT_EQ(toldLeft(), QString());
     run.platform().started.clear();
     run.platform().volume = {{run.program().programFolder + "Pegling.exe"}, true, QString()};
     QTest::mouseClick(frm->button(miniplayer::LautsprecherIndex), Qt::LeftButton);
     EXPECT_EQ(run.platform().started, QStringList({run.program().programFolder + "Pegling.exe"}));
-    const QString left = run.program().settings.read(QString::fromLatin1(kVolumeApplicationName),
-                                                     QStringLiteral("Options"), QStringLiteral("MiniplayerLeft"));
-    EXPECT_DOUBLE_EQ(left.toDouble(), (std::round(pixelsToTwipsX(frm->x())) + 5235 + 150) * 0.06667);
+    EXPECT_DOUBLE_EQ(toldLeft().toDouble(), (std::round(pixelsToTwipsX(frm->x())) + 5235 + 150) * 0.06667);
 
     QTest::mouseClick(frm->button(4), Qt::LeftButton);
     EXPECT_FALSE(frm->isVisible());

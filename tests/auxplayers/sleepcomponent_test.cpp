@@ -22,6 +22,46 @@ const QString kJa = QStringLiteral("cmdButton_1");
 const QString kNein = QStringLiteral("cmdButton_2");
 const QString kExit = QStringLiteral("cmdButton_3");
 
+// Answers the question with the button, then lets the time dialog do what it is told.
+void answerQuestion(const QString &button, std::function<void(frmUhrzeit *)> inTimeDialog = {})
+{
+    onNextModalDialog([=](QWidget *question) {
+        EXPECT_EQ(question->windowTitle(), "Sleep-Modus");
+        if (inTimeDialog) {
+            onNextModalDialog([=](QWidget *dialog) {
+                auto *uhrzeit = qobject_cast<frmUhrzeit *>(dialog);
+                ASSERT_NE(uhrzeit, nullptr);
+                inTimeDialog(uhrzeit);
+            });
+        }
+        QTest::mouseClick(question->findChild<QPushButton *>(button), Qt::LeftButton);
+    });
+}
+
+// A time that has passed today is confirmed for tomorrow with `tomorrow`.
+void confirm(frmUhrzeit *dialog, const QString &hours, const QString &minutes, bool tomorrow = false)
+{
+    dialog->field(0)->setText(hours);
+    dialog->field(1)->setText(minutes);
+    if (tomorrow)
+        answerNextModalDialog(QStringLiteral("cmdButton_1"));
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
+}
+
+// Arms the real program's sleep time for the next minute without shutdown, ticking the boxes named.
+void armForTheNextMinute(Ausgabebox &window, const QStringList &boxes = {})
+{
+    answerQuestion(kNein, [boxes](frmUhrzeit *dialog) {
+        for (const QString &name : boxes) {
+            auto *box = dialog->findChild<QCheckBox *>(name);
+            EXPECT_LE(box->sizeHint().width(), box->width()) << str(name) << ": the caption shows whole";
+            box->setChecked(true);
+        }
+        confirm(dialog, dialog->field(0)->text(), QStringLiteral("01"));
+    });
+    window.findChild<QAction *>(QStringLiteral("mnuSleep"))->trigger();
+}
+
 class SleepTest : public ::testing::Test {
 protected:
     SleepTest()
@@ -33,32 +73,6 @@ protected:
     }
 
     RecordingPlatform &platform() { return static_cast<RecordingPlatform &>(program.platform()); }
-
-    // Answers the question with the button, then lets the time dialog do what it is told.
-    void answerQuestion(const QString &button, std::function<void(frmUhrzeit *)> inTimeDialog = {})
-    {
-        onNextModalDialog([=](QWidget *question) {
-            EXPECT_EQ(question->windowTitle(), "Sleep-Modus");
-            if (inTimeDialog) {
-                onNextModalDialog([=](QWidget *dialog) {
-                    auto *uhrzeit = qobject_cast<frmUhrzeit *>(dialog);
-                    ASSERT_NE(uhrzeit, nullptr);
-                    inTimeDialog(uhrzeit);
-                });
-            }
-            QTest::mouseClick(question->findChild<QPushButton *>(button), Qt::LeftButton);
-        });
-    }
-
-    // A time that has passed today is confirmed for tomorrow with `tomorrow`.
-    static void confirm(frmUhrzeit *dialog, const QString &hours, const QString &minutes, bool tomorrow = false)
-    {
-        dialog->field(0)->setText(hours);
-        dialog->field(1)->setText(minutes);
-        if (tomorrow)
-            answerNextModalDialog(QStringLiteral("cmdButton_1"));
-        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
-    }
 
     TestEnvironment env;
     Program program{std::make_unique<RecordingPlatform>()};
@@ -193,30 +207,6 @@ TEST_F(SleepTest, TimeDialogTellsAWrongFieldAndMovesOnAfterTwoKeys)
     EXPECT_EQ(notice, "Eingabehinweis|Stunden 00-24");
     EXPECT_EQ(dialog.sleepZeit(), "23:45");
 }
-
-namespace {
-
-// Arms the sleep time for the next minute without shutdown, ticking the boxes named.
-void armForTheNextMinute(Ausgabebox &window, const QStringList &boxes = {})
-{
-    onNextModalDialog([boxes](QWidget *question) {
-        onNextModalDialog([boxes](QWidget *dialog) {
-            auto *uhrzeit = qobject_cast<frmUhrzeit *>(dialog);
-            ASSERT_NE(uhrzeit, nullptr);
-            uhrzeit->field(1)->setText(QStringLiteral("01"));
-            for (const QString &name : boxes) {
-                auto *box = uhrzeit->findChild<QCheckBox *>(name);
-                EXPECT_LE(box->sizeHint().width(), box->width()) << str(name) << ": the caption shows whole";
-                box->setChecked(true);
-            }
-            QTest::mouseClick(uhrzeit->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
-        });
-        QTest::mouseClick(question->findChild<QPushButton *>(QStringLiteral("cmdButton_2")), Qt::LeftButton);
-    });
-    window.findChild<QAction *>(QStringLiteral("mnuSleep"))->trigger();
-}
-
-} // namespace
 
 TEST(SleepWiring, ReachedMinuteEndsTheProgramLikeBeenden)
 {
