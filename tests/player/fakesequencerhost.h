@@ -60,7 +60,6 @@ public:
     int StilSpalte() const override { return kStil; }
     void moveToTableRow(int r) override
     {
-        ++moves;
         row = r;
         // Refilling the track list starts afresh.
         tracks = entries.at(r - 1).tracks;
@@ -117,7 +116,6 @@ public:
     QList<int> gespielt;
     QList<FakeEntry> entries;
     int row = 0;
-    int moves = 0;
     QStringList styles, bands;
     QString status = QStringLiteral("playing:  x");
     bool pauseActive = false;

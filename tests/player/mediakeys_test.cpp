@@ -61,7 +61,7 @@ TEST(MediaKeys, TheDesktopsMediaControlsDriveThePlayerAndSeeWhatPlays)
     PrivateBus bus;
     if (!bus.available())
         GTEST_SKIP() << "dbus-daemon is missing";
-    PlayerProgram p({{"1 Paperhouse.wav", wavSine(4)}, {"2 Mushroom.wav", wavSine(4)}});
+    PlayerProgram p({{"1 Paperhouse.wav", wavSine(4)}});
     auto *keys = p.window()->findChild<MediaKeys *>();
     ASSERT_NE(keys, nullptr);
     keys->attach(std::make_unique<MprisService>(keys->controls(), bus.connect(QStringLiteral("player"))));
@@ -76,12 +76,9 @@ TEST(MediaKeys, TheDesktopsMediaControlsDriveThePlayerAndSeeWhatPlays)
     EXPECT_EQ(property(desktop, "PlaybackStatus").toString(), QStringLiteral("Playing"));
     const QVariantMap track = metadata(desktop);
     EXPECT_EQ(track.value(QStringLiteral("xesam:artist")).toStringList(), QStringList{"Can"});
+    EXPECT_EQ(track.value(QStringLiteral("xesam:title")).toString(), QStringLiteral("1 Paperhouse"));
     EXPECT_EQ(QUrl(track.value(QStringLiteral("xesam:url")).toString()).toLocalFile(), p.music + "1 Paperhouse.wav");
 
-    press(desktop, "Next");
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        return metadata(desktop).value(QStringLiteral("xesam:title")).toString() == QLatin1String("2 Mushroom");
-    }, 5000));
     press(desktop, "Stop");
     EXPECT_TRUE(QTest::qWaitFor([&] { return p.status() == QLatin1String("no play"); }, 5000));
     EXPECT_EQ(property(desktop, "PlaybackStatus").toString(), QStringLiteral("Stopped"));

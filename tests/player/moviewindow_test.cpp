@@ -7,7 +7,6 @@
 #include "support/recordingplatform.h"
 #include "playerprogram.h"
 
-#include <QBuffer>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -15,17 +14,6 @@ using namespace klangtruhe;
 using namespace klangtruhe::test;
 
 namespace {
-
-QByteArray smallPng()
-{
-    QImage image(40, 30, QImage::Format_RGB32);
-    image.fill(Qt::darkCyan);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
 
 // Which of the buttons show while the window is shown.
 QList<int> shownButtons(const frmWinMediaPlayer &window)
@@ -146,8 +134,12 @@ TEST(MovieWindow, PlacementIsStoredOnCloseAndAppliedOnShow)
 
 TEST(MovieWindow, ClosingWhileAPictureShowsStopsPlaybackEverywhere)
 {
-    PlayerProgram p({{"00 Bild.png", smallPng()}});
+    PlayerProgram p({});
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    ASSERT_TRUE(picture.save(p.music + QStringLiteral("00 Bild.png")));
     PlayerComponent &player = p.player();
+    player.fillTrackList();
     frmWinMediaPlayer &movie = player.movieWindow();
     player.imgStart_Click();
     ASSERT_TRUE(player.VideoModus && movie.isVisible());

@@ -1,3 +1,4 @@
+#include "app/settingkeys.h"
 #include "common/twips.h"
 #include "playerprogram.h"
 
@@ -8,16 +9,6 @@
 using namespace klangtruhe;
 using namespace klangtruhe::test;
 
-namespace {
-
-QString stored(const PlayerProgram &p, const char *key)
-{
-    QSettings settings(p.env.settingsFile(), QSettings::IniFormat);
-    return settings.value(QStringLiteral("Options/") + QLatin1String(key)).toString();
-}
-
-} // namespace
-
 TEST(PlayerView, StoredOptionsAndTheirSwitches)
 {
     PlayerProgram p({{"a.wav", wavSine(3)}},
@@ -27,14 +18,14 @@ TEST(PlayerView, StoredOptionsAndTheirSwitches)
     ASSERT_NE(ticker, nullptr);
     EXPECT_FALSE(ticker->isChecked());
     ticker->trigger();
-    EXPECT_EQ(stored(p, "Laufschrift"), QStringLiteral("ein"));
+    EXPECT_EQ(p.program().settings.read(keys::Laufschrift), QStringLiteral("ein"));
 
     // Visual on while playing: the large area, shown again.
     player.imgStart_Click();
     ASSERT_TRUE(reaches(player.MediaPlayer1(), MediaComponent::Playing));
     QTest::mouseClick(player.chkVisualisierung, Qt::LeftButton);
     EXPECT_EQ(player.MediaPlayer1().widget()->geometry(), twipsRect(8610, 1380, 4150, 4150));
-    EXPECT_EQ(stored(p, "WinMediaPlayerVisualisierung"), QStringLiteral("1"));
+    EXPECT_EQ(p.program().settings.read(keys::WinMediaPlayerVisualisierung), QStringLiteral("1"));
     player.imgStop_Click();
 
     // Picture buttons sit 10 twips lower and further right while pressed.
