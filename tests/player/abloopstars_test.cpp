@@ -55,7 +55,6 @@ TEST(AbLoopButtons, MarkLoopAndEndWithTheTrack)
     media.setCurrentPosition(2.0);
     clickAb(window);
     EXPECT_EQ(visibleAbButton(window), 2);
-    EXPECT_TRUE(player.TimerPosAB().isActive());
     // The watcher sends the player back to A once it reaches B.
     EXPECT_TRUE(QTest::qWaitFor([&] { return media.currentPosition() < 1.5; }, 2000));
 
@@ -74,7 +73,6 @@ TEST(TrackStars, RatingRenamesTheCurrentTrackAndTheListFollows)
                      {"Track-2.wav", wavSine(0.2)}});
     PlayerComponent &player = p.player();
     QListWidget *list = player.filTrack();
-    const auto current = [&] { return list->item(p.program().AktuellerTrack)->text(); };
     const auto rate = [&](const QString &track, int stars) {
         p.program().AktuellerTrack = int(items(list).indexOf(track));
         QTest::mouseClick(p.window()->findChild<QLabel *>(QStringLiteral("imgSongNote_%1").arg(stars - 1)),
@@ -84,7 +82,7 @@ TEST(TrackStars, RatingRenamesTheCurrentTrackAndTheListFollows)
     // An old rating is replaced; the list keeps the current track.
     rate(QStringLiteral("Best - 3.wav"), 5);
     EXPECT_TRUE(QFile::exists(p.music + QStringLiteral("Best - 5.wav")));
-    EXPECT_EQ(current(), QStringLiteral("Best - 5.wav"));
+    EXPECT_EQ(list->item(p.program().AktuellerTrack)->text(), QStringLiteral("Best - 5.wav"));
     EXPECT_EQ(goldSongStars(player), 5);
 
     // While the playlist plays, AktuellerTrack counts playlist items: the

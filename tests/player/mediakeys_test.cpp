@@ -69,7 +69,6 @@ TEST(MediaKeys, TheDesktopsMediaControlsDriveThePlayerAndSeeWhatPlays)
 
     QDBusConnection desktop = bus.connect(QStringLiteral("desktop"));
     ASSERT_TRUE(desktop.interface()->isServiceRegistered(Service).value());
-    EXPECT_EQ(property(desktop, "PlaybackStatus").toString(), QStringLiteral("Stopped"));
 
     press(desktop, "PlayPause");
     EXPECT_TRUE(QTest::qWaitFor([&] { return p.status().startsWith(QStringLiteral("playing:  ")); }, 5000));
