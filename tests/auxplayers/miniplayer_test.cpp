@@ -128,9 +128,7 @@ TEST(MiniPlayerWiring, TakesThePlaceOfTheMainWindowAndDrivesItsPlayer)
     MiniPlayerComponent &mini = window.miniPlayer();
     PlayerComponent &player = run.player();
 
-    auto *button = window.findChild<PictureButton *>(QStringLiteral("imgMiniPlayer"));
-    ASSERT_NE(button, nullptr);
-    QTest::mouseClick(button, Qt::LeftButton);
+    QTest::mouseClick(window.findChild<PictureButton *>(QStringLiteral("imgMiniPlayer")), Qt::LeftButton);
     frmMiniPlayer *frm = mini.miniPlayer();
     ASSERT_NE(frm, nullptr);
     EXPECT_FALSE(window.isVisible());
