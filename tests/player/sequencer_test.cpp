@@ -88,6 +88,16 @@ TEST_F(Sequencer, PauseCountsDownAndAnswersPause)
     EXPECT_FALSE(program.PauseAbbrechen);
     EXPECT_FALSE(host.pauseActive);
     EXPECT_FALSE(host.miniPauseActive);
+
+    // Stop during the countdown: the countdown ends and nothing plays on.
+    host.log.clear();
+    program.AktuellerTrack = 0;
+    onSleep = [&] {
+        program.StopNachPause = true;
+        program.PauseAbbrechen = true;
+    };
+    sequencer().Timer1_Timer();
+    EXPECT_EQ(host.log, QStringList({"status 3 Sek. Pause", "sleep 1000", "Stop"}));
 }
 
 TEST_F(Sequencer, ExcludedEntryEndsTheListInsteadOfLooping)
