@@ -121,7 +121,7 @@ TEST_F(MiniPlayerWindowTest, TickerRunsThroughPhasesUntilThePlayerStops)
     EXPECT_EQ(window->windowTitle(), "Klangtruhe-Miniplayer");
 }
 
-TEST(MiniPlayerWiring, TakesThePlaceOfTheMainWindowAndDrivesItsPlayer)
+TEST(MiniPlayerWiring, TakesThePlaceOfTheMainWindowDrivesItsPlayerAndOutlivesTheMovieWindow)
 {
     PlayerProgram run({{"01 Eins.wav", wavSine(3)}, {"02 Zwei.wav", wavSine(3)}});
     Ausgabebox &window = *run.window();
@@ -146,6 +146,15 @@ TEST(MiniPlayerWiring, TakesThePlaceOfTheMainWindowAndDrivesItsPlayer)
     QTest::mouseClick(frm->button(miniplayer::LautsprecherIndex), Qt::LeftButton);
     EXPECT_EQ(run.platform().started, QStringList({"/usr/bin/gnome-control-center sound"}));
 
+    // Closing the movie window beside it, inside the running loop as a user
+    // would, leaves the program running: only Beenden may end it.
+    frmWinMediaPlayer &movie = player.movieWindow();
+    movie.show();
+    QTimer::singleShot(0, &movie, &QWidget::close);
+    QTimer::singleShot(300, qApp, [] { QCoreApplication::exit(7); });
+    EXPECT_EQ(QCoreApplication::exec(), 7) << "the program quit with its movie window";
+    EXPECT_TRUE(mini.miniPlayerVisible());
+
     QTest::mouseClick(frm->button(4), Qt::LeftButton);
     EXPECT_FALSE(frm->isVisible());
     EXPECT_TRUE(window.isVisible());
@@ -162,17 +171,4 @@ TEST(MiniPlayerWiring, AWaitingTimeOnTheCommandLinePlaysShuffleInTheMiniPlayer)
     EXPECT_TRUE(p.status().startsWith(QStringLiteral("playing:  ")));
     EXPECT_TRUE(p.window()->miniPlayer().miniPlayerVisible());
     EXPECT_FALSE(p.window()->isVisible());
-}
-
-TEST(MiniPlayerWiring, ClosingTheMovieWindowBesideTheMiniPlayerLeavesTheProgramRunning)
-{
-    PlayerProgram run({{"01 Eins.wav", wavSine(3)}});
-    QTest::mouseClick(run.window()->findChild<PictureButton *>(QStringLiteral("imgMiniPlayer")), Qt::LeftButton);
-    frmWinMediaPlayer &movie = run.player().movieWindow();
-    movie.show();
-    // Closed inside the running loop, as a user would: only Beenden may end it.
-    QTimer::singleShot(0, &movie, &QWidget::close);
-    QTimer::singleShot(300, qApp, [] { QCoreApplication::exit(7); });
-    EXPECT_EQ(QCoreApplication::exec(), 7) << "the program quit with its movie window";
-    EXPECT_TRUE(run.window()->miniPlayer().miniPlayerVisible());
 }

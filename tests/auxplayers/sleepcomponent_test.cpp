@@ -81,7 +81,7 @@ protected:
 
 } // namespace
 
-TEST_F(SleepTest, ArmedTimeEndsTheProgramAtItsMinute)
+TEST_F(SleepTest, ArmedTimeEndsTheProgramOrShutsDownAtItsMinute)
 {
     QString offered;
     answerQuestion(kNein, [&](frmUhrzeit *dialog) {
@@ -112,17 +112,16 @@ TEST_F(SleepTest, ArmedTimeEndsTheProgramAtItsMinute)
     // Clicking the entry again disarms.
     mnuSleep->trigger();
     EXPECT_EQ(status->panel(6), "Sleep Off");
-}
 
-TEST_F(SleepTest, ShutdownAtTheArmedMinute)
-{
+    // Armed with shutdown, the minute shuts the system down instead.
+    now = QTime(22, 30, 15);
     platform().administrator = true;
     answerQuestion(QStringLiteral("cmdButton_1"), [](frmUhrzeit *dialog) { confirm(dialog, QStringLiteral("23"), QStringLiteral("00")); });
     mnuSleep->trigger();
     now = QTime(23, 0, 1);
     sleep->TimerSleep_Timer();
     EXPECT_EQ(platform().shutdowns, 1);
-    EXPECT_EQ(closeRequests, 0);
+    EXPECT_EQ(closeRequests, 1) << "the shutdown ends the program itself";
 }
 
 TEST(SleepWiring, ReachedMinuteEndsTheProgramLikeBeenden)

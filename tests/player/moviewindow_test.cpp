@@ -26,25 +26,6 @@ QList<int> shownButtons(const frmWinMediaPlayer &window)
     return shown;
 }
 
-// A movie window on a program of its own; the hooks count what they are asked.
-struct MovieWindowFixture {
-    TestEnvironment env;
-    Program program{std::make_unique<RecordingPlatform>()};
-    std::unique_ptr<frmWinMediaPlayer> window;
-    QStringList calls;
-    int tracks = 4;
-
-    MovieWindowFixture()
-    {
-        program.fakeMedia = true;
-        window = std::make_unique<frmWinMediaPlayer>(program);
-        window->hooks.start = [this] { calls << QStringLiteral("start %1").arg(program.AktuellerTrack); };
-        window->hooks.stop = [this] { calls << QStringLiteral("stop"); };
-        window->hooks.randomEntry = [this] { calls << QStringLiteral("random"); };
-        window->hooks.trackCount = [this] { return tracks; };
-    }
-};
-
 } // namespace
 
 TEST(MovieWindow, AbLoopButtonsHaveFixedActionsAndStepsWrapAround)
@@ -71,11 +52,24 @@ TEST(MovieWindow, AbLoopButtonsHaveFixedActionsAndStepsWrapAround)
     EXPECT_EQ(movieTrackStep(0, 0, false), 0);
 }
 
-TEST(MovieWindow, ButtonsActAndShowTheirPartners)
+TEST(MovieWindow, ButtonsActShowTheirPartnersAndThePlacementIsKept)
 {
-    MovieWindowFixture f;
-    frmWinMediaPlayer &w = *f.window;
+    // A movie window on a program of its own; the hooks record what they are asked.
+    TestEnvironment env;
+    Program program{std::make_unique<RecordingPlatform>()};
+    program.fakeMedia = true;
+    program.settings.write(keys::WinMediaPlayerLeft, QStringLiteral("1500"));
+    program.settings.write(keys::WinMediaPlayerTop, QStringLiteral("900"));
+    program.settings.write(keys::WinMediaPlayerWidth, QStringLiteral("9000"));
+    program.settings.write(keys::WinMediaPlayerHeight, QStringLiteral("6000"));
+    QStringList calls;
+    frmWinMediaPlayer w(program);
+    w.hooks.start = [&] { calls << QStringLiteral("start %1").arg(program.AktuellerTrack); };
+    w.hooks.stop = [&] { calls << QStringLiteral("stop"); };
+    w.hooks.randomEntry = [&] { calls << QStringLiteral("random"); };
+    w.hooks.trackCount = [] { return 4; };
     w.show();
+    EXPECT_EQ(QRect(w.pos(), w.size()), QRect(twipsPoint(1500, 900), twipsSize(9000, 6000)));
     EXPECT_EQ(shownButtons(w), (QList<int>{0, 1, 2, 3, 4, 7, 9}));
     w.imgVorBack_Click(7);
     EXPECT_TRUE(w.stretchesToFit());
@@ -83,8 +77,8 @@ TEST(MovieWindow, ButtonsActAndShowTheirPartners)
 
     // The A-B loop runs on this window's own player.
     MediaComponent &media = w.WindowsMediaPlayer1();
-    writeFile(f.env.path("film.wav"), wavSine(4));
-    media.setUrl(f.env.path("film.wav"));
+    writeFile(env.path("film.wav"), wavSine(4));
+    media.setUrl(env.path("film.wav"));
     media.setCurrentPosition(1.2);
     w.imgVorBack_Click(4);
     media.setCurrentPosition(2.1);
@@ -93,10 +87,10 @@ TEST(MovieWindow, ButtonsActAndShowTheirPartners)
     EXPECT_GE(media.currentPosition(), 1.0);
 
     // Back steps on the track numbering and starts, the random button draws and starts.
-    f.program.AktuellerTrack = 0;
+    program.AktuellerTrack = 0;
     w.imgVorBack_Click(0);
     w.imgVorBack_Click(2);
-    EXPECT_EQ(f.calls.join(QLatin1Char('|')), "start 3|random|start 3");
+    EXPECT_EQ(calls.join(QLatin1Char('|')), "start 3|random|start 3");
 
     w.imgVorBack_Click(9);
     auto *view = qobject_cast<MediaView *>(media.widget());
@@ -104,31 +98,18 @@ TEST(MovieWindow, ButtonsActAndShowTheirPartners)
     EXPECT_TRUE(view->isFullScreenShown());
     media.setFullScreen(false);
 
-    // Stop & Exit closes: the program stops, the player is emptied.
-    f.calls.clear();
+    // Stop & Exit closes: the program stops, the player is emptied, the place is stored.
+    w.move(twipsPoint(3000, 600));
+    w.resize(twipsSize(7500, 4500));
+    calls.clear();
     w.imgVorBack_Click(3);
     EXPECT_FALSE(w.isVisible());
-    EXPECT_EQ(str(f.calls.join(QLatin1Char('|'))), "stop");
+    EXPECT_EQ(str(calls.join(QLatin1Char('|'))), "stop");
     EXPECT_EQ(media.playState(), MediaComponent::Stopped);
-}
-
-TEST(MovieWindow, PlacementIsStoredOnCloseAndAppliedOnShow)
-{
-    MovieWindowFixture f;
-    f.program.settings.write(keys::WinMediaPlayerLeft, QStringLiteral("1500"));
-    f.program.settings.write(keys::WinMediaPlayerTop, QStringLiteral("900"));
-    f.program.settings.write(keys::WinMediaPlayerWidth, QStringLiteral("9000"));
-    f.program.settings.write(keys::WinMediaPlayerHeight, QStringLiteral("6000"));
-    f.window->show();
-    EXPECT_EQ(QRect(f.window->pos(), f.window->size()), QRect(twipsPoint(1500, 900), twipsSize(9000, 6000)));
-
-    f.window->move(twipsPoint(3000, 600));
-    f.window->resize(twipsSize(7500, 4500));
-    f.window->close();
     QStringList place;
     for (const SettingKey *key : {&keys::WinMediaPlayerWindowState, &keys::WinMediaPlayerLeft, &keys::WinMediaPlayerTop,
                                   &keys::WinMediaPlayerWidth, &keys::WinMediaPlayerHeight})
-        place << f.program.settings.read(*key);
+        place << program.settings.read(*key);
     EXPECT_EQ(str(place.join(QLatin1Char(' '))), "0 3000 600 7500 4500");
 }
 

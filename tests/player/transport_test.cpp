@@ -13,11 +13,6 @@ using namespace klangtruhe::test;
 
 namespace {
 
-QMap<QString, QByteArray> threeTracks()
-{
-    return {{"01 Eins.wav", wavSine(3)}, {"02 Zwei.wav", wavSine(3)}, {"03 Drei.wav", wavSine(3)}};
-}
-
 QLabel *picture(Ausgabebox *window, const char *name)
 {
     return window->findChild<QLabel *>(QString::fromLatin1(name));
@@ -45,9 +40,9 @@ public:
 
 } // namespace
 
-TEST(Transport, DoubleClickPlaysTheTrackStopKeepsItsPlaceAndResumeReturns)
+TEST(Transport, PlayStopResumePauseAndThePlaylistOnOneEntry)
 {
-    PlayerProgram p(threeTracks());
+    PlayerProgram p({{"01 Eins.wav", wavSine(3)}, {"02 Zwei.wav", wavSine(3)}, {"03 Drei.wav", wavSine(3)}});
     PlayerComponent &player = p.player();
     Ausgabebox *window = p.window();
     QListWidget *list = player.filTrack();
@@ -74,15 +69,39 @@ TEST(Transport, DoubleClickPlaysTheTrackStopKeepsItsPlaceAndResumeReturns)
     EXPECT_EQ(str(p.status()), str(playing));
     EXPECT_GE(player.MediaPlayer1().currentPosition(), 0.9);
     player.imgStop_Click();
-}
 
-TEST(Transport, PauseHaltsWhatPlaysAndAVanishedFolderEndsQuietly)
-{
-    PlayerProgram p(threeTracks());
-    PlayerComponent &player = p.player();
-    QLabel *pause0 = picture(p.window(), "imgPause_0");
-    QLabel *pause1 = picture(p.window(), "imgPause_1");
+    // A playlist as the source keeps its own item number.
+    ListedPlaylist listed;
+    const QString root = p.env.root() + QLatin1Char('/');
+    listed.items = {{root, QStringLiteral("musik/"), QStringLiteral("01 Eins.wav"), true},
+                    {root, QStringLiteral("zweite/"), QStringLiteral("x2.wav"), false},
+                    {root, QStringLiteral("musik/"), QStringLiteral("03 Drei.wav"), true}};
+    player.playlist = &listed;
+    // The quick search for the title points at the track list.
+    player.hooks.suchenPlaylistTitel = [&] { p.program().AktuellerTrack = 0; };
+    p.program().PlaylistModus = true;
+    p.program().AktuellerTrack = 0;
+    // From rest, with another entry shown: the catalogue moves to the playing one.
+    window->catalogue().data().setAbsolutePosition(1);
+    player.imgStart_Click();
+    EXPECT_EQ(window->catalogue().data().absolutePosition(), 0);
+    EXPECT_EQ(str(p.status()), str(QStringLiteral("playing:  ") + root + "musik/01 Eins.wav"));
+
+    // Forward skips the unchecked item and selects the one it plays; the mini
+    // player's ticker names it without the ending.
+    player.imgVorBack_Click(1);
+    EXPECT_EQ(p.program().AktuellerTrack, 3);
+    EXPECT_EQ(listed.selected, 3);
+    EXPECT_EQ(window->miniPlayer().tickerText(3), QStringLiteral("03 Drei"));
+    player.playlist = nullptr;
+    p.program().PlaylistModus = false;
+    player.imgStop_Click();
+
+    // Pause halts what plays, and a vanished folder ends quietly.
+    QLabel *pause0 = picture(window, "imgPause_0");
+    QLabel *pause1 = picture(window, "imgPause_1");
     ASSERT_TRUE(pause0 && pause1);
+    p.program().AktuellerTrack = 0;
     player.imgStart_Click();
     ASSERT_TRUE(reaches(player.MediaPlayer1(), MediaComponent::Playing));
     QTest::mouseClick(pause0, Qt::LeftButton);
@@ -123,35 +142,6 @@ TEST(Transport, WithoutTheMediaPlayerMciPlaysAndTheLengthGivesTheEnd)
 
     p.window()->findChild<QAction *>(QStringLiteral("mnuWinPlayerVerwenden"))->trigger();
     EXPECT_EQ(str(p.window()->program().settings.read(keys::WinMediaPlayer)), "True");
-}
-
-TEST(Transport, PlaylistSourceKeepsItsOwnItemNumber)
-{
-    PlayerProgram p(threeTracks());
-    PlayerComponent &player = p.player();
-    ListedPlaylist list;
-    const QString root = p.env.root() + QLatin1Char('/');
-    list.items = {{root, QStringLiteral("musik/"), QStringLiteral("01 Eins.wav"), true},
-                  {root, QStringLiteral("zweite/"), QStringLiteral("x2.wav"), false},
-                  {root, QStringLiteral("musik/"), QStringLiteral("03 Drei.wav"), true}};
-    player.playlist = &list;
-    // The quick search for the title points at the track list.
-    player.hooks.suchenPlaylistTitel = [&] { p.program().AktuellerTrack = 0; };
-    p.program().PlaylistModus = true;
-    p.program().AktuellerTrack = 0;
-    // From rest, with another entry shown: the catalogue moves to the playing one.
-    p.window()->catalogue().data().setAbsolutePosition(1);
-    player.imgStart_Click();
-    EXPECT_EQ(p.window()->catalogue().data().absolutePosition(), 0);
-    EXPECT_EQ(str(p.status()), str(QStringLiteral("playing:  ") + root + "musik/01 Eins.wav"));
-
-    // Forward skips the unchecked item and selects the one it plays; the mini
-    // player's ticker names it without the ending.
-    player.imgVorBack_Click(1);
-    EXPECT_EQ(p.program().AktuellerTrack, 3);
-    EXPECT_EQ(list.selected, 3);
-    EXPECT_EQ(p.window()->miniPlayer().tickerText(3), QStringLiteral("03 Drei"));
-    player.playlist = nullptr;
 }
 
 TEST(Transport, LeftClickOnThePlayerReplaysAFilmThroughMci)
