@@ -46,11 +46,6 @@ QVariant property(QDBusConnection &bus, const char *name)
     return reply.arguments().constFirst().value<QDBusVariant>().variant();
 }
 
-QVariantMap metadata(QDBusConnection &bus)
-{
-    return qdbus_cast<QVariantMap>(property(bus, "Metadata").value<QDBusArgument>());
-}
-
 } // namespace
 
 // Media keys, the sound menu and playerctl reach the player through MPRIS:
@@ -73,7 +68,7 @@ TEST(MediaKeys, TheDesktopsMediaControlsDriveThePlayerAndSeeWhatPlays)
     press(desktop, "PlayPause");
     EXPECT_TRUE(QTest::qWaitFor([&] { return p.status().startsWith(QStringLiteral("playing:  ")); }, 5000));
     EXPECT_EQ(property(desktop, "PlaybackStatus").toString(), QStringLiteral("Playing"));
-    const QVariantMap track = metadata(desktop);
+    const auto track = qdbus_cast<QVariantMap>(property(desktop, "Metadata").value<QDBusArgument>());
     EXPECT_EQ(track.value(QStringLiteral("xesam:artist")).toStringList(), QStringList{"Can"});
     EXPECT_EQ(track.value(QStringLiteral("xesam:title")).toString(), QStringLiteral("1 Paperhouse"));
     EXPECT_EQ(QUrl(track.value(QStringLiteral("xesam:url")).toString()).toLocalFile(), p.music + "1 Paperhouse.wav");

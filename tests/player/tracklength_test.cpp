@@ -12,11 +12,6 @@ using namespace klangtruhe::test;
 
 namespace {
 
-double framesSeconds(qsizetype frames)
-{
-    return double(frames) * kMp3FrameSamples / kMp3SampleRate;
-}
-
 // Half a frame: the counter must hit the frame exactly, not roughly.
 constexpr double kFrameExact = 0.5 * kMp3FrameSamples / kMp3SampleRate;
 
@@ -68,8 +63,10 @@ TEST(TrackLength, Mp3FramesAreCountedExactlyOrTakenFromTheVbrHeader)
         {"vbri.mp3", mp3VbriFrame(77) + mp3Silence(vbr), 77},
         {"short.mp3", id3v2Tag(1000) + mp3XingFrame(1000) + mp3Silence(vbr), 1000},
     };
-    for (const auto &c : cases)
-        EXPECT_NEAR(measure(env, QString::fromLatin1(c.name), c.bytes), framesSeconds(c.frames), kFrameExact) << c.name;
+    for (const auto &c : cases) {
+        const double seconds = double(c.frames) * kMp3FrameSamples / kMp3SampleRate;
+        EXPECT_NEAR(measure(env, QString::fromLatin1(c.name), c.bytes), seconds, kFrameExact) << c.name;
+    }
 }
 
 TEST(TrackLength, FrameHeadersOfEveryMpegVersionAndLayer)
