@@ -9,9 +9,9 @@
 using namespace klangtruhe;
 using namespace klangtruhe::test;
 
-TEST(PlayerView, StoredOptionsAndTheirSwitches)
+TEST(PlayerView, StoredOptionsTheirSwitchesAndTheTitleTicker)
 {
-    PlayerProgram p({{"a.wav", wavSine(3)}},
+    PlayerProgram p({{"Intro.mp3", wavSine(30)}},
                     {{"Laufschrift", "aus"}, {"WinMediaPlayer", "True"}, {"WinMediaPlayerVisualisierung", "0"}});
     PlayerComponent &player = p.player();
     auto *ticker = p.window()->findChild<QAction *>(QStringLiteral("mnuLaufschrift"));
@@ -36,20 +36,16 @@ TEST(PlayerView, StoredOptionsAndTheirSwitches)
     EXPECT_EQ(start->pos(), rest + twipsPoint(10, 10));
     QTest::mouseRelease(start, Qt::LeftButton);
     EXPECT_EQ(start->pos(), rest);
-}
 
-TEST(PlayerView, TitleTickerTypesWhileMinimisedAndStopsOnRestore)
-{
-    PlayerProgram p({{"Intro.mp3", wavSine(30)}});
-    PlayerComponent &player = p.player();
+    // The title ticker types while minimised and stops on restore; the option is on by now.
     player.tickerStepMs = 5;
     player.tickerHoldMs = 5;
-    Ausgabebox *window = p.window();
     player.imgStart_Click();
     ASSERT_TRUE(p.status().contains(QStringLiteral("playing:")));
 
     QStringList seen;
     QObject watching;
+    Ausgabebox *window = p.window();
     QObject::connect(window, &QWidget::windowTitleChanged, &watching, [&seen](const QString &title) { seen << title; });
     window->showMinimized();
     ASSERT_TRUE(QTest::qWaitFor([&] { return seen.contains(QStringLiteral("Intro")); }, 10000));

@@ -31,11 +31,18 @@ TEST(TrackList, ListsTheEntrysTracks)
     EXPECT_EQ(items(list), (QStringList{"x1.wav", "x2.wav"}));
 }
 
-TEST(TrackList, ClicksChooseOrMarkTracksAndOnlyEnterStarts)
+TEST(TrackList, ClicksChooseOrMarkTracksMoveTheSongTextAndOnlyEnterStarts)
 {
-    PlayerProgram p({{"1.wav", wavSine(0.3)}, {"2.wav", wavSine(0.3)}, {"3.wav", wavSine(0.3)}});
+    PlayerProgram p({{"Help.mp3", wavSine(0.3)}, {"Yesterday.mp3", wavSine(0.3)}, {"Zuletzt.mp3", wavSine(0.3)}});
     PlayerComponent &player = p.player();
     QListWidget *list = player.filTrack();
+    // The song text follows the chosen track.
+    QTextEdit songs;
+    songs.setPlainText(QStringLiteral("HELP!\nWhen I was younger...\n\nYESTERDAY\nAll my troubles seemed so far away\n"));
+    player.hooks.songTextBox = &songs;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, itemCentre(list, 1));
+    EXPECT_EQ(songs.textCursor().position(), songs.toPlainText().indexOf(QStringLiteral("YESTE")));
+
     p.program().PlaylistModus = true;
 
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, itemCentre(list, 2));
@@ -54,17 +61,6 @@ TEST(TrackList, ClicksChooseOrMarkTracksAndOnlyEnterStarts)
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_EQ(str(p.status()), str("playing:  " + p.music + list->currentItem()->text()));
     player.imgStop_Click();
-}
-
-TEST(TrackList, SongTextFollowsTheChosenTrack)
-{
-    PlayerProgram p({{"Help.mp3", wavSine(0.2)}, {"Yesterday.mp3", wavSine(0.2)}});
-    QTextEdit songs;
-    songs.setPlainText(QStringLiteral("HELP!\nWhen I was younger...\n\nYESTERDAY\nAll my troubles seemed so far away\n"));
-    p.player().hooks.songTextBox = &songs;
-    QListWidget *list = p.player().filTrack();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, itemCentre(list, 1));
-    EXPECT_EQ(songs.textCursor().position(), songs.toPlainText().indexOf(QStringLiteral("YESTE")));
 }
 
 TEST(TrackList, ContextMenuAndTrackInfo)
