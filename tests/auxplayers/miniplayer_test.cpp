@@ -25,51 +25,64 @@ TEST(MiniPlayerRules, FirstPlaceAndTheVolumeToolBesideIt)
     EXPECT_EQ(beside.top, "200.01");
 }
 
-namespace {
-
-class MiniPlayerWindowTest : public ::testing::Test {
-protected:
-    MiniPlayerWindowTest()
-    {
-        MiniPlayerHost host;
-        host.playerStatus = [this] { return status; };
-        const auto logged = [this](const char *what) { return [this, what] { log << QString::fromLatin1(what); }; };
-        host.MiniPlayerPause = logged("pause");
-        host.MiniPlayerPosAB = logged("posAB");
-        host.MiniPlayerStop = logged("stop");
-        host.MiniPlayerVorBackStart = logged("start");
-        host.closeProgram = logged("close");
-        host.stepTrack = [this](int direction) {
-            log << QStringLiteral("step %1").arg(direction);
-            return true;
-        };
-        host.laufschrift = [] { return true; };
-        host.tickerText = [this](int phase) {
-            log << QStringLiteral("text %1").arg(phase);
-            return QStringLiteral("Abba");
-        };
-        host.playerStopped = [this] { return stopped; };
-        window = std::make_unique<frmMiniPlayer>(program.settings, std::move(host), nullptr);
-        window->tickerStepMs = 0;
-        window->tickerHoldMs = 0;
-    }
-
-    void click(int index) { QTest::mouseClick(window->button(index), Qt::LeftButton); }
-    bool shown(int index) const { return !window->button(index)->isHidden(); }
-
+TEST(MiniPlayerWindowTest, ButtonsTickerAndFormsDriveThePlayerAndKeepTheirPositions)
+{
+    // A mini player on a program of its own; the host writes what it is asked to `log`.
     TestEnvironment env;
     Program program{std::make_unique<RecordingPlatform>()};
-    std::unique_ptr<frmMiniPlayer> window;
     QString status = QStringLiteral("no play");
     QStringList log;
     bool stopped = false;
-};
+    MiniPlayerHost host;
+    host.playerStatus = [&] { return status; };
+    const auto logged = [&](const char *what) { return [&log, what] { log << QString::fromLatin1(what); }; };
+    host.MiniPlayerPause = logged("pause");
+    host.MiniPlayerPosAB = logged("posAB");
+    host.MiniPlayerStop = logged("stop");
+    host.MiniPlayerVorBackStart = logged("start");
+    host.closeProgram = logged("close");
+    host.stepTrack = [&](int direction) {
+        log << QStringLiteral("step %1").arg(direction);
+        return true;
+    };
+    host.laufschrift = [] { return true; };
+    host.tickerText = [&](int phase) {
+        log << QStringLiteral("text %1").arg(phase);
+        return QStringLiteral("Abba");
+    };
+    host.playerStopped = [&] { return stopped; };
+    auto window = std::make_unique<frmMiniPlayer>(program.settings, std::move(host), nullptr);
+    window->tickerStepMs = 0;
+    window->tickerHoldMs = 0;
+    const auto click = [&](int index) { QTest::mouseClick(window->button(index), Qt::LeftButton); };
+    const auto shown = [&](int index) { return !window->button(index)->isHidden(); };
 
-} // namespace
+    // The buttons forward to the player and show their partners.
+    status = QStringLiteral("playing: Abba - Waterloo");
+    click(6);
+    click(7);
+    EXPECT_TRUE(!shown(6) && shown(10) && !shown(7) && shown(8));
 
-TEST_F(MiniPlayerWindowTest, FormsSwitchAndKeepTheirPositions)
-{
-    // Activation on a system without stored positions: top left of the screen.
+    click(1);
+    EXPECT_TRUE(window->Timer3().isActive());
+    click(3);
+    EXPECT_FALSE(window->Timer3().isActive());
+    EXPECT_EQ(log, QStringList({"pause", "posAB", "step 1", "start", "stop"}));
+
+    // The ticker runs through its phases until the player stops.
+    log.clear();
+    window->Timer3().start();
+    window->Timer3_Timer();
+    window->Timer3_Timer();
+    // Typed in, then the text is taken again for typing out.
+    EXPECT_EQ(log, QStringList({"text 1", "text 1", "text 2", "text 2"}));
+
+    stopped = true;
+    window->Timer3_Timer();
+    EXPECT_FALSE(window->Timer3().isActive());
+    EXPECT_EQ(window->windowTitle(), "Klangtruhe-Miniplayer");
+
+    // The forms: activation on a system without stored positions: top left of the screen.
     window->move(twipsPoint(750, 9000));
     window->Form_Activate();
     EXPECT_EQ(window->pos(), QPoint(0, 0));
@@ -88,37 +101,10 @@ TEST_F(MiniPlayerWindowTest, FormsSwitchAndKeepTheirPositions)
     // Closing stores the form's place, stops the player and ends the program.
     window->move(twipsPoint(3000, 600));
     const long left = std::lround(pixelsToTwipsX(window->x()));
+    log.clear();
     window->close();
     EXPECT_EQ(log, QStringList({"stop", "close"}));
     EXPECT_EQ(program.settings.read(keys::MiniPlayerVertikalLeft), QString::number(left));
-}
-
-TEST_F(MiniPlayerWindowTest, ButtonsForwardToThePlayerAndShowTheirPartners)
-{
-    status = QStringLiteral("playing: Abba - Waterloo");
-    click(6);
-    click(7);
-    EXPECT_TRUE(!shown(6) && shown(10) && !shown(7) && shown(8));
-
-    click(1);
-    EXPECT_TRUE(window->Timer3().isActive());
-    click(3);
-    EXPECT_FALSE(window->Timer3().isActive());
-    EXPECT_EQ(log, QStringList({"pause", "posAB", "step 1", "start", "stop"}));
-}
-
-TEST_F(MiniPlayerWindowTest, TickerRunsThroughPhasesUntilThePlayerStops)
-{
-    window->Timer3().start();
-    window->Timer3_Timer();
-    window->Timer3_Timer();
-    // Typed in, then the text is taken again for typing out.
-    EXPECT_EQ(log, QStringList({"text 1", "text 1", "text 2", "text 2"}));
-
-    stopped = true;
-    window->Timer3_Timer();
-    EXPECT_FALSE(window->Timer3().isActive());
-    EXPECT_EQ(window->windowTitle(), "Klangtruhe-Miniplayer");
 }
 
 TEST(MiniPlayerWiring, TakesThePlaceOfTheMainWindowDrivesItsPlayerAndOutlivesTheMovieWindow)
