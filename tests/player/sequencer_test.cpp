@@ -168,8 +168,24 @@ TEST_F(ShuffleControlTest, SwitchingShuffleOnAsksForSongsPerEntry)
     EXPECT_EQ(program.settings.read(keys::ShuffleSongProCD), "3");
 }
 
-TEST_F(PlayModeDialogsTest, PauseAboveSixtySecondsNeedsConfirmation)
+TEST_F(PlayModeDialogsTest, IntroTimeBelowTwoSecondsAndPausesAboveSixtyNeedAnotherAnswer)
 {
+    host.modes.chkAlleTracks = {true, true};
+    host.modes.chkTracksAnspielen = {false, true};
+    setting(keys::PauseZwischenTracks, "5");
+    dialogs.answers = {"1.5"};
+    sequencer().playModeClicked(PlayModeBox::TracksAnspielen, true);
+    EXPECT_EQ(dialogs.messages, QStringList({"Sicherheitshinweis|Mindestanspielzeit ist 2 Sekunden"}));
+    EXPECT_FALSE(host.modes.chkTracksAnspielen.value);
+    EXPECT_EQ(program.settings.read(keys::TracksAnspielen), "10");
+
+    dialogs.answers = {"2"};
+    sequencer().playModeClicked(PlayModeBox::TracksAnspielen, true);
+    EXPECT_TRUE(host.modes.chkTracksAnspielen.value);
+    EXPECT_EQ(program.settings.read(keys::TracksAnspielen), "2");
+    EXPECT_EQ(program.settings.read(keys::PauseZwischenTracks), "0");
+
+    // A pause above sixty seconds needs confirmation.
     const struct {
         QStringList answers, replies;
         const char *stored;
@@ -191,22 +207,4 @@ TEST_F(PlayModeDialogsTest, PauseAboveSixtySecondsNeedsConfirmation)
         EXPECT_EQ(program.settings.read(keys::PauseZwischenTracks), c.stored);
         EXPECT_EQ(dialogs.messages, QStringList(c.questions, kPauseQuestion));
     }
-}
-
-TEST_F(PlayModeDialogsTest, IntroTimeBelowTwoSecondsIsRefused)
-{
-    host.modes.chkAlleTracks = {true, true};
-    host.modes.chkTracksAnspielen = {false, true};
-    setting(keys::PauseZwischenTracks, "5");
-    dialogs.answers = {"1.5"};
-    sequencer().playModeClicked(PlayModeBox::TracksAnspielen, true);
-    EXPECT_EQ(dialogs.messages, QStringList({"Sicherheitshinweis|Mindestanspielzeit ist 2 Sekunden"}));
-    EXPECT_FALSE(host.modes.chkTracksAnspielen.value);
-    EXPECT_EQ(program.settings.read(keys::TracksAnspielen), "10");
-
-    dialogs.answers = {"2"};
-    sequencer().playModeClicked(PlayModeBox::TracksAnspielen, true);
-    EXPECT_TRUE(host.modes.chkTracksAnspielen.value);
-    EXPECT_EQ(program.settings.read(keys::TracksAnspielen), "2");
-    EXPECT_EQ(program.settings.read(keys::PauseZwischenTracks), "0");
 }
