@@ -17,14 +17,33 @@ QPoint itemCentre(QListWidget *list, int row)
 
 } // namespace
 
-TEST(TrackList, ListsTheEntrysTracks)
+TEST(TrackList, ListsTheEntrysTracksWithTheirMenuAndInfo)
 {
-    PlayerProgram p({{"b.wav", wavSine(0.2)}, {"A.wav", wavSine(0.2)}, {"desktop.ini", QByteArray("[.ShellClassInfo]")}});
+    PlayerProgram p({{"b.wav", wavSine(0.2)}, {"A.wav", wavSine(0.2)}, {"Intro.wav", wavSine(3.0)},
+                     {"desktop.ini", QByteArray("[.ShellClassInfo]")}});
     QListWidget *list = p.player().filTrack();
-    EXPECT_EQ(items(list), (QStringList{"A.wav", "b.wav"}));
+    EXPECT_EQ(items(list), (QStringList{"A.wav", "b.wav", "Intro.wav"}));
     EXPECT_TRUE(list->item(0)->isSelected());
-    EXPECT_EQ(p.caption, QStringLiteral("Tracks && Movies 2"));
-    EXPECT_EQ(p.player().TrackGespielt, QList<int>(2, 0));
+    EXPECT_EQ(p.caption, QStringLiteral("Tracks && Movies 3"));
+    EXPECT_EQ(p.player().TrackGespielt, QList<int>(3, 0));
+
+    // The context menu hands the track on to the playlist.
+    auto *menu = list->findChild<QMenu *>(QStringLiteral("mnuTrackToPlaylist"));
+    ASSERT_NE(menu, nullptr);
+    int added = 0;
+    p.player().hooks.trackInPlaylist = [&] { ++added; };
+    menu->defaultAction()->trigger();
+    EXPECT_EQ(added, 1);
+
+    // The info button tells what the player says.
+    p.program().AktuellerTrack = 2;
+    p.player().imgStart_Click();
+    ASSERT_TRUE(reaches(p.player().MediaPlayer1(), MediaComponent::Playing));
+    QString shown;
+    readNextMessage(shown);
+    QTest::mouseClick(p.player().cmdInfoTrack, Qt::LeftButton);
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("Track-Info|Name = Intro\nLänge = 0:0"))) << str(shown);
+    p.player().imgStop_Click();
 
     // The other entry fills the list through the catalogue's entry change.
     p.window()->catalogue().data().setAbsolutePosition(1);
@@ -61,24 +80,4 @@ TEST(TrackList, ClicksChooseOrMarkTracksMoveTheSongTextAndOnlyEnterStarts)
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_EQ(str(p.status()), str("playing:  " + p.music + list->currentItem()->text()));
     player.imgStop_Click();
-}
-
-TEST(TrackList, ContextMenuAndTrackInfo)
-{
-    PlayerProgram p({{"Intro.wav", wavSine(3.0)}});
-    auto *menu = p.player().filTrack()->findChild<QMenu *>(QStringLiteral("mnuTrackToPlaylist"));
-    ASSERT_NE(menu, nullptr);
-    int added = 0;
-    p.player().hooks.trackInPlaylist = [&] { ++added; };
-    menu->defaultAction()->trigger();
-    EXPECT_EQ(added, 1);
-
-    // The info button tells what the player says.
-    p.player().imgStart_Click();
-    ASSERT_TRUE(reaches(p.player().MediaPlayer1(), MediaComponent::Playing));
-    QString shown;
-    readNextMessage(shown);
-    QTest::mouseClick(p.player().cmdInfoTrack, Qt::LeftButton);
-    EXPECT_TRUE(shown.startsWith(QStringLiteral("Track-Info|Name = Intro\nLänge = 0:0"))) << str(shown);
-    p.player().imgStop_Click();
 }
