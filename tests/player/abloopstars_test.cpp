@@ -41,9 +41,10 @@ int goldSongStars(PlayerComponent &player)
 
 } // namespace
 
-TEST(AbLoopButtons, MarkLoopAndEndWithTheTrack)
+TEST(AbLoopAndStarButtons, LoopEndsWithTheTrackAndRatingsRenameTheCurrentTrack)
 {
-    PlayerProgram p({{"1.wav", wavSine(6)}, {"2.wav", wavSine(6)}});
+    PlayerProgram p({{"1.wav", wavSine(6)}, {"2.wav", wavSine(6)}, {"a.wav", wavSine(0.2)}, {"a - 2.wav", wavSine(0.2)},
+                     {"Best - 3.wav", wavSine(0.2)}, {"Track-2.wav", wavSine(0.2)}});
     PlayerComponent &player = p.player();
     Ausgabebox *window = p.window();
     MediaComponent &media = player.MediaPlayer1();
@@ -63,15 +64,8 @@ TEST(AbLoopButtons, MarkLoopAndEndWithTheTrack)
     EXPECT_EQ(visibleAbButton(window), 0);
     EXPECT_FALSE(player.TimerPosAB().isActive());
     player.imgStop_Click();
-}
 
-TEST(TrackStars, RatingRenamesTheCurrentTrackAndTheListFollows)
-{
-    PlayerProgram p({{"a.wav", wavSine(0.2)},
-                     {"a - 2.wav", wavSine(0.2)},
-                     {"Best - 3.wav", wavSine(0.2)},
-                     {"Track-2.wav", wavSine(0.2)}});
-    PlayerComponent &player = p.player();
+    // Rating renames the current track and the list follows.
     QListWidget *list = player.filTrack();
     const auto rate = [&](const QString &track, int stars) {
         p.program().AktuellerTrack = int(items(list).indexOf(track));
@@ -101,7 +95,7 @@ TEST(TrackStars, RatingRenamesTheCurrentTrackAndTheListFollows)
     p.program().AktuellerTrack = 1;
     QTest::mouseClick(p.window()->findChild<QLabel *>(QStringLiteral("imgSongNote_2")), Qt::LeftButton);
     EXPECT_TRUE(QFile::exists(p.music + QStringLiteral("Track-2 - 3.wav")));
-    EXPECT_TRUE(QFile::exists(p.music + QStringLiteral("a.wav"))) << "the track list's item 1 was renamed";
+    EXPECT_TRUE(QFile::exists(p.music + QStringLiteral("2.wav"))) << "the track list's item 1 was renamed";
     const QByteArray renamed = (p.music + QStringLiteral("Track-2 - 3.wav")).toUtf8();
     EXPECT_EQ(readFile(folder + QStringLiteral("Eins.txt")), "/m/x.mp3\r\n" + renamed + "\r\n");
     EXPECT_EQ(readFile(folder + QStringLiteral("Zwei.txt")), renamed + "\n" + renamed + "\n");
