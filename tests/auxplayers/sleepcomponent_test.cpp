@@ -1,20 +1,15 @@
 #include "app/menutable.h"
-#include "app/program.h"
-#include "app/statusbar.h"
 #include "auxplayers/frmuhrzeit.h"
 #include "auxplayers/sleepcomponent.h"
-#include "support/dialogdriver.h"
-#include "support/recordingplatform.h"
-#include "support/tempfolders.h"
+#include "common/events.h"
+#include "player/playerprogram.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
-#include <QLineEdit>
-#include <QTest>
-#include <QTextEdit>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace klangtruhe;
@@ -22,10 +17,45 @@ using namespace klangtruhe::test;
 
 namespace {
 
-// cmdButton_1 "Ja", cmdButton_2 "Nein", cmdButton_3 "Exit" of the first question.
-const QString kJa = QStringLiteral("cmdButton_1");
+// cmdButton_2 "Nein" of the first question: no shutdown.
 const QString kNein = QStringLiteral("cmdButton_2");
-const QString kExit = QStringLiteral("cmdButton_3");
+
+// Answers the question with the button, then lets the time dialog do what it is told.
+void answerQuestion(const QString &button, std::function<void(frmUhrzeit *)> inTimeDialog = {})
+{
+    onNextModalDialog([=](QWidget *question) {
+        EXPECT_EQ(question->windowTitle(), "Sleep-Modus");
+        if (inTimeDialog) {
+            onNextModalDialog([=](QWidget *dialog) {
+                auto *uhrzeit = qobject_cast<frmUhrzeit *>(dialog);
+                ASSERT_NE(uhrzeit, nullptr);
+                inTimeDialog(uhrzeit);
+            });
+        }
+        QTest::mouseClick(question->findChild<QPushButton *>(button), Qt::LeftButton);
+    });
+}
+
+void confirm(frmUhrzeit *dialog, const QString &hours, const QString &minutes)
+{
+    dialog->field(0)->setText(hours);
+    dialog->field(1)->setText(minutes);
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
+}
+
+// Arms the real program's sleep time for the next minute without shutdown, ticking the boxes named.
+void armForTheNextMinute(Ausgabebox &window, const QStringList &boxes = {})
+{
+    answerQuestion(kNein, [boxes](frmUhrzeit *dialog) {
+        for (const QString &name : boxes) {
+            auto *box = dialog->findChild<QCheckBox *>(name);
+            EXPECT_LE(box->sizeHint().width(), box->width()) << str(name) << ": the caption shows whole";
+            box->setChecked(true);
+        }
+        confirm(dialog, dialog->field(0)->text(), QStringLiteral("01"));
+    });
+    window.findChild<QAction *>(QStringLiteral("mnuSleep"))->trigger();
+}
 
 class SleepTest : public ::testing::Test {
 protected:
@@ -39,39 +69,6 @@ protected:
 
     RecordingPlatform &platform() { return static_cast<RecordingPlatform &>(program.platform()); }
 
-    // Answers the question with the button, then lets the time dialog do what it is told.
-    void answerQuestion(const QString &button, std::function<void(frmUhrzeit *)> inTimeDialog = {})
-    {
-        onNextModalDialog([=](QWidget *question) {
-            EXPECT_EQ(question->windowTitle(), "Sleep-Modus");
-            if (inTimeDialog) {
-                onNextModalDialog([=](QWidget *dialog) {
-                    auto *uhrzeit = qobject_cast<frmUhrzeit *>(dialog);
-                    ASSERT_NE(uhrzeit, nullptr);
-                    inTimeDialog(uhrzeit);
-                });
-            }
-            QTest::mouseClick(question->findChild<QPushButton *>(button), Qt::LeftButton);
-        });
-    }
-
-    // A time that has passed today is confirmed for tomorrow with `tomorrow`.
-    static void confirm(frmUhrzeit *dialog, const QString &hours, const QString &minutes, bool tomorrow = false)
-    {
-        dialog->field(0)->setText(hours);
-        dialog->field(1)->setText(minutes);
-        if (tomorrow)
-            answerNextModalDialog(QStringLiteral("cmdButton_1"));
-        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
-    }
-
-    // Arms with "Nein" (no shutdown) for the time given.
-    void armFor(const QString &hours, const QString &minutes, bool tomorrow = false)
-    {
-        answerQuestion(kNein, [=](frmUhrzeit *dialog) { confirm(dialog, hours, minutes, tomorrow); });
-        mnuSleep->trigger();
-    }
-
     TestEnvironment env;
     Program program{std::make_unique<RecordingPlatform>()};
     QMainWindow window;
@@ -84,186 +81,92 @@ protected:
 
 } // namespace
 
-TEST_F(SleepTest, ArmedTimeEndsTheProgramAtItsMinute)
+TEST_F(SleepTest, ArmedTimeEndsTheProgramOrShutsDownAtItsMinute)
 {
-    ASSERT_TRUE(mnuSleep && mnuSleep->isEnabled());
-    EXPECT_FALSE(sleep->timerSleep().isActive());
-
-    QString caption, hours, minutes;
+    QString offered;
     answerQuestion(kNein, [&](frmUhrzeit *dialog) {
-        caption = dialog->windowTitle();
-        hours = dialog->field(0)->text();
-        minutes = dialog->field(1)->text();
-        now = QTime(22, 30, 16);
-        dialog->Timer1_Timer();
-        caption += QLatin1Char('|') + dialog->windowTitle();
-        // The running minute and earlier ones are refused unless meant for tomorrow.
-        QString refusal;
-        onNextModalDialog([&](QWidget *question) {
-            refusal = question->findChild<QTextEdit *>(QStringLiteral("txtMsgText"))->toPlainText();
-            QTest::mouseClick(question->findChild<QPushButton *>(QStringLiteral("cmdButton_2")), Qt::LeftButton);
-        });
-        confirm(dialog, QStringLiteral("22"), QStringLiteral("30"));
-        EXPECT_TRUE(dialog->isVisible());
-        EXPECT_EQ(refusal, "Die Uhrzeit 22:30 ist heute schon erreicht.\nSoll die Sleep-Funktion erst morgen um 22:30 auslösen?");
-        confirm(dialog, QStringLiteral("7"), QStringLiteral("5"), true);
+        offered = dialog->windowTitle() + QLatin1Char(' ') + dialog->field(0)->text() + QLatin1Char(':')
+                  + dialog->field(1)->text();
+        // Two typed keys send the focus on; the second key still lands in the field.
+        QApplication::setActiveWindow(dialog);
+        dialog->field(0)->setFocus();
+        dialog->field(0)->clear();
+        QTest::keyClicks(dialog->field(0), QStringLiteral("23"));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(dialog->field(0)->text(), "23");
+        EXPECT_TRUE(dialog->field(1)->hasFocus());
+        confirm(dialog, QStringLiteral("23"), QStringLiteral("5"));
     });
     mnuSleep->trigger();
-    EXPECT_EQ(caption, "22:30:15|22:30:16");
-    EXPECT_EQ(hours + QLatin1Char(':') + minutes, "22:45") << "the next quarter hour, never the running minute";
-    EXPECT_EQ(sleep->sleepZeit(), "07:05");
-    EXPECT_TRUE(mnuSleep->isChecked());
-    EXPECT_TRUE(sleep->timerSleep().isActive());
-    EXPECT_FALSE(sleep->sleepHerunterfahren());
-    EXPECT_EQ(status->panel(6), "Sleep 07:05");
+    EXPECT_EQ(offered, "22:30:15 22:45") << "the clock, and the next quarter hour";
+    EXPECT_EQ(status->panel(6), "Sleep 23:05");
 
-    now = QTime(7, 4, 58);
+    now = QTime(23, 4, 58);
     sleep->TimerSleep_Timer();
     EXPECT_EQ(closeRequests, 0);
-    now = QTime(7, 5, 3);
+    now = QTime(23, 5, 3);
     sleep->TimerSleep_Timer();
     EXPECT_EQ(closeRequests, 1);
     EXPECT_EQ(platform().shutdowns, 0);
 
-    // Clicking the entry again disarms; the minute then passes unnoticed.
+    // Clicking the entry again disarms.
     mnuSleep->trigger();
-    EXPECT_FALSE(mnuSleep->isChecked());
-    EXPECT_FALSE(sleep->timerSleep().isActive());
-    EXPECT_EQ(status->panel(6), "Sleep Off");
-    sleep->TimerSleep_Timer();
-    EXPECT_EQ(closeRequests, 1);
-}
-
-TEST_F(SleepTest, MidnightAndOutOfRangeTimes)
-{
-    now = QTime(23, 58, 0);
-    armFor(QStringLiteral("00"), QStringLiteral("01"), true);
-    now = QTime(23, 59, 59);
-    sleep->TimerSleep_Timer();
-    now = QTime(0, 0, 4);
-    sleep->TimerSleep_Timer();
-    EXPECT_EQ(closeRequests, 0);
-    now = QTime(0, 1, 0);
-    sleep->TimerSleep_Timer();
-    EXPECT_EQ(closeRequests, 1);
-
-    // 24:00 is accepted and stays armed without ever firing.
-    mnuSleep->trigger();
-    armFor(QStringLiteral("24"), QStringLiteral("00"));
-    EXPECT_EQ(status->panel(6), "Sleep 24:00");
-    EXPECT_TRUE(sleep->timerSleep().isActive());
-    for (QTime t : {QTime(0, 0, 0), QTime(23, 59, 59)}) {
-        now = t;
-        sleep->TimerSleep_Timer();
-    }
-    EXPECT_EQ(closeRequests, 1);
-
-    // A confirmed 00:00 counts as no time.
-    mnuSleep->trigger();
-    armFor(QStringLiteral("0"), QStringLiteral("0"));
-    EXPECT_FALSE(mnuSleep->isChecked());
-    EXPECT_EQ(status->panel(6), "Sleep Off");
-}
-
-TEST_F(SleepTest, LeavingWithoutATimeKeepsItOff)
-{
-    // Exit in the time dialog, Esc in it, and Exit in the question all leave it off.
-    answerQuestion(kNein, [](frmUhrzeit *dialog) {
-        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdExit")), Qt::LeftButton);
-    });
-    mnuSleep->trigger();
-    EXPECT_FALSE(mnuSleep->isChecked());
-    EXPECT_FALSE(sleep->timerSleep().isActive());
     EXPECT_EQ(status->panel(6), "Sleep Off");
 
-    answerQuestion(kNein, [](frmUhrzeit *dialog) { QTest::keyClick(dialog->field(0), Qt::Key_Escape); });
-    mnuSleep->trigger();
-    EXPECT_FALSE(mnuSleep->isChecked());
-    EXPECT_EQ(sleep->sleepZeit(), "00:00");
-    EXPECT_EQ(status->panel(6), "Sleep Off");
-
-    answerQuestion(kExit);
-    mnuSleep->trigger();
-    EXPECT_FALSE(mnuSleep->isChecked());
-    EXPECT_EQ(status->panel(6), "Sleep Off");
-
-    // The question closed without a button while an earlier time is known:
-    // the entry stays checked but nothing runs.
-    armFor(QStringLiteral("08"), QStringLiteral("15"), true);
-    mnuSleep->trigger();
-    closeNextModalDialog();
-    mnuSleep->trigger();
-    EXPECT_TRUE(mnuSleep->isChecked());
-    EXPECT_FALSE(sleep->timerSleep().isActive());
-    EXPECT_EQ(status->panel(6), "Sleep Off");
-}
-
-TEST_F(SleepTest, ShutdownNeedsThePermissionAndIsAskedForOnce)
-{
-    QString notice;
-    onNextModalDialog([&](QWidget *question) {
-        onNextModalDialog([&](QWidget *stop) {
-            notice = stop->windowTitle() + QLatin1Char('|')
-                     + stop->findChild<QTextEdit *>(QStringLiteral("txtMsgText"))->toPlainText();
-            QTest::mouseClick(stop->findChild<QPushButton *>(QStringLiteral("cmdButton_0")), Qt::LeftButton);
-        });
-        QTest::mouseClick(question->findChild<QPushButton *>(kJa), Qt::LeftButton);
-    });
-    mnuSleep->trigger();
-    EXPECT_EQ(notice, "Benutzerhinweis|Für das Herunterfahren des PC's werden Admin-Rechte benötigt!");
-    EXPECT_FALSE(mnuSleep->isChecked());
-    EXPECT_FALSE(sleep->timerSleep().isActive());
-
+    // Armed with shutdown, the minute shuts the system down instead.
+    now = QTime(22, 30, 15);
     platform().administrator = true;
-    answerQuestion(kJa, [](frmUhrzeit *dialog) { confirm(dialog, QStringLiteral("23"), QStringLiteral("00")); });
+    answerQuestion(QStringLiteral("cmdButton_1"), [](frmUhrzeit *dialog) { confirm(dialog, QStringLiteral("23"), QStringLiteral("00")); });
     mnuSleep->trigger();
-    EXPECT_TRUE(sleep->sleepHerunterfahren());
-    EXPECT_EQ(status->panel(6), "Sleep 23:00");
     now = QTime(23, 0, 1);
     sleep->TimerSleep_Timer();
-    now = QTime(23, 0, 6);
-    sleep->TimerSleep_Timer();
     EXPECT_EQ(platform().shutdowns, 1);
-    EXPECT_EQ(closeRequests, 0);
-    EXPECT_FALSE(sleep->timerSleep().isActive());
+    EXPECT_EQ(closeRequests, 1) << "the shutdown ends the program itself";
 }
 
-TEST_F(SleepTest, TimeDialogChecksFieldsAndMovesOnAfterTwoKeys)
+TEST(SleepWiring, ReachedMinuteEndsTheProgramLikeBeenden)
 {
-    frmUhrzeit dialog(program, &window, [this] { return now; });
-    EXPECT_EQ(dialog.sleepZeit(), "00:00");
+    TestEnvironment env;
+    StartedProgram started;
+    ASSERT_TRUE(started.running());
+    Ausgabebox &window = *started.window();
+    QTime now(21, 0, 0);
+    window.sleep().setClock([&] { return now; });
+    armForTheNextMinute(window);
+    EXPECT_EQ(window.status().panel(6), "Sleep 21:01");
 
-    QStringList notices;
-    const auto recordNotice = [&](QWidget *message) {
-        notices << message->windowTitle() + QLatin1Char('|')
-                       + message->findChild<QTextEdit *>(QStringLiteral("txtMsgText"))->toPlainText();
-        QTest::mouseClick(message->findChild<QPushButton *>(QStringLiteral("cmdButton_0")), Qt::LeftButton);
-    };
-    onNextModalDialog([&](QWidget *shown) {
-        auto *uhrzeit = static_cast<frmUhrzeit *>(shown);
-        uhrzeit->field(0)->setText(QStringLiteral("25"));
-        onNextModalDialog(recordNotice);
-        uhrzeit->Text1_LostFocus(0);
-        uhrzeit->field(1)->setText(QStringLiteral("61"));
-        onNextModalDialog(recordNotice);
-        uhrzeit->Text1_LostFocus(1);
-        uhrzeit->field(1)->setText(QStringLiteral("60"));
-        uhrzeit->Text1_LostFocus(1);
+    now = QTime(21, 1, 2);
+    window.sleep().TimerSleep_Timer();
+    EXPECT_TRUE(window.program().closingAll);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(started.platform().shutdowns, 0);
+}
 
-        // Two typed keys send the focus on; the second key still lands in the field.
-        QCoreApplication::processEvents(); // the Tabs after the notices
-        QApplication::setActiveWindow(uhrzeit);
-        uhrzeit->field(0)->setFocus();
-        uhrzeit->field(0)->clear();
-        QTest::keyClicks(uhrzeit->field(0), QStringLiteral("12"));
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
-        EXPECT_EQ(uhrzeit->field(0)->text(), "12");
-        EXPECT_TRUE(uhrzeit->field(1)->hasFocus());
-        EXPECT_EQ(uhrzeit->field(1)->selectedText(), "60");
-        QTest::mouseClick(uhrzeit->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
-    });
-    dialog.exec();
-    EXPECT_EQ(notices, QStringList({"Eingabehinweis|Stunden 00-24", "Eingabehinweis|Minuten 00-60"}));
-    EXPECT_EQ(dialog.sleepZeit(), "12:60");
+TEST(SleepWiring, AGentleEndFadesTheTrackOutStopsAndLeavesTheProgramOpen)
+{
+    PlayerProgram p({{QStringLiteral("lang.wav"), wavSine(1.6)}});
+    Ausgabebox &window = *p.window();
+    QTime now(22, 0, 0);
+    window.sleep().setClock([&] { return now; });
+    armForTheNextMinute(window, {QStringLiteral("chkSanftAusblenden"), QStringLiteral("chkNurAnhalten")});
+    EXPECT_EQ(p.program().settings.read(keys::SleepSanftAusblenden), QStringLiteral("1"));
+
+    p.player().imgStart_Click();
+    ASSERT_EQ(p.player().MediaPlayer1().playState(), MediaComponent::Playing);
+    now = QTime(22, 1, 0);
+    window.sleep().TimerSleep_Timer();
+    ASSERT_TRUE(window.sleep().fading());
+
+    QList<double> levels;
+    for (int i = 0; i < 40 && window.sleep().fading(); ++i) {
+        sleepMs(100);
+        levels << p.player().MediaPlayer1().volume();
+    }
+    EXPECT_FALSE(window.sleep().fading());
+    ASSERT_GE(levels.size(), 5);
+    EXPECT_LT(levels.at(levels.size() / 2), 0.5) << "quieter towards the end";
+    EXPECT_EQ(p.player().MediaPlayer1().playState(), MediaComponent::Stopped);
+    EXPECT_EQ(p.player().MediaPlayer1().volume(), 1.0) << "the user's level is back for the next track";
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(p.program().closingAll);
 }

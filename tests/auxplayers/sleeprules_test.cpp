@@ -7,7 +7,6 @@ using namespace klangtruhe;
 TEST(SleepRules, MinuteReachedAroundMidnight)
 {
     EXPECT_EQ(timeOfDayText(QTime(7, 5, 3)), "07:05:03");
-    EXPECT_EQ(timeOfDayText(QTime(23, 59, 59)), "23:59:59");
 
     EXPECT_TRUE(sleepTimeReached("07:05:00", "07:05"));
     EXPECT_TRUE(sleepTimeReached("07:05:59", "07:05"));
@@ -24,26 +23,22 @@ TEST(SleepRules, FieldNumbersAndNotices)
 {
     EXPECT_EQ(sleepFieldNotice(0, "24"), "");
     EXPECT_EQ(sleepFieldNotice(0, "25"), "Stunden 00-24");
-    EXPECT_EQ(sleepFieldNotice(0, "-1"), "Stunden 00-24");
     EXPECT_EQ(sleepFieldNotice(0, "xy"), "");
     EXPECT_EQ(sleepFieldNotice(1, "60"), "");
     EXPECT_EQ(sleepFieldNotice(1, "61"), "Minuten 00-60");
-    EXPECT_EQ(sleepFieldNotice(1, "99"), "Minuten 00-60");
     EXPECT_EQ(sleepFieldNotice(1, "-5"), "Minuten 00-60");
 }
 
 TEST(SleepRules, ConfirmedTimeAndKeyPairs)
 {
     EXPECT_EQ(confirmedSleepTime("7", "5"), "07:05");
-    EXPECT_EQ(confirmedSleepTime("22", "30"), "22:30");
     // Only one "0" goes in front, also of an empty field.
     EXPECT_EQ(confirmedSleepTime("", "05"), "0:05");
 
     TwoKeyCounter keys;
     EXPECT_FALSE(keys.press());
     EXPECT_TRUE(keys.press());
-    EXPECT_FALSE(keys.press());
-    EXPECT_TRUE(keys.press());
+    EXPECT_FALSE(keys.press()) << "counts afresh after two";
 }
 
 TEST(SleepRules, OfferedTimeLiesAheadAndPassedTimesAreKnown)
@@ -58,7 +53,6 @@ TEST(SleepRules, OfferedTimeLiesAheadAndPassedTimesAreKnown)
 
     const QTime now(22, 30, 15);
     EXPECT_TRUE(sleepTimePassedToday("22:30", now)) << "the running minute would fire at once";
-    EXPECT_TRUE(sleepTimePassedToday("07:05", now));
     EXPECT_FALSE(sleepTimePassedToday("22:31", now));
     EXPECT_FALSE(sleepTimePassedToday("24:00", now));
     EXPECT_FALSE(sleepTimePassedToday("12:60", now));

@@ -1,10 +1,19 @@
 #pragma once
 
+#include "scriptedrandom.h"
+
 #include "app/program.h"
+#include "player/sequencer.h"
 #include "player/sequencerhost.h"
+#include "support/recordingplatform.h"
+#include "support/tempfolders.h"
 
 #include <QList>
 #include <QStringList>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
 
 namespace klangtruhe::test {
 
@@ -51,7 +60,6 @@ public:
     int StilSpalte() const override { return kStil; }
     void moveToTableRow(int r) override
     {
-        ++moves;
         row = r;
         // Refilling the track list starts afresh.
         tracks = entries.at(r - 1).tracks;
@@ -108,7 +116,6 @@ public:
     QList<int> gespielt;
     QList<FakeEntry> entries;
     int row = 0;
-    int moves = 0;
     QStringList styles, bands;
     QString status = QStringLiteral("playing:  x");
     bool pauseActive = false;
@@ -125,10 +132,9 @@ private:
 // Dialogs answered from queues; every question and notice is recorded.
 class FakeDialogs : public PlayerDialogs {
 public:
-    QString message(const QString &text, int kind, int, const QString &title, int, quint32, quint32) override
+    QString message(const QString &text, int, int, const QString &title, int, quint32, quint32) override
     {
         messages << title + QLatin1Char('|') + text;
-        kinds << kind;
         return replies.isEmpty() ? QString() : replies.takeFirst();
     }
     QString input(const QString &prompt, const QString &title, const QString &defaultText, quint32,
@@ -140,7 +146,45 @@ public:
 
     QStringList answers, replies;
     QStringList inputs, messages;
-    QList<int> kinds;
+};
+
+// A sequencer on the fake host with a clock that only counts: sleeping is
+// written to the log and lets `onSleep` act as a click would meanwhile.
+class SequencerFixture : public ::testing::Test {
+protected:
+    PlaySequencer &sequencer()
+    {
+        const auto sleep = [this](int ms) {
+            host.log << QStringLiteral("sleep %1").arg(ms);
+            now += ms / 1000.0;
+            if (onSleep)
+                onSleep();
+        };
+        if (!m_sequencer)
+            m_sequencer = std::make_unique<PlaySequencer>(program, host, dialogs, random,
+                                                          SequencerClock{[this] { return now; }, sleep, [] {}});
+        return *m_sequencer;
+    }
+
+    // Ticks while Timer1 runs, as the timer would; at most 50 ticks.
+    void runTicks()
+    {
+        for (int ticks = 0; host.timer1 && ticks < 50; ++ticks)
+            sequencer().Timer1_Timer();
+    }
+
+    void setting(const SettingKey &key, const QString &value) { program.settings.write(key, value); }
+
+    TestEnvironment env;
+    Program program{std::make_unique<RecordingPlatform>()};
+    FakeSequencerHost host{program};
+    FakeDialogs dialogs;
+    ScriptedRandom random{{0.0}};
+    double now = 100;
+    std::function<void()> onSleep;
+
+private:
+    std::unique_ptr<PlaySequencer> m_sequencer;
 };
 
 } // namespace klangtruhe::test

@@ -20,25 +20,6 @@ const QString Service = QStringLiteral("org.mpris.MediaPlayer2.klangtruhe");
 const QString Path = QStringLiteral("/org/mpris/MediaPlayer2");
 const QString Player = QStringLiteral("org.mpris.MediaPlayer2.Player");
 
-// What the desktop hears: each PropertiesChanged of the player interface.
-class ChangeRecorder : public QObject {
-    Q_OBJECT
-public:
-    QStringList statuses;
-    int metadataChanges = 0;
-
-public Q_SLOTS:
-    void changed(const QString &interface, const QVariantMap &properties, const QStringList &)
-    {
-        if (interface != Player)
-            return;
-        if (properties.contains(QStringLiteral("PlaybackStatus")))
-            statuses << properties.value(QStringLiteral("PlaybackStatus")).toString();
-        if (properties.contains(QStringLiteral("Metadata")))
-            ++metadataChanges;
-    }
-};
-
 // Calls and answers run through this process's event loop: wait for them
 // asynchronously, as the desktop would.
 QDBusMessage callAndWait(QDBusConnection &bus, const QDBusMessage &message)
@@ -54,38 +35,28 @@ void press(QDBusConnection &bus, const char *method)
     callAndWait(bus, QDBusMessage::createMethodCall(Service, Path, Player, QString::fromLatin1(method)));
 }
 
-QVariant property(QDBusConnection &bus, const QString &interface, const char *name)
+QVariant property(QDBusConnection &bus, const char *name)
 {
     QDBusMessage get = QDBusMessage::createMethodCall(Service, Path, QStringLiteral("org.freedesktop.DBus.Properties"),
                                                       QStringLiteral("Get"));
-    get << interface << QString::fromLatin1(name);
+    get << Player << QString::fromLatin1(name);
     const QDBusMessage reply = callAndWait(bus, get);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return {};
     return reply.arguments().constFirst().value<QDBusVariant>().variant();
 }
 
-QVariantMap metadata(QDBusConnection &bus)
-{
-    return qdbus_cast<QVariantMap>(property(bus, Player, "Metadata").value<QDBusArgument>());
-}
-
-QString titleOf(QDBusConnection &bus)
-{
-    return metadata(bus).value(QStringLiteral("xesam:title")).toString();
-}
-
 } // namespace
 
 // Media keys, the sound menu and playerctl reach the player through MPRIS:
 // the transport calls drive the main window's procedures, and status and
-// track (band, title, file, length) follow what plays.
+// track (band, title, file) follow what plays.
 TEST(MediaKeys, TheDesktopsMediaControlsDriveThePlayerAndSeeWhatPlays)
 {
     PrivateBus bus;
     if (!bus.available())
         GTEST_SKIP() << "dbus-daemon is missing";
-    PlayerProgram p({{"1 Paperhouse.wav", wavSine(4)}, {"2 Mushroom.wav", wavSine(4)}});
+    PlayerProgram p({{"1 Paperhouse.wav", wavSine(4)}});
     auto *keys = p.window()->findChild<MediaKeys *>();
     ASSERT_NE(keys, nullptr);
     keys->attach(std::make_unique<MprisService>(keys->controls(), bus.connect(QStringLiteral("player"))));
@@ -93,41 +64,16 @@ TEST(MediaKeys, TheDesktopsMediaControlsDriveThePlayerAndSeeWhatPlays)
 
     QDBusConnection desktop = bus.connect(QStringLiteral("desktop"));
     ASSERT_TRUE(desktop.interface()->isServiceRegistered(Service).value());
-    ChangeRecorder recorder;
-    ASSERT_TRUE(desktop.connect(QString(), Path, QStringLiteral("org.freedesktop.DBus.Properties"),
-                                QStringLiteral("PropertiesChanged"), &recorder,
-                                SLOT(changed(QString, QVariantMap, QStringList))));
-    EXPECT_EQ(property(desktop, Player, "PlaybackStatus").toString(), QStringLiteral("Stopped"));
 
     press(desktop, "PlayPause");
     EXPECT_TRUE(QTest::qWaitFor([&] { return p.status().startsWith(QStringLiteral("playing:  ")); }, 5000));
-    EXPECT_EQ(property(desktop, Player, "PlaybackStatus").toString(), QStringLiteral("Playing"));
-    QVariantMap track = metadata(desktop);
+    EXPECT_EQ(property(desktop, "PlaybackStatus").toString(), QStringLiteral("Playing"));
+    const auto track = qdbus_cast<QVariantMap>(property(desktop, "Metadata").value<QDBusArgument>());
     EXPECT_EQ(track.value(QStringLiteral("xesam:artist")).toStringList(), QStringList{"Can"});
-    EXPECT_EQ(track.value(QStringLiteral("xesam:album")).toString(), QStringLiteral("Tago Mago"));
     EXPECT_EQ(track.value(QStringLiteral("xesam:title")).toString(), QStringLiteral("1 Paperhouse"));
     EXPECT_EQ(QUrl(track.value(QStringLiteral("xesam:url")).toString()).toLocalFile(), p.music + "1 Paperhouse.wav");
-    EXPECT_NEAR(track.value(QStringLiteral("mpris:length")).toLongLong() / 1e6, 4.0, 0.1);
-
-    press(desktop, "Pause");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return p.player().Pausiert; }, 5000));
-    EXPECT_EQ(property(desktop, Player, "PlaybackStatus").toString(), QStringLiteral("Paused"));
-    press(desktop, "Play");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !p.player().Pausiert; }, 5000));
-
-    press(desktop, "Next");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return titleOf(desktop) == QLatin1String("2 Mushroom"); }, 5000));
-    press(desktop, "Previous");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return titleOf(desktop) == QLatin1String("1 Paperhouse"); }, 5000));
 
     press(desktop, "Stop");
     EXPECT_TRUE(QTest::qWaitFor([&] { return p.status() == QLatin1String("no play"); }, 5000));
-    EXPECT_EQ(property(desktop, Player, "PlaybackStatus").toString(), QStringLiteral("Stopped"));
-    EXPECT_TRUE(metadata(desktop).isEmpty());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return recorder.statuses.size() >= 4; }, 2000));
-    EXPECT_EQ(recorder.statuses.first(), QStringLiteral("Playing"));
-    EXPECT_EQ(recorder.statuses.last(), QStringLiteral("Stopped"));
-    EXPECT_GE(recorder.metadataChanges, 3);
+    EXPECT_EQ(property(desktop, "PlaybackStatus").toString(), QStringLiteral("Stopped"));
 }
-
-#include "mediakeys_test.moc"

@@ -7,7 +7,6 @@
 #include "support/recordingplatform.h"
 #include "playerprogram.h"
 
-#include <QBuffer>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -15,17 +14,6 @@ using namespace klangtruhe;
 using namespace klangtruhe::test;
 
 namespace {
-
-QByteArray smallPng()
-{
-    QImage image(40, 30, QImage::Format_RGB32);
-    image.fill(Qt::darkCyan);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
 
 // Which of the buttons show while the window is shown.
 QList<int> shownButtons(const frmWinMediaPlayer &window)
@@ -38,41 +26,15 @@ QList<int> shownButtons(const frmWinMediaPlayer &window)
     return shown;
 }
 
-// A movie window on a program of its own; the hooks count what they are asked.
-struct MovieWindowFixture {
-    TestEnvironment env;
-    Program program{std::make_unique<RecordingPlatform>()};
-    std::unique_ptr<frmWinMediaPlayer> window;
-    QStringList calls;
-    int tracks = 4;
-
-    MovieWindowFixture()
-    {
-        program.fakeMedia = true;
-        window = std::make_unique<frmWinMediaPlayer>(program);
-        window->hooks.start = [this] { calls << QStringLiteral("start %1").arg(program.AktuellerTrack); };
-        window->hooks.stop = [this] { calls << QStringLiteral("stop"); };
-        window->hooks.randomEntry = [this] { calls << QStringLiteral("random"); };
-        window->hooks.trackCount = [this] { return tracks; };
-    }
-    QString stored(const SettingKey &key) { return program.settings.read(key); }
-};
-
 } // namespace
 
-TEST(MovieWindow, AbLoopMarksWithFixedButtonsAndStepsWrapAround)
+TEST(MovieWindow, AbLoopButtonsHaveFixedActionsAndStepsWrapAround)
 {
     MovieAbLoop loop;
     loop.setA(2.5); // whole seconds, halves to even
-    EXPECT_EQ(loop.visibleButton(), MovieAbLoop::SetB);
-    EXPECT_TRUE(loop.FensterPosAGesetzt());
-    EXPECT_EQ(loop.FensterPosA(), 2);
-    EXPECT_FALSE(loop.tick(99.0));
     loop.setB(5.6);
     EXPECT_EQ(loop.visibleButton(), MovieAbLoop::Exit);
-    EXPECT_FALSE(loop.FensterPosAGesetzt());
-    EXPECT_EQ(loop.FensterPosB(), 6);
-    EXPECT_FALSE(loop.tick(5.9));
+    EXPECT_EQ(loop.FensterPosA(), 2);
     EXPECT_EQ(loop.tick(6.0), 2);
     // Showing "mark A" again leaves the running loop alone.
     loop.showSetA();
@@ -82,67 +44,53 @@ TEST(MovieWindow, AbLoopMarksWithFixedButtonsAndStepsWrapAround)
     loop.setA(0.2);
     loop.setB(3.0);
     loop.exit();
-    EXPECT_EQ(loop.visibleButton(), MovieAbLoop::SetA);
-    EXPECT_EQ(loop.FensterPosA(), 0);
     EXPECT_FALSE(loop.timerRunning());
     EXPECT_FALSE(loop.tick(9.0));
 
     EXPECT_EQ(movieTrackStep(0, 4, false), 3);
-    EXPECT_EQ(movieTrackStep(2, 4, false), 1);
     EXPECT_EQ(movieTrackStep(3, 4, true), 0);
-    EXPECT_EQ(movieTrackStep(1, 4, true), 2);
-    EXPECT_EQ(movieTrackStep(0, 1, true), 0);
     EXPECT_EQ(movieTrackStep(0, 0, false), 0);
 }
 
-TEST(MovieWindow, ButtonsActAndShowTheirPartners)
+TEST(MovieWindow, ButtonsActShowTheirPartnersAndThePlacementIsKept)
 {
-    MovieWindowFixture f;
-    frmWinMediaPlayer &w = *f.window;
+    // A movie window on a program of its own; the hooks record what they are asked.
+    TestEnvironment env;
+    Program program{std::make_unique<RecordingPlatform>()};
+    program.fakeMedia = true;
+    program.settings.write(keys::WinMediaPlayerLeft, QStringLiteral("1500"));
+    program.settings.write(keys::WinMediaPlayerTop, QStringLiteral("900"));
+    program.settings.write(keys::WinMediaPlayerWidth, QStringLiteral("9000"));
+    program.settings.write(keys::WinMediaPlayerHeight, QStringLiteral("6000"));
+    QStringList calls;
+    frmWinMediaPlayer w(program);
+    w.hooks.start = [&] { calls << QStringLiteral("start %1").arg(program.AktuellerTrack); };
+    w.hooks.stop = [&] { calls << QStringLiteral("stop"); };
+    w.hooks.randomEntry = [&] { calls << QStringLiteral("random"); };
+    w.hooks.trackCount = [] { return 4; };
     w.show();
+    EXPECT_EQ(QRect(w.pos(), w.size()), QRect(twipsPoint(1500, 900), twipsSize(9000, 6000)));
     EXPECT_EQ(shownButtons(w), (QList<int>{0, 1, 2, 3, 4, 7, 9}));
-
-    // The player fills all but the button strip, the row keeps to the bottom edge.
-    w.resize(600, 400);
-    EXPECT_EQ(w.WindowsMediaPlayer1().widget()->geometry(), QRect(0, 0, 600, 400 - twipsToPixelsY(450)));
-    EXPECT_EQ(w.imgVorBack(5)->y(), 400 - twipsToPixelsY(345) - twipsToPixelsY(60));
-
     w.imgVorBack_Click(7);
     EXPECT_TRUE(w.stretchesToFit());
     EXPECT_EQ(shownButtons(w), (QList<int>{0, 1, 2, 3, 4, 8, 9}));
-    w.imgVorBack_Click(8);
-    EXPECT_FALSE(w.stretchesToFit());
-    EXPECT_EQ(shownButtons(w), (QList<int>{0, 1, 2, 3, 4, 7, 9}));
 
     // The A-B loop runs on this window's own player.
     MediaComponent &media = w.WindowsMediaPlayer1();
-    const QString wav = f.env.path("film.wav");
-    writeFile(wav, wavSine(4));
-    media.setUrl(wav);
+    writeFile(env.path("film.wav"), wavSine(4));
+    media.setUrl(env.path("film.wav"));
     media.setCurrentPosition(1.2);
     w.imgVorBack_Click(4);
-    EXPECT_EQ(w.abLoop().FensterPosA(), 1);
-    EXPECT_EQ(shownButtons(w), (QList<int>{0, 1, 2, 3, 5, 7, 9}));
-    EXPECT_FALSE(w.TimerPosAB().isActive());
     media.setCurrentPosition(2.1);
     w.imgVorBack_Click(5);
-    EXPECT_EQ(shownButtons(w), (QList<int>{0, 1, 2, 3, 6, 7, 9}));
-    EXPECT_TRUE(w.TimerPosAB().isActive());
-    EXPECT_EQ(w.TimerPosAB().interval(), 500);
     EXPECT_TRUE(QTest::qWaitFor([&] { return media.currentPosition() < 1.9; }, 2000));
     EXPECT_GE(media.currentPosition(), 1.0);
 
-    // Back and forward wrap on the track numbering and start; the A button shows again.
-    f.program.AktuellerTrack = 0;
+    // Back steps on the track numbering and starts, the random button draws and starts.
+    program.AktuellerTrack = 0;
     w.imgVorBack_Click(0);
-    EXPECT_EQ(shownButtons(w), (QList<int>{0, 1, 2, 3, 4, 7, 9}));
-    w.imgVorBack_Click(1);
-    w.imgVorBack_Click(1);
     w.imgVorBack_Click(2);
-    EXPECT_EQ(f.calls.join(QLatin1Char('|')), "start 3|start 0|start 1|random|start 1");
-    w.imgVorBack_Click(6);
-    EXPECT_FALSE(w.TimerPosAB().isActive());
-    EXPECT_EQ(w.abLoop().FensterPosA(), 0);
+    EXPECT_EQ(calls.join(QLatin1Char('|')), "start 3|random|start 3");
 
     w.imgVorBack_Click(9);
     auto *view = qobject_cast<MediaView *>(media.widget());
@@ -150,83 +98,34 @@ TEST(MovieWindow, ButtonsActAndShowTheirPartners)
     EXPECT_TRUE(view->isFullScreenShown());
     media.setFullScreen(false);
 
-    // Stop & Exit closes: the program stops, the player is emptied.
-    f.calls.clear();
+    // Stop & Exit closes: the program stops, the player is emptied, the place is stored.
+    w.move(twipsPoint(3000, 600));
+    w.resize(twipsSize(7500, 4500));
+    calls.clear();
     w.imgVorBack_Click(3);
     EXPECT_FALSE(w.isVisible());
-    EXPECT_EQ(str(f.calls.join(QLatin1Char('|'))), "stop");
+    EXPECT_EQ(str(calls.join(QLatin1Char('|'))), "stop");
     EXPECT_EQ(media.playState(), MediaComponent::Stopped);
-}
-
-TEST(MovieWindow, PlacementIsStoredOnCloseAndAppliedOnShow)
-{
-    MovieWindowFixture f;
-    frmWinMediaPlayer &w = *f.window;
-    f.program.settings.write(keys::WinMediaPlayerLeft, QStringLiteral("1500"));
-    f.program.settings.write(keys::WinMediaPlayerTop, QStringLiteral("900"));
-    f.program.settings.write(keys::WinMediaPlayerWidth, QStringLiteral("9000"));
-    f.program.settings.write(keys::WinMediaPlayerHeight, QStringLiteral("6000"));
-    w.show();
-    EXPECT_EQ(w.pos(), twipsPoint(1500, 900));
-    EXPECT_EQ(w.size(), twipsSize(9000, 6000));
-    // Hidden by Start for an audio file and shown again: no new placement.
-    w.move(twipsPoint(3000, 600));
-    w.hide();
-    w.show();
-    EXPECT_EQ(w.pos(), twipsPoint(3000, 600));
-
-    // Normal: all five stored; maximised: only the state, and it opens maximised over the old place.
-    const auto place = [&f] {
-        QStringList values;
-        for (const SettingKey *key : {&keys::WinMediaPlayerWindowState, &keys::WinMediaPlayerLeft,
-                                      &keys::WinMediaPlayerTop, &keys::WinMediaPlayerWidth, &keys::WinMediaPlayerHeight})
-            values << f.stored(*key);
-        return str(values.join(QLatin1Char(' ')));
-    };
-    w.resize(twipsSize(7500, 4500));
-    w.close();
-    EXPECT_EQ(place(), "0 3000 600 7500 4500");
-    w.show();
-    w.showMaximized();
-    w.close();
-    EXPECT_EQ(place(), "2 3000 600 7500 4500");
-    f.window = std::make_unique<frmWinMediaPlayer>(f.program);
-    f.window->show();
-    EXPECT_TRUE(f.window->isMaximized());
-    EXPECT_EQ(f.window->normalGeometry(), QRect(twipsPoint(3000, 600), twipsSize(7500, 4500)));
-
-    // Minimised: nothing stored.
-    f.window->showMinimized();
-    f.program.settings.write(keys::WinMediaPlayerWindowState, QStringLiteral("0"));
-    f.window->close();
-    EXPECT_EQ(place(), "0 3000 600 7500 4500");
+    QStringList place;
+    for (const SettingKey *key : {&keys::WinMediaPlayerWindowState, &keys::WinMediaPlayerLeft, &keys::WinMediaPlayerTop,
+                                  &keys::WinMediaPlayerWidth, &keys::WinMediaPlayerHeight})
+        place << program.settings.read(*key);
+    EXPECT_EQ(str(place.join(QLatin1Char(' '))), "0 3000 600 7500 4500");
 }
 
 TEST(MovieWindow, ClosingWhileAPictureShowsStopsPlaybackEverywhere)
 {
-    PlayerProgram p({{"00 Bild.png", smallPng()}, {"01 Lied.wav", wavSine(3)}});
+    PlayerProgram p({});
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    ASSERT_TRUE(picture.save(p.music + QStringLiteral("00 Bild.png")));
     PlayerComponent &player = p.player();
+    player.fillTrackList();
     frmWinMediaPlayer &movie = player.movieWindow();
-    p.program().AktuellerTrack = 0;
     player.imgStart_Click();
-    ASSERT_TRUE(player.VideoModus);
-    ASSERT_TRUE(movie.isVisible());
-    EXPECT_TRUE(p.status().contains(QStringLiteral("playing:")));
-
-    // Forward through the window's own button: the song plays in the main window.
-    movie.imgVorBack_Click(1);
-    EXPECT_EQ(p.program().AktuellerTrack, 1);
-    EXPECT_FALSE(player.VideoModus);
-    EXPECT_FALSE(movie.isVisible());
-    EXPECT_TRUE(p.status().endsWith(QStringLiteral("01 Lied.wav")));
-
-    // Forward again wraps to the picture; the close box ends it all.
+    ASSERT_TRUE(player.VideoModus && movie.isVisible());
     player.Timer1().start();
-    movie.imgVorBack_Click(1);
-    EXPECT_EQ(p.program().AktuellerTrack, 0);
-    ASSERT_TRUE(movie.isVisible());
     movie.close();
-    EXPECT_FALSE(movie.isVisible());
     EXPECT_EQ(str(p.status()), "no play");
     EXPECT_FALSE(player.Timer1().isActive());
     EXPECT_EQ(movie.WindowsMediaPlayer1().playState(), MediaComponent::Stopped);

@@ -98,7 +98,6 @@ struct PlayerProgram : ProgramOnCatalogue {
     QString music;
     QString caption;
     QList<int> coverHeights;
-    int ratings = 0;
 
     explicit PlayerProgram(const QMap<QString, QByteArray> &files, const QMap<QString, QString> &settings = {},
                            const QStringList &arguments = {})
@@ -118,7 +117,6 @@ struct PlayerProgram : ProgramOnCatalogue {
         PlayerComponent &p = player();
         p.hooks.setTrackCaption = [this](const QString &text) { caption = text; };
         p.hooks.setCoverHeight = [this](int height) { coverHeights << height; };
-        p.hooks.showEntryStars = [this](int) { ++ratings; };
         p.fillTrackList();
     }
 };

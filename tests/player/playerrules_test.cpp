@@ -21,18 +21,14 @@ TEST(PlayerRules, FileClassesLookAtFourCharactersOnly)
     EXPECT_EQ(fileClassOf(QStringLiteral("film.mov")), FileClass::MciFilm);
     EXPECT_EQ(fileClassOf(QStringLiteral("FILM.MOV")), FileClass::MciFilm);
     EXPECT_EQ(fileClassOf(QStringLiteral("Cover.JPEG")), FileClass::VideoOrPicture);
-    EXPECT_EQ(fileClassOf(QStringLiteral("scan.tiff")), FileClass::VideoOrPicture);
     EXPECT_EQ(fileClassOf(QStringLiteral("concert.m2ts")), FileClass::VideoOrPicture);
-    EXPECT_EQ(fileClassOf(QStringLiteral("clip.mp4")), FileClass::VideoOrPicture);
     // "mpeg" matches no entry: audio.
     EXPECT_EQ(fileClassOf(QStringLiteral("song.mpeg")), FileClass::Audio);
-    EXPECT_EQ(fileClassOf(QStringLiteral("song.mp3")), FileClass::Audio);
     EXPECT_EQ(fileClassOf(QStringLiteral("mov")), FileClass::Audio);
 
     // The click over the player compares as written.
     EXPECT_TRUE(isFilmForMciWindow(QStringLiteral("clip.avi")));
     EXPECT_FALSE(isFilmForMciWindow(QStringLiteral("CLIP.AVI")));
-    EXPECT_TRUE(isFilmForMciWindow(QStringLiteral("live.m2ts")));
     EXPECT_FALSE(isFilmForMciWindow(QStringLiteral("song.mp3")));
 }
 
@@ -40,13 +36,26 @@ TEST(PlayerRules, SongTextKeyAndTickerTexts)
 {
     EXPECT_EQ(songSearchKey(QStringLiteral("Yesterday.mp3")), QStringLiteral("Yeste"));
     EXPECT_EQ(songSearchKey(QStringLiteral("Help.mp3")), QString());
-    EXPECT_EQ(songSearchKey(QStringLiteral("a.mp3")), QString());
-    EXPECT_EQ(withoutEnding(QStringLiteral("Intro.mp3")), QStringLiteral("Intro"));
     EXPECT_EQ(withoutEnding(QStringLiteral("01. Intro - 5.mp3")), QStringLiteral("01. Intro - 5"));
     EXPECT_EQ(withoutEnding(QStringLiteral("README")), QStringLiteral("README"));
-    EXPECT_EQ(nextTickerPhase(0), 1);
     EXPECT_EQ(nextTickerPhase(2), 3);
     EXPECT_EQ(nextTickerPhase(3), 1);
+}
+
+TEST(PlayerRules, TracksOfAFolderAreItsOrdinaryFilesInOrder)
+{
+    TestEnvironment env;
+    // Hidden files and the ones Windows leaves in every folder are no tracks.
+    for (const char *name : {"b.wav", "A.wav", ".hidden.wav", "desktop.ini", "Thumbs.db", "Unterordner/c.wav"})
+        writeFile(env.path(QStringLiteral("m/") + QLatin1String(name)), "x");
+    writeFile(env.path(QStringLiteral("leer/Thumbs.db")), "x");
+    EXPECT_EQ(tracksOfFolder(env.path(QStringLiteral("m/"))), (QStringList{"A.wav", "b.wav"}));
+    EXPECT_TRUE(folderHoldsTracks(env.path(QStringLiteral("m/"))));
+    // The folder text has to end with its separator; a gone or cluttered folder holds none.
+    for (const char *folder : {"m", "weg/", "leer/", "m/Unterordner"}) {
+        EXPECT_TRUE(tracksOfFolder(env.path(QLatin1String(folder))).isEmpty()) << folder;
+        EXPECT_FALSE(folderHoldsTracks(env.path(QLatin1String(folder)))) << folder;
+    }
 }
 
 TEST(PlayerRules, BackAndForwardOnTheTrackList)
@@ -55,14 +64,11 @@ TEST(PlayerRules, BackAndForwardOnTheTrackList)
     const std::vector<bool> marked{true, false, true, false};
     EXPECT_EQ(trackListForward(3, 4), 0);
     EXPECT_EQ(trackListForward(1, 4), 2);
-    EXPECT_EQ(trackListBack(2, 4, false, none), 1);
     EXPECT_EQ(trackListBack(0, 4, false, none), 3);
     EXPECT_EQ(trackListBack(3, 4, true, marked), 2);
-    EXPECT_EQ(trackListBack(2, 4, true, marked), 0);
     EXPECT_EQ(trackListBack(0, 4, true, marked), 2);
     // No marked item below: the track stays.
     EXPECT_EQ(trackListBack(1, 4, true, {false, false, true, false}), 1);
-    EXPECT_EQ(trackListBack(0, 4, true, none), 0);
     EXPECT_EQ(trackListBack(0, 0, false, {}), 0);
     EXPECT_EQ(firstMarkedFrom(1, marked), 2);
     EXPECT_EQ(firstMarkedFrom(3, marked), -1);
@@ -78,9 +84,7 @@ TEST(PlayerRules, BackAndForwardOnThePlaylistEndWhenNothingIsChecked)
     EXPECT_EQ(playlistForward(5, 5, checkedOf({1, 5})), 1);
     EXPECT_EQ(playlistBack(3, 5, checkedOf({1, 4})), 1);
     EXPECT_EQ(playlistBack(1, 5, checkedOf({2})), 2);     // below 1: from the last item
-    EXPECT_EQ(playlistBack(2, 5, checkedOf({4})), 4);
     EXPECT_FALSE(playlistForward(1, 5, checkedOf({})));
-    EXPECT_FALSE(playlistBack(1, 5, checkedOf({})));
     EXPECT_FALSE(playlistForward(0, 0, checkedOf({})));
 }
 
@@ -90,7 +94,6 @@ TEST(PlayerRules, TrackInfoAndTheAssociatedProgram)
                    {QStringLiteral("Intro"), QStringLiteral("Can")}};
     EXPECT_EQ(trackInfoText(info), QStringLiteral("Name = Intro\r\nLänge = 0:03 Min.\r\n\r\n0 - Title = Intro\r\n"
                                                   "1 - Artist = Can\r\n"));
-    EXPECT_EQ(trackInfoText({}), QStringLiteral("Name = \r\nLänge =  Min.\r\n\r\n"));
 
     const auto shortForm = [](const QString &path) { return QStringLiteral("SHORT(") + path + QLatin1Char(')'); };
     AssociatedCall call = associatedCall(QStringLiteral("/opt/my player/play"), QStringLiteral("/m/a b.mp3"), shortForm);
@@ -108,11 +111,7 @@ TEST(PlayerRules, BoundedLengthMeasuresAndGivesUpOnBadFiles)
 {
     TestEnvironment env;
     writeFile(env.path("a.wav"), wavSine(0.5));
-    writeFile(env.path("text.mp3"), QByteArray("no audio at all, just a renamed text file\n").repeated(20));
-    writeFile(env.path("leer.mp3"), QByteArray());
     EXPECT_NEAR(boundedTrackLength(env.path("a.wav")), 0.5, 0.01);
-    EXPECT_EQ(boundedTrackLength(env.path("text.mp3")), -1);
-    EXPECT_EQ(boundedTrackLength(env.path("leer.mp3")), -1);
     EXPECT_EQ(boundedTrackLength(env.path("fehlt.wav")), -1);
 #ifdef Q_OS_UNIX
     // A FIFO blocks its reader like a hanging share: the wait ends at the timeout.

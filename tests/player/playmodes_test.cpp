@@ -6,68 +6,64 @@ using namespace klangtruhe;
 
 namespace {
 
-constexpr CheckBoxState kOffDisabled{false, false};
-constexpr CheckBoxState kOffEnabled{false, true};
-constexpr CheckBoxState kOnEnabled{true, true};
+constexpr PlayModeBox kBoxes[] = {PlayModeBox::AlleTracks,      PlayModeBox::MarkTracks, PlayModeBox::TracksZufaellig,
+                                  PlayModeBox::TracksAnspielen, PlayModeBox::Repeat,     PlayModeBox::Shuffle};
+
+// The six boxes in the order above, one letter each: X ticked, O not ticked;
+// a small letter for a greyed box.
+std::string boxes(const PlayModes &modes)
+{
+    std::string text;
+    for (PlayModeBox which : kBoxes) {
+        const CheckBoxState &box = modes.box(which);
+        text += box.enabled ? (box.value ? 'X' : 'O') : (box.value ? 'x' : 'o');
+    }
+    return text;
+}
+
+PlayModes modesOf(const std::string &text)
+{
+    PlayModes modes;
+    for (size_t i = 0; i < text.size(); ++i)
+        modes.box(kBoxes[i]) = {text[i] == 'X' || text[i] == 'x', text[i] == 'X' || text[i] == 'O'};
+    return modes;
+}
+
+// T Timer1 off, Z current track to 0, S ask songs per entry, O songs to one and stop, I ask the intro time.
+std::string effects(const PlayModeEffects &e)
+{
+    return std::string(e.timer1Off ? "T" : "") + (e.aktuellerTrackToZero ? "Z" : "") + (e.askSongsPerEntry ? "S" : "")
+         + (e.songsToOneAndStop ? "O" : "") + (e.askIntroTime ? "I" : "");
+}
 
 } // namespace
 
-TEST(PlayModes, AlleTracksOpensItsOptionsAndClosesTheOthers)
+TEST(PlayModes, EachClickOpensItsOptionsAndClosesTheOthers)
 {
-    const PlayModeClick on = clickPlayMode(PlayModes{}, PlayModeBox::AlleTracks, true);
-    EXPECT_EQ(on.modes.chkAlleTracks, kOnEnabled);
-    EXPECT_EQ(on.modes.chkTracksZufaellig, kOffEnabled);
-    EXPECT_EQ(on.modes.chkTracksAnspielen, kOffEnabled);
-    EXPECT_EQ(on.modes.chkRepeat, kOffEnabled);
-    EXPECT_EQ(on.modes.chkMarkTracks, kOffDisabled);
-    EXPECT_EQ(on.modes.chkShuffle, kOffDisabled);
-    EXPECT_FALSE(on.effects.timer1Off);
-    EXPECT_TRUE(on.modes.sequencing());
-
-    PlayModes ticked = on.modes;
-    ticked.chkTracksZufaellig.value = true;
-    ticked.chkRepeat.value = true;
-    const PlayModeClick off = clickPlayMode(ticked, PlayModeBox::AlleTracks, false);
-    EXPECT_TRUE(off.effects.timer1Off);
-    // Random tracks keeps its tick, only greyed; Repeat is cleared.
-    EXPECT_EQ(off.modes.chkTracksZufaellig, (CheckBoxState{true, false}));
-    EXPECT_EQ(off.modes.chkRepeat, kOffDisabled);
-    EXPECT_EQ(off.modes.chkMarkTracks, kOffEnabled);
-    EXPECT_EQ(off.modes.chkShuffle, kOffEnabled);
-    EXPECT_FALSE(off.modes.sequencing());
-}
-
-TEST(PlayModes, MarkTracksAndShuffleInterlocks)
-{
-    const PlayModeClick mark = clickPlayMode(PlayModes{}, PlayModeBox::MarkTracks, true);
-    EXPECT_TRUE(mark.effects.aktuellerTrackToZero);
-    EXPECT_EQ(mark.modes.chkRepeat, kOffEnabled);
-    EXPECT_EQ(mark.modes.chkTracksAnspielen, kOffEnabled);
-    EXPECT_EQ(mark.modes.chkAlleTracks, kOffDisabled);
-    EXPECT_EQ(mark.modes.chkShuffle, kOffDisabled);
-
-    PlayModes intro = mark.modes;
-    intro.chkTracksAnspielen.value = true;
-    const PlayModeClick unmark = clickPlayMode(intro, PlayModeBox::MarkTracks, false);
-    EXPECT_TRUE(unmark.effects.timer1Off);
-    EXPECT_EQ(unmark.modes, PlayModes{}) << "back to the state at program start";
-
-    const PlayModeClick shuffle = clickPlayMode(PlayModes{}, PlayModeBox::Shuffle, true);
-    EXPECT_TRUE(shuffle.effects.askSongsPerEntry);
-    EXPECT_EQ(shuffle.modes.chkTracksAnspielen, kOffEnabled);
-    EXPECT_EQ(shuffle.modes.chkAlleTracks, kOffDisabled);
-    EXPECT_EQ(shuffle.modes.chkMarkTracks, kOffDisabled);
-    EXPECT_EQ(shuffle.modes.chkRepeat, kOffDisabled);
-
-    PlayModes shuffleIntro = shuffle.modes;
-    shuffleIntro.chkTracksAnspielen.value = true;
-    const PlayModeClick unshuffle = clickPlayMode(shuffleIntro, PlayModeBox::Shuffle, false);
-    EXPECT_TRUE(unshuffle.effects.timer1Off);
-    EXPECT_TRUE(unshuffle.effects.songsToOneAndStop);
-    EXPECT_EQ(unshuffle.modes.chkTracksAnspielen, (CheckBoxState{true, false}));
-    EXPECT_EQ(unshuffle.modes.chkAlleTracks, kOffEnabled);
-    EXPECT_EQ(unshuffle.modes.chkMarkTracks, kOffEnabled);
-
-    EXPECT_TRUE(clickPlayMode(shuffle.modes, PlayModeBox::TracksAnspielen, true).effects.askIntroTime);
-    EXPECT_FALSE(clickPlayMode(shuffleIntro, PlayModeBox::TracksAnspielen, false).effects.askIntroTime);
+    ASSERT_EQ(boxes(PlayModes{}), "OOoooO") << "the state at program start";
+    const struct {
+        const char *before;
+        PlayModeBox box;
+        bool value;
+        const char *after, *effects;
+    } clicks[] = {
+        {"OOoooO", PlayModeBox::AlleTracks, true, "XoOOOo", ""},
+        // Random tracks keeps its tick, only greyed: the sequencing tick still reads it. Repeat is cleared.
+        {"XoXOXo", PlayModeBox::AlleTracks, false, "OOxooO", "T"},
+        {"OOoooO", PlayModeBox::MarkTracks, true, "oXoOOo", "Z"},
+        {"oXoXOo", PlayModeBox::MarkTracks, false, "OOoooO", "T"},
+        {"OOoooO", PlayModeBox::Shuffle, true, "oooOoX", "S"},
+        {"oooXoX", PlayModeBox::Shuffle, false, "OOoxoO", "TO"},
+        {"oooOoX", PlayModeBox::TracksAnspielen, true, "oooXoX", "I"},
+        {"oooXoX", PlayModeBox::TracksAnspielen, false, "oooOoX", ""},
+    };
+    for (const auto &c : clicks) {
+        SCOPED_TRACE(std::string(c.before) + " " + std::to_string(int(c.box)) + (c.value ? " on" : " off"));
+        const PlayModeClick click = clickPlayMode(modesOf(c.before), c.box, c.value);
+        EXPECT_EQ(boxes(click.modes), c.after);
+        EXPECT_EQ(effects(click.effects), c.effects);
+    }
+    EXPECT_TRUE(modesOf("XoOOOo").sequencing());
+    EXPECT_TRUE(modesOf("oXoOOo").sequencing());
+    EXPECT_FALSE(modesOf("OOxXoO").sequencing()) << "random tracks and intro scan alone play one track";
 }

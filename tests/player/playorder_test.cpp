@@ -53,8 +53,6 @@ TEST(PlayOrder, RandomTracksNeverDrawIndexZero)
     QList<int> played{0, 1};
     EXPECT_EQ(nextRandomTrack(played, 2, true, random, 1.0), take(0)) << "scan from index 0";
     EXPECT_EQ(random.seeds, (QList<double>{1.0})) << "reseeded from the clock before the draw";
-    played = {1, 1};
-    EXPECT_EQ(nextRandomTrack(played, 2, true, random, 1.0), take(0));
 
     // Candidate = trunc(float(n - 1) * float(r) + 1); r that rounds to 1.0f is no track.
     ScriptedRandom late({0.74, 0.75, 0.99999999});
@@ -68,12 +66,9 @@ TEST(PlayOrder, PlaylistInOrderSkipsUncheckedItems)
 {
     const QList<bool> checked{true, false, true, false}; // items 1..4
     EXPECT_EQ(nextPlaylistItemInOrder(0, checked, false), take(3)) << "0 counts as item 1";
-    EXPECT_EQ(nextPlaylistItemInOrder(1, checked, false), take(3));
     EXPECT_EQ(nextPlaylistItemInOrder(3, checked, false), kEnd) << "no checked item after 3";
     EXPECT_EQ(nextPlaylistItemInOrder(3, checked, true), take(1));
     EXPECT_EQ(nextPlaylistItemInOrder(4, checked, false), kEnd);
-    EXPECT_EQ(nextPlaylistItemInOrder(4, checked, true), take(1));
-    EXPECT_EQ(nextPlaylistItemInOrder(4, {false, false, false, false}, true), take(1));
     EXPECT_EQ(nextPlaylistItemInOrder(2, {false, false, false, false}, true), take(1));
 }
 
@@ -118,21 +113,4 @@ TEST(PlayOrder, ExcludedEntryEndsTheListInsteadOfLoopingForEver)
     EXPECT_EQ(choices, 3);
     // The end of the list is not an excluded choice.
     EXPECT_EQ(chooseAllowed([] { return kEnd; }, [] { return true; }, limit), kEnd);
-}
-
-TEST(PlayOrder, MersenneRandomStaysInRangeAndMovesOnAfterReseed)
-{
-    MersenneRandom random(7);
-    random.reseed(1234.5);
-    const double first = random.next();
-    random.reseed(1234.5); // the same clock value again must not repeat the draw
-    EXPECT_NE(random.next(), first);
-    for (int i = 0; i < 10000; ++i) {
-        const double r = random.next();
-        ASSERT_GE(r, 0.0);
-        ASSERT_LT(r, 1.0);
-    }
-    MersenneRandom again(7);
-    again.reseed(1234.5);
-    EXPECT_EQ(again.next(), first) << "same start and seeds, same numbers";
 }

@@ -1,7 +1,7 @@
-#include "sequencerfixture.h"
+#include "fakesequencerhost.h"
 
-#include <QElapsedTimer>
-#include <QTimer>
+#include "player/playmodedialogs.h"
+#include "player/shuffle.h"
 
 using namespace klangtruhe;
 using namespace klangtruhe::test;
@@ -16,55 +16,52 @@ PlayModes alleTracks(bool repeat = false)
     return modes;
 }
 
+const QString kPauseQuestion = QStringLiteral(
+    "Sicherheitsabfrage|Die Wartezeit ist größer als 60 Sekunden, \r\nsoll diese Wartezeit übernommen werden?");
+
 } // namespace
 
-// What Timer1 does at a track's end; the play orders themselves are PlayOrder's.
+// What Timer1 does at a track's end, the shuffle's notices and the play-mode
+// questions; the play orders themselves are PlayOrder's and Shuffle's.
 using Sequencer = SequencerFixture;
+using ShuffleControlTest = SequencerFixture;
+using PlayModeDialogsTest = SequencerFixture;
 
 TEST_F(Sequencer, EndTestFollowsTheOutputPath)
 {
-    host.modes = alleTracks();
+    host.modes = alleTracks(true);
     host.tracks = 3;
+    const auto movesOn = [this] {
+        host.log.clear();
+        sequencer().Timer1_Timer();
+        return !host.log.isEmpty();
+    };
     // MCI: the clock against TrackEnde.
     host.winPlayer = false;
     host.ende = 200;
-    sequencer().Timer1_Timer();
-    EXPECT_TRUE(host.log.isEmpty());
+    EXPECT_FALSE(movesOn());
     now = 200.5;
-    sequencer().Timer1_Timer();
-    EXPECT_EQ(host.log.last(), "Start 1");
-
+    EXPECT_TRUE(movesOn());
     // Media player: its play state, not the clock.
     host.winPlayer = true;
     host.playState = 3;
-    host.log.clear();
-    sequencer().Timer1_Timer();
-    EXPECT_TRUE(host.log.isEmpty());
-
+    EXPECT_FALSE(movesOn());
     // Video: the external window's player decides.
     host.video = true;
     host.playState = 1;
-    host.externalPlayState = 3;
-    sequencer().Timer1_Timer();
-    EXPECT_TRUE(host.log.isEmpty());
+    EXPECT_FALSE(movesOn());
     host.externalPlayState = 1;
-    sequencer().Timer1_Timer();
-    EXPECT_EQ(host.log.last(), "Start 2");
-
+    EXPECT_TRUE(movesOn());
     // Intro scan: the slice ends by the clock although the player still plays.
     host.modes.chkTracksAnspielen = {true, true};
-    host.modes.chkRepeat = {true, true};
     host.externalPlayState = 3;
     host.ende = now + 10;
-    host.log.clear();
-    sequencer().Timer1_Timer();
-    EXPECT_TRUE(host.log.isEmpty());
+    EXPECT_FALSE(movesOn());
     now += 11;
-    sequencer().Timer1_Timer();
-    EXPECT_EQ(host.log.last(), "Start 0");
+    EXPECT_TRUE(movesOn());
 }
 
-TEST_F(Sequencer, PauseCountsDownAndAnswersPauseAndStop)
+TEST_F(Sequencer, PauseCountsDownAndAnswersPause)
 {
     host.modes = alleTracks();
     host.tracks = 3;
@@ -92,7 +89,7 @@ TEST_F(Sequencer, PauseCountsDownAndAnswersPauseAndStop)
     EXPECT_FALSE(host.pauseActive);
     EXPECT_FALSE(host.miniPauseActive);
 
-    // Stop released during the countdown: Stop instead of the next track.
+    // Stop during the countdown: the countdown ends and nothing plays on.
     host.log.clear();
     program.AktuellerTrack = 0;
     onSleep = [&] {
@@ -103,50 +100,111 @@ TEST_F(Sequencer, PauseCountsDownAndAnswersPauseAndStop)
     EXPECT_EQ(host.log, QStringList({"status 3 Sek. Pause", "sleep 1000", "Stop"}));
 }
 
-TEST_F(Sequencer, CountdownOnRealTimeEndsEarlyOnStop)
-{
-    host.modes = alleTracks();
-    host.tracks = 3;
-    setting(keys::PauseZwischenTracks, QStringLiteral("3"));
-    PlaySequencer real(program, host, dialogs, random);
-    // Stop released a moment into the countdown, as the button would do it.
-    QTimer::singleShot(300, [&] {
-        program.StopNachPause = true;
-        program.PauseAbbrechen = true;
-    });
-    QElapsedTimer elapsed;
-    elapsed.start();
-    real.Timer1_Timer();
-    EXPECT_GE(elapsed.elapsed(), 950);
-    EXPECT_LT(elapsed.elapsed(), 1900);
-    EXPECT_EQ(host.log, QStringList({"status 3 Sek. Pause", "Stop"}));
-}
-
 TEST_F(Sequencer, ExcludedEntryEndsTheListInsteadOfLooping)
 {
     host.entries = {{"Band A", "Jazz"}, {"Band B", "Rock/Pop"}};
     host.row = 2;
     host.tracks = 3;
-    host.modes = alleTracks();
-
-    // Case-sensitive: "rock" lets the entry play.
-    host.styles = {"rock"};
-    runTicks(1);
-    EXPECT_EQ(host.log.filter("Start"), QStringList({"Start 2/1"}));
-
-    // "Rock" is part of "Rock/Pop": every track is rejected, the list ends.
-    host.log.clear();
+    // "Rock" is part of "Rock/Pop": every track is rejected; with Repeat the
+    // rejections would never end on their own.
     host.styles = {"Rock"};
-    host.timer1 = true;
-    runTicks();
-    EXPECT_EQ(host.log, QStringList({"sleep 500", "Stop"}));
-
-    // With Repeat the rejections would never end on their own.
-    host.log.clear();
-    host.styles.clear();
-    host.bands = {"Nobody", ""};
     host.modes = alleTracks(true);
-    host.timer1 = true;
     runTicks();
     EXPECT_EQ(host.log, QStringList({"sleep 500", "Stop"}));
+}
+
+TEST_F(ShuffleControlTest, OnlyExcludedStylesStopShufflingWithTheNotice)
+{
+    for (int i = 1; i <= 5; ++i)
+        host.entries.append({QStringLiteral("Band %1").arg(i), QStringLiteral("Jazz")});
+    host.styles = {""}; // an empty item matches every style
+    host.row = 1;
+    host.modes.chkShuffle = {true, true};
+    sequencer().Timer1_Timer();
+
+    EXPECT_EQ(dialogs.messages,
+              QStringList({"Bedienungshinweis (TontraegerZufaellig)|" + kStilAusgeschlossenText}));
+    EXPECT_TRUE(program.StilAusgeschlossen);
+    EXPECT_FALSE(host.timer1);
+}
+
+TEST_F(ShuffleControlTest, SongsPerEntryComeFromTheSettingAndOnlyADrawnSongIsMarked)
+{
+    host.entries = {{"A", "Jazz", 1}, {"B", "Jazz", 1}};
+    setting(keys::ShuffleSongProCD, QStringLiteral("3"));
+    random = ScriptedRandom({0.6});
+    ShuffleControl &shuffle = sequencer().shuffle();
+    EXPECT_EQ(shuffle.SongsAufTontraeger, 3); // the first call draws
+
+    // Two files: file 1 plays, file 0 is unmarked.
+    host.entries = {{"C", "Jazz", 2}};
+    shuffle.TontraegerZufaellig();
+    EXPECT_EQ(program.AktuellerTrack, 1);
+    EXPECT_EQ(host.marks, (QHash<int, bool>{{1, true}, {0, false}}));
+}
+
+TEST_F(ShuffleControlTest, PlaylistItemStartsOnlyWhileSomethingPlays)
+{
+    program.PlaylistModus = true;
+    host.checked = {false, true, true};
+    host.gespielt = {0, 0, 0, 0};
+    random = ScriptedRandom({0.0});
+    ShuffleControl &shuffle = sequencer().shuffle();
+    host.status = QStringLiteral("no play");
+    shuffle.TontraegerZufaellig();
+    EXPECT_EQ(program.AktuellerTrack, 2);
+    EXPECT_TRUE(host.log.isEmpty()) << "chosen, but nothing starts at rest";
+    host.status = QStringLiteral("playing:  x");
+    shuffle.TontraegerZufaellig();
+    EXPECT_EQ(host.log, QStringList({"Start 3"}));
+}
+
+TEST_F(ShuffleControlTest, SwitchingShuffleOnAsksForSongsPerEntry)
+{
+    host.timer1 = false;
+    dialogs.answers = {"3"};
+    sequencer().playModeClicked(PlayModeBox::Shuffle, true);
+    EXPECT_EQ(dialogs.inputs.size(), 1);
+    EXPECT_EQ(program.settings.read(keys::ShuffleSongProCD), "3");
+}
+
+TEST_F(PlayModeDialogsTest, IntroTimeBelowTwoSecondsAndPausesAboveSixtyNeedAnotherAnswer)
+{
+    host.modes.chkAlleTracks = {true, true};
+    host.modes.chkTracksAnspielen = {false, true};
+    setting(keys::PauseZwischenTracks, "5");
+    dialogs.answers = {"1.5"};
+    sequencer().playModeClicked(PlayModeBox::TracksAnspielen, true);
+    EXPECT_EQ(dialogs.messages, QStringList({"Sicherheitshinweis|Mindestanspielzeit ist 2 Sekunden"}));
+    EXPECT_FALSE(host.modes.chkTracksAnspielen.value);
+    EXPECT_EQ(program.settings.read(keys::TracksAnspielen), "10");
+
+    dialogs.answers = {"2"};
+    sequencer().playModeClicked(PlayModeBox::TracksAnspielen, true);
+    EXPECT_TRUE(host.modes.chkTracksAnspielen.value);
+    EXPECT_EQ(program.settings.read(keys::TracksAnspielen), "2");
+    EXPECT_EQ(program.settings.read(keys::PauseZwischenTracks), "0");
+
+    // A pause above sixty seconds needs confirmation.
+    const struct {
+        QStringList answers, replies;
+        const char *stored;
+        int questions;
+    } cases[] = {
+        {{"61", "45"}, {"Nein"}, "45", 1}, // "Nein" asks for the seconds again
+        {{"90"}, {"Ja"}, "90", 1},
+        {{"90"}, {""}, "90", 1}, // a closed question stores too
+        {{"60"}, {}, "60", 0},
+        {{}, {}, "0", 0}, // no answer stores nothing
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.answers.join(QLatin1Char(' ')).toStdString());
+        setting(keys::PauseZwischenTracks, QStringLiteral("0"));
+        dialogs.messages.clear();
+        dialogs.answers = c.answers;
+        dialogs.replies = c.replies;
+        askPauseBetweenTracks(dialogs, program.settings);
+        EXPECT_EQ(program.settings.read(keys::PauseZwischenTracks), c.stored);
+        EXPECT_EQ(dialogs.messages, QStringList(c.questions, kPauseQuestion));
+    }
 }

