@@ -116,19 +116,14 @@ TEST(WheelHook, HooksTheWindowsControlsAndStepsThem)
 
     hook.HookWheel(nullptr);
     EXPECT_EQ(hook.hookedCount(), 0);
-}
 
-TEST(WheelHook, OnlyFortyNineControlsAreHooked)
-{
-    QWidget window;
+    // The hook table has room for 49 controls; the rest keep Qt's own wheel handling.
     std::vector<QLineEdit *> fields;
     for (int i = 0; i < 60; ++i)
         fields.push_back(new QLineEdit(&window));
-    WheelHook hook;
     hook.HookWheel(&window);
     EXPECT_EQ(hook.hookedCount(), WheelHook::TableSize - 1);
-    EXPECT_TRUE(hook.isHooked(fields[48]));
-    EXPECT_FALSE(hook.isHooked(fields[49]));
+    EXPECT_FALSE(hook.isHooked(fields.back()));
 }
 
 TEST(WheelHook, FollowsActivationAndCloseOfTheAttachedWindow)
