@@ -19,11 +19,7 @@ TEST(ColumnLayout, FlagsDecideWidthsAndTheLayoutKeepsPlainNames)
     const QStringList layout = applyLayoutWidths(texts, stored, widths);
     EXPECT_EQ(layout.at(3), QStringLiteral("Preis"));
     EXPECT_EQ(layout.at(4), QStringLiteral("Preis"));
-    EXPECT_EQ(widths[0], 1500);
-    EXPECT_EQ(widths[1], 1000);
-    EXPECT_EQ(widths[2], 777);
-    EXPECT_EQ(widths[3], 0);
-    EXPECT_EQ(widths[4], 777);
+    EXPECT_EQ(std::vector<int>(widths.begin(), widths.begin() + 5), (std::vector<int>{1500, 1000, 777, 0, 777}));
     EXPECT_EQ(widths[18], 777); // the picture column is no layout position
 
     // Fewer columns than layout entries (a statement selecting some fields).

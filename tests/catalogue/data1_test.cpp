@@ -31,7 +31,7 @@ bool open(Data1 &data, const QString &path, const QString &statement)
 
 } // namespace
 
-TEST(Data1, AppliesAStatementAndMovesBetweenEntries)
+TEST(Data1, MovesStoresEditsOnEntryChangeKeepsThemThroughALockAndRefusesForeignFiles)
 {
     TestEnvironment env;
     const QString path = makeCatalogue(env.path("a.mdb"), threeEntries());
@@ -47,57 +47,58 @@ TEST(Data1, AppliesAStatementAndMovesBetweenEntries)
     EXPECT_FALSE(data.setAbsolutePosition(3));
     EXPECT_EQ(changed.count(), 2);
 
-    // A reload makes the first entry of the new result current.
-    data.setRecordSource(QStringLiteral("select Band, Stil from Schallplatten where Stil = 'Rock'"));
-    DatabaseError error;
-    ASSERT_TRUE(data.refresh(error));
-    EXPECT_EQ(data.fieldNames(), (QStringList{"Band", "Stil"}));
-    EXPECT_EQ(data.text(0, 0), QStringLiteral("Beatles"));
-}
-
-TEST(Data1, AnEditIsInTheFileAsSoonAsTheEntryChanges)
-{
-    TestEnvironment env;
-    const QString path = makeCatalogue(env.path("a.mdb"), threeEntries());
-    Data1 data;
-    ASSERT_TRUE(open(data, path, QStringLiteral("select * from Schallplatten order by Band")));
+    // An edit is not yet stored...
+    ASSERT_TRUE(data.setAbsolutePosition(0));
     data.setFieldValue(QStringLiteral("Info"), QStringLiteral("Erstpressung – ßüper"));
-    // Not yet stored...
     EXPECT_FALSE(querySingle(path, QStringLiteral("select Info from Schallplatten where Band = 'Abba'")).isValid());
     // ...but at once when another entry becomes current: a second connection sees it.
     ASSERT_TRUE(data.setAbsolutePosition(1));
     EXPECT_EQ(querySingle(path, QStringLiteral("select Info from Schallplatten where Band = 'Abba'")).toString(),
               QStringLiteral("Erstpressung – ßüper"));
 
-    // UPDATE statements report the rows they changed.
-    DatabaseError error;
-    EXPECT_EQ(data.execute(QStringLiteral("update Schallplatten set Stil = 'Rock' where Stil = 'Pop'"), error), 1);
-}
+    // Editing while another program holds the file: reported, and the edit is kept.
+    sqlite3 *other = nullptr;
+    sqlite3_open(path.toUtf8().constData(), &other);
+    sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
+    QSignalSpy refused(&data, &Data1::editNotStored);
+    data.setFieldValue(QStringLiteral("Info"), QStringLiteral("später"));
+    data.setAbsolutePosition(2);
+    ASSERT_EQ(refused.count(), 1);
+    EXPECT_EQ(refused.first().first().value<DatabaseError>().number, dberr::Locked);
 
-TEST(Data1, ForeignAndDamagedFilesAreRefusedAndTheOpenCatalogueStays)
-{
-    TestEnvironment env;
-    const QString good = makeCatalogue(env.path("good.mdb"), threeEntries());
+    // Once the file is free again, the next store writes the kept edit.
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    data.setAbsolutePosition(0);
+    EXPECT_EQ(refused.count(), 1);
+    EXPECT_EQ(querySingle(path, QStringLiteral("select count(*) from Schallplatten where Info = 'später'")).toString(),
+              QStringLiteral("1"));
+
+    // Foreign and damaged files are refused and the open catalogue stays.
     writeFile(env.path("random.mdb"), QByteArray("\x13\x37 not a database at all \xff\xfe", 26));
     QByteArray jet(2048, '\0');
     jet.replace(4, 15, "Standard Jet DB");
     writeFile(env.path("access.mdb"), jet);
     execSql(env.path("other.mdb"), QStringLiteral("create table Kunden (Name text)"));
-
-    Data1 data;
-    ASSERT_TRUE(open(data, good, QStringLiteral("select * from Schallplatten")));
     struct Case {
         const char *file;
         int number;
     } cases[] = {{"random.mdb", dberr::UnrecognisedFormat}, {"access.mdb", dberr::JetFile},
                  {"other.mdb", dberr::TableMissing}, {"missing.mdb", dberr::FileNotFound}};
+    DatabaseError error;
     for (const Case &c : cases) {
+        SCOPED_TRACE(c.file);
         data.setDatabaseName(env.path(QString::fromLatin1(c.file)));
-        DatabaseError error;
-        EXPECT_FALSE(data.refresh(error)) << c.file;
-        EXPECT_EQ(error.number, c.number) << c.file;
-        EXPECT_EQ(data.recordCount(), 3) << "the open catalogue stays after " << c.file;
+        EXPECT_FALSE(data.refresh(error));
+        EXPECT_EQ(error.number, c.number);
+        EXPECT_EQ(data.recordCount(), 3) << "the open catalogue stays";
     }
+
+    // A reload makes the first entry of the new result current; UPDATE reports the rows it changed.
+    ASSERT_TRUE(open(data, path, QStringLiteral("select Band, Stil from Schallplatten where Stil = 'Rock'")));
+    EXPECT_EQ(data.fieldNames(), (QStringList{"Band", "Stil"}));
+    EXPECT_EQ(data.text(0, 0), QStringLiteral("Beatles"));
+    EXPECT_EQ(data.execute(QStringLiteral("update Schallplatten set Stil = 'Rock' where Stil = 'Pop'"), error), 1);
 }
 
 TEST(Data1, ShowsWhatAnOddCatalogueHasAndFailsCleanlyOnMissingFields)
@@ -119,33 +120,6 @@ TEST(Data1, ShowsWhatAnOddCatalogueHasAndFailsCleanlyOnMissingFields)
     DatabaseError error;
     EXPECT_FALSE(data.refresh(error));
     EXPECT_EQ(data.recordCount(), 2);
-}
-
-TEST(Data1, ACatalogueLockedByAnotherProgramIsReportedNotLost)
-{
-    TestEnvironment env;
-    const QString path = makeCatalogue(env.path("busy.mdb"), threeEntries());
-    Data1 data;
-    ASSERT_TRUE(open(data, path, QStringLiteral("select * from Schallplatten")));
-
-    sqlite3 *other = nullptr;
-    sqlite3_open(path.toUtf8().constData(), &other);
-    sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
-
-    // Editing while another program holds the file: reported, and the edit is kept.
-    QSignalSpy refused(&data, &Data1::editNotStored);
-    data.setFieldValue(QStringLiteral("Info"), QStringLiteral("später"));
-    data.setAbsolutePosition(1);
-    ASSERT_EQ(refused.count(), 1);
-    EXPECT_EQ(refused.first().first().value<DatabaseError>().number, dberr::Locked);
-
-    // Once the file is free again, the next store writes the kept edit.
-    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
-    sqlite3_close(other);
-    data.setAbsolutePosition(2);
-    EXPECT_EQ(refused.count(), 1);
-    EXPECT_EQ(querySingle(path, QStringLiteral("select count(*) from Schallplatten where Info = 'später'")).toString(),
-              QStringLiteral("1"));
 }
 
 namespace {

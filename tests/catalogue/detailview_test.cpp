@@ -28,7 +28,7 @@ std::vector<Row> entries()
 
 } // namespace
 
-TEST(DetailView, BezIniCaptions)
+TEST(DetailView, BezIniCaptionsKeepEmptyLinesAndReadWindows1252)
 {
     // An empty line keeps the design caption.
     const QStringList design = designCaptions();
@@ -37,18 +37,17 @@ TEST(DetailView, BezIniCaptions)
     // Windows-1252, more lines than labels.
     captions = captionsFromBezIni(QByteArray("K\xfcnstler\r\n").repeated(30), design);
     EXPECT_EQ(captions.at(0), QStringLiteral("Künstler"));
+}
 
-    // The window reads the file beside the database.
+TEST(DetailView, CaptionsFieldsStarsKeysAndLinksAndEditsStoredOnEntryChange)
+{
     MainWindowHarness h(entries());
+    // The captions come from the file beside the database.
     h.program().databaseFolder = h.env.root() + QLatin1Char('/');
     writeFile(h.env.path(QStringLiteral("Bez.ini")), "Interpret");
     h.catalogue().BezLaden();
     EXPECT_EQ(h.find<QLabel>(QStringLiteral("Bez_0"))->text(), QStringLiteral("Interpret"));
-}
 
-TEST(DetailView, FieldsShowTheEntryAndEditsAreStoredOnEntryChange)
-{
-    MainWindowHarness h(entries());
     auto *band = h.find<QLineEdit>(QStringLiteral("TextBand"));
     auto *stil = h.find<QLineEdit>(QStringLiteral("TextStil"));
     auto *songs = h.find<RichTextBox>(QStringLiteral("TextSongs"));
@@ -65,25 +64,7 @@ TEST(DetailView, FieldsShowTheEntryAndEditsAreStoredOnEntryChange)
               kSongsRtf);
     EXPECT_TRUE(querySingle(h.path, QStringLiteral("select Stil from Schallplatten where Band = 'Abba'")).isNull());
 
-    // Typing, then another entry: a second connection sees the edits.
-    band->setFocus();
-    band->selectAll();
-    QTest::keyClicks(band, QStringLiteral("ABBA"));
-    songs->moveCursor(QTextCursor::End);
-    songs->insertPlainText(QStringLiteral(" 3. Neu"));
-    h.data().setAbsolutePosition(1);
-    EXPECT_EQ(querySingle(h.path, QStringLiteral("select count(*) from Schallplatten where Band = 'ABBA'")).toInt(), 1);
-    const QString storedSongs =
-        querySingle(h.path, QStringLiteral("select Songs from Schallplatten where Band = 'ABBA'")).toString();
-    EXPECT_TRUE(storedSongs.startsWith(QStringLiteral("{\\rtf1")));
-    EXPECT_TRUE(storedSongs.contains(QStringLiteral("M\\'fcller")));
-    EXPECT_TRUE(storedSongs.contains(QStringLiteral("3. Neu")));
-    EXPECT_EQ(stil->text(), QStringLiteral("Rock"));
-}
-
-TEST(DetailView, StarsWriteTheRatingAndKeysFollowTheirRules)
-{
-    MainWindowHarness h(entries());
+    // A star click writes the rating.
     int playlistHidden = 0;
     h.catalogue().hooks.hidePlaylistView = [&] { ++playlistHidden; };
     QTest::mouseClick(h.find<QLabel>(QStringLiteral("imgCDnote_3")), Qt::LeftButton);
@@ -96,11 +77,10 @@ TEST(DetailView, StarsWriteTheRatingAndKeysFollowTheirRules)
               QStringLiteral("4"));
 
     // Enter in the style field is swallowed; Esc in the song list ends a pause.
-    auto *stil = h.find<QLineEdit>(QStringLiteral("TextStil"));
     QSignalSpy returns(stil, &QLineEdit::returnPressed);
     QTest::keyClick(stil, Qt::Key_Return);
     EXPECT_EQ(returns.count(), 0);
-    QTest::keyClick(h.find<RichTextBox>(QStringLiteral("TextSongs")), Qt::Key_Escape);
+    QTest::keyClick(songs, Qt::Key_Escape);
     EXPECT_TRUE(h.program().PauseAbbrechen);
 
     // The last focused field is remembered; a field not among them leaves it.
@@ -115,4 +95,20 @@ TEST(DetailView, StarsWriteTheRatingAndKeysFollowTheirRules)
     h.catalogue().hooks.onlineSearch = [&](int label) { searches << label; };
     QTest::mouseClick(h.find<QLabel>(QStringLiteral("Bez_1")), Qt::LeftButton);
     EXPECT_EQ(searches, QList<int>{1});
+
+    // Typing, then another entry: a second connection sees the edits.
+    h.data().setAbsolutePosition(0);
+    band->setFocus();
+    band->selectAll();
+    QTest::keyClicks(band, QStringLiteral("ABBA"));
+    songs->moveCursor(QTextCursor::End);
+    songs->insertPlainText(QStringLiteral(" 3. Neu"));
+    h.data().setAbsolutePosition(1);
+    EXPECT_EQ(querySingle(h.path, QStringLiteral("select count(*) from Schallplatten where Band = 'ABBA'")).toInt(), 1);
+    const QString storedSongs =
+        querySingle(h.path, QStringLiteral("select Songs from Schallplatten where Band = 'ABBA'")).toString();
+    EXPECT_TRUE(storedSongs.startsWith(QStringLiteral("{\\rtf1")));
+    EXPECT_TRUE(storedSongs.contains(QStringLiteral("M\\'fcller")));
+    EXPECT_TRUE(storedSongs.contains(QStringLiteral("3. Neu")));
+    EXPECT_EQ(stil->text(), QStringLiteral("Rock"));
 }

@@ -35,17 +35,6 @@ struct Fixture : ProgramFolder {
     QAction *action(const QString &name) { return find(name); }
 };
 
-// Types a file name into the program's file dialog and accepts it.
-void chooseFileInNextDialog(const QString &path)
-{
-    onNextModalDialog([path](QWidget *dialog) {
-        auto *fileDialog = qobject_cast<QFileDialog *>(dialog);
-        ASSERT_NE(fileDialog, nullptr);
-        EXPECT_EQ(fileDialog->windowTitle(), QStringLiteral(" Datenbank laden"));
-        chooseFile(fileDialog, path);
-    });
-}
-
 // Keeps the text of the next message and answers it with the button.
 void answerMessage(QString &text, const char *button = "cmdButton_0")
 {
@@ -57,13 +46,29 @@ void answerMessage(QString &text, const char *button = "cmdButton_0")
 
 } // namespace
 
-TEST(OpenDatabase, ThroughTheFileDialogAndTheRecentListWhoseVanishedEntriesMayGo)
+TEST(OpenDatabase, RefusesAccessOpensThroughDialogAndRecentListAndMarksReadOnlyResults)
 {
     Fixture f;
     ASSERT_TRUE(f.program->running());
     EXPECT_EQ(f.window().status().panel(1), QStringLiteral("Erste.mdb"));
 
-    chooseFileInNextDialog(f.second);
+    // An Access file that cannot be read is explained and the open catalogue stays.
+    QByteArray jet(4096, '\0');
+    jet.replace(4, 15, "Standard Jet DB");
+    writeFile(f.env.path("Alt.mdb"), jet);
+    QString text;
+    answerMessage(text);
+    f.catalogue().OpenDatabase(f.env.path("Alt.mdb"));
+    EXPECT_TRUE(text.contains(QStringLiteral("Access"))) << text.toStdString();
+    EXPECT_EQ(f.catalogue().data().recordCount(), 2);
+    EXPECT_EQ(f.stored(QStringLiteral("ArchivPfad")), f.first);
+
+    onNextModalDialog([&f](QWidget *dialog) {
+        auto *fileDialog = qobject_cast<QFileDialog *>(dialog);
+        ASSERT_NE(fileDialog, nullptr);
+        EXPECT_EQ(fileDialog->windowTitle(), QStringLiteral(" Datenbank laden"));
+        chooseFile(fileDialog, f.second);
+    });
     f.action(QStringLiteral("mnuOeffnen"))->trigger();
     EXPECT_EQ(f.window().status().panel(3), QStringLiteral("Tonträger: 1"));
     EXPECT_EQ(f.stored(QStringLiteral("ArchivPfad")), f.second);
@@ -86,35 +91,14 @@ TEST(OpenDatabase, ThroughTheFileDialogAndTheRecentListWhoseVanishedEntriesMayGo
 
     // A vanished recent catalogue: "Ja" removes its entry.
     QFile::remove(f.first);
-    QString text;
     answerMessage(text, "cmdButton_1");
     f.action(QStringLiteral("mnuOrdnerpfad_1"))->trigger();
     EXPECT_TRUE(text.contains(f.first));
     EXPECT_FALSE(f.action(QStringLiteral("mnuOrdnerpfad_1"))->isVisible());
     EXPECT_EQ(f.stored(QStringLiteral("Ordnerpfad1")), QString());
     EXPECT_EQ(f.window().status().panel(1), QStringLiteral("Zweite & Dritte.mdb"));
-}
 
-TEST(OpenDatabase, AnAccessFileThatCannotBeReadIsExplainedAndTheOpenCatalogueStays)
-{
-    Fixture f;
-    ASSERT_TRUE(f.program->running());
-    QByteArray jet(4096, '\0');
-    jet.replace(4, 15, "Standard Jet DB");
-    writeFile(f.env.path("Alt.mdb"), jet);
-    QString text;
-    answerMessage(text);
-    f.catalogue().OpenDatabase(f.env.path("Alt.mdb"));
-    EXPECT_TRUE(text.contains(QStringLiteral("Access"))) << text.toStdString();
-    EXPECT_EQ(f.catalogue().data().recordCount(), 2);
-    EXPECT_EQ(f.stored(QStringLiteral("ArchivPfad")), f.first);
-}
-
-TEST(OpenDatabase, AResultThatCannotBeWrittenBackTakesNoTypingAndSaysSo)
-{
-    Fixture f;
-    ASSERT_TRUE(f.program->running());
-    DatabaseError error;
+    // A result that cannot be written back takes no typing and says so.
     ASSERT_TRUE(f.catalogue().applyRecordSource(QStringLiteral("select distinct Band from Schallplatten"), error));
     auto *band = f.window().findChild<QLineEdit *>(QStringLiteral("TextBand"));
     auto *songs = f.window().findChild<QTextEdit *>(QStringLiteral("TextSongs"));
@@ -123,8 +107,8 @@ TEST(OpenDatabase, AResultThatCannotBeWrittenBackTakesNoTypingAndSaysSo)
     // Writing anyway (a star click does) is told once for the result, not per character.
     QSignalSpy refused(&f.catalogue().data(), &Data1::editNotStored);
     answerNextModalDialog(QStringLiteral("cmdButton_0"));
-    for (const char *text : {"A", "Ab", "Abc"})
-        f.catalogue().data().setFieldValue(QStringLiteral("Band"), QString::fromLatin1(text));
+    for (const char *typed : {"A", "Ab", "Abc"})
+        f.catalogue().data().setFieldValue(QStringLiteral("Band"), QString::fromLatin1(typed));
     EXPECT_EQ(refused.count(), 1);
 }
 

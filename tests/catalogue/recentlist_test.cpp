@@ -27,14 +27,13 @@ TEST(RecentList, KeepsTenDistinctPathsNewestFirst)
     RecentList list = OrdnerMenuPfad(full(), QStringLiteral("C:\\db5.mdb"));
     const QStringList expected = {"C:\\db5.mdb", "C:\\db0.mdb", "C:\\db1.mdb", "C:\\db2.mdb", "C:\\db3.mdb",
                                   "C:\\db4.mdb", "C:\\db6.mdb", "C:\\db7.mdb", "C:\\db8.mdb", "C:\\db9.mdb"};
-    for (int i = 0; i < 10; ++i)
-        EXPECT_EQ(list[static_cast<size_t>(i)], expected.at(i)) << "slot " << i;
+    EXPECT_EQ(QStringList(list.begin(), list.end()), expected);
 
     // A new path on a full list pushes the last one out.
     list = OrdnerMenuPfad(full(), QStringLiteral("D:\\neu.mdb"));
-    EXPECT_EQ(list[0], QStringLiteral("D:\\neu.mdb"));
-    EXPECT_EQ(list[1], QStringLiteral("C:\\db0.mdb"));
-    EXPECT_EQ(list[9], QStringLiteral("C:\\db8.mdb"));
+    EXPECT_EQ(QStringList(list.begin(), list.end()),
+              (QStringList{"D:\\neu.mdb", "C:\\db0.mdb", "C:\\db1.mdb", "C:\\db2.mdb", "C:\\db3.mdb",
+                           "C:\\db4.mdb", "C:\\db5.mdb", "C:\\db6.mdb", "C:\\db7.mdb", "C:\\db8.mdb"}));
 
     // The same file leaves one entry, in another spelling too: a link, "..", a second slash.
     TestEnvironment env;

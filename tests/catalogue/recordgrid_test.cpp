@@ -56,7 +56,7 @@ int positionOf(MainWindowHarness &h, const QString &band)
 
 } // namespace
 
-TEST(RecordGrid, StoredLayoutsShapeTheColumnsAndTheHeaderSorts)
+TEST(RecordGrid, LayoutsHeaderSortsLetterButtonsAndTypedValuesReachTheGrid)
 {
     MainWindowHarness h(someEntries());
     RecordGrid &grid = h.catalogue().recordGrid();
@@ -77,11 +77,7 @@ TEST(RecordGrid, StoredLayoutsShapeTheColumnsAndTheHeaderSorts)
     EXPECT_EQ(h.data().recordSource(), QStringLiteral("select * from Schallplatten order by Band ASC"));
     EXPECT_EQ(settings.read(keys::Data1RecordSource), QStringLiteral("select * from Schallplatten order by Band, LPTitel"));
     EXPECT_EQ(headers(h.catalogue()).at(0), QStringLiteral("SongText")) << "the arrangement survives the reload";
-}
 
-TEST(RecordGrid, LetterButtonsFilterInTableMode)
-{
-    MainWindowHarness h(someEntries());
     int cleared = 0;
     h.catalogue().hooks.clearStilAusgeschlossen = [&] { ++cleared; };
     auto *table = h.find<QCheckBox>(QStringLiteral("chkTabelle"));
@@ -104,6 +100,16 @@ TEST(RecordGrid, LetterButtonsFilterInTableMode)
     QTest::mouseClick(table, Qt::LeftButton);
     EXPECT_EQ(h.program().settings.read(keys::TopRow), QStringLiteral("0"));
     EXPECT_EQ(h.data().recordCount(), 5);
+
+    // What is typed shows in the entry's row at once; it is stored on entry change.
+    h.catalogue().detailView();
+    QSignalSpy changed(&h.catalogue().model(), &QAbstractItemModel::dataChanged);
+    QTest::keyClicks(h.find<QLineEdit>(QStringLiteral("TextLPTitel")), QStringLiteral("X"));
+    ASSERT_FALSE(changed.isEmpty());
+    const QModelIndex cell = changed.last().at(0).toModelIndex();
+    EXPECT_EQ(cell.row(), h.data().absolutePosition());
+    EXPECT_EQ(h.catalogue().model().headerText(cell.column()), QStringLiteral("LPTitel"));
+    EXPECT_TRUE(cell.data().toString().contains(u'X')) << cell.data().toString().toStdString();
 }
 
 // Rich-text fields are stored as RTF; the grid, the sort and the width
@@ -134,18 +140,4 @@ TEST(RecordGrid, RichTextCellsShowSortAndMeasureTheirVisibleText)
     clickHeader(catalogue.grid(), songs);
     EXPECT_LT(positionOf(h, QStringLiteral("Abba")), positionOf(h, QStringLiteral("Ärzte")));
     EXPECT_LT(positionOf(h, QStringLiteral("Ärzte")), positionOf(h, QStringLiteral("Beatles")));
-}
-
-// What is typed shows in the entry's row at once; it is stored on entry change.
-TEST(RecordGrid, ATypedValueShowsInItsRowBeforeItIsStored)
-{
-    MainWindowHarness h(someEntries());
-    h.catalogue().detailView();
-    QSignalSpy changed(&h.catalogue().model(), &QAbstractItemModel::dataChanged);
-    QTest::keyClicks(h.find<QLineEdit>(QStringLiteral("TextLPTitel")), QStringLiteral("X"));
-    ASSERT_FALSE(changed.isEmpty());
-    const QModelIndex cell = changed.last().at(0).toModelIndex();
-    EXPECT_EQ(cell.row(), h.data().absolutePosition());
-    EXPECT_EQ(h.catalogue().model().headerText(cell.column()), QStringLiteral("LPTitel"));
-    EXPECT_TRUE(cell.data().toString().contains(u'X')) << cell.data().toString().toStdString();
 }

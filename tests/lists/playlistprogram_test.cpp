@@ -72,11 +72,24 @@ struct PlaylistProgram : PlayerProgram {
     }
 };
 
-TEST(PlaylistProgram, NewAddRemoveAndLoadKeepTheFileAndViewInStep)
+TEST(PlaylistProgram, NewAddRemoveLoadImportAndExportKeepTheFileAndViewInStep)
 {
     PlaylistProgram p;
     PlaylistComponent &lists = p.lists();
     PlaylistView &view = p.view();
+
+    // A name no file may carry is asked again; Exit ends without a playlist.
+    QString seen;
+    answerName(QStringLiteral("AC/DC: Best?"), [&seen] {
+        onNextModalDialog([&seen](QWidget *dialog) {
+            seen = dialog->findChild<QTextEdit *>(QStringLiteral("txtMsgText"))->toPlainText();
+            answerNextModalDialog(QStringLiteral("cmdExit"));
+            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdButton_0")), Qt::LeftButton);
+        });
+    });
+    lists.mnuPlaylistNeu_Click();
+    EXPECT_TRUE(seen.contains(QStringLiteral("/:?"))) << str(seen);
+    EXPECT_EQ(lists.PlaylistName, QString());
 
     // A new playlist takes the text pages' place; no file until a track comes.
     p.newPlaylist(QStringLiteral("Beste"));
@@ -114,25 +127,24 @@ TEST(PlaylistProgram, NewAddRemoveAndLoadKeepTheFileAndViewInStep)
     EXPECT_TRUE(view.isChecked(2));
     EXPECT_TRUE(p.program().PlaylistModus);
     EXPECT_TRUE(p.viewShown());
-}
 
-TEST(PlaylistProgram, ANameNoFileMayCarryIsAskedAgain)
-{
-    PlaylistProgram p;
-    PlaylistComponent &lists = p.lists();
+    // M3U playlists come in as our own and go out with lengths and titles.
+    const QString m3u = p.env.path("fremd/Party.m3u8");
+    writeFile(m3u, "#EXTM3U\n#EXTINF:1,Radio\nhttp://radio.example/live\n" + p.music.toUtf8() + "a.wav\n../musik/c.wav\n");
+    QString said;
+    answerFileDialog(QStringLiteral("Playlist importieren"), m3u);
+    readNextMessage(said);
+    p.action("mnuPlaylistImportieren")->trigger();
+    EXPECT_EQ(p.lists().PlaylistName, QStringLiteral("Party.txt"));
+    EXPECT_EQ(readFile(p.folder() + QStringLiteral("Party.txt")), (p.music + "a.wav\r\n" + p.music + "c.wav\r\n").toUtf8());
+    EXPECT_TRUE(said.contains(QStringLiteral("Internet-Adressen übersprungen: 1"))) << str(said);
 
-    // A name no file may carry is asked again; Exit ends without a playlist.
-    QString seen;
-    answerName(QStringLiteral("AC/DC: Best?"), [&seen] {
-        onNextModalDialog([&seen](QWidget *dialog) {
-            seen = dialog->findChild<QTextEdit *>(QStringLiteral("txtMsgText"))->toPlainText();
-            answerNextModalDialog(QStringLiteral("cmdExit"));
-            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdButton_0")), Qt::LeftButton);
-        });
-    });
-    lists.mnuPlaylistNeu_Click();
-    EXPECT_TRUE(seen.contains(QStringLiteral("/:?"))) << str(seen);
-    EXPECT_EQ(lists.PlaylistName, QString());
+    const QString out = p.env.path("raus/Party.m3u");
+    QDir().mkpath(p.env.path("raus"));
+    answerFileDialog(QStringLiteral("Playlist exportieren"), out);
+    p.action("mnuPlaylistExportieren")->trigger();
+    EXPECT_EQ(readFile(out), ("#EXTM3U\r\n#EXTINF:0,musik - a\r\n" + p.music + "a.wav\r\n#EXTINF:0,musik - c\r\n" + p.music
+                              + "c.wav\r\n").toUtf8());
 }
 
 TEST(PlaylistProgram, AWriteProtectedFolderKeepsTheOldPlaylist)
@@ -207,27 +219,6 @@ TEST(PlaylistProgram, StartPlaysTheSelectedItemAndTimer1GoesOnThroughTickedItems
     EXPECT_EQ(view.selectedItem(), 3);
     player.chkAlleTracks->setChecked(false);
     player.imgStop_Click();
-}
-
-TEST(PlaylistProgram, M3uPlaylistsComeInAsOurOwnAndGoOutWithLengthsAndTitles)
-{
-    PlaylistProgram p;
-    const QString m3u = p.env.path("fremd/Party.m3u8");
-    writeFile(m3u, "#EXTM3U\n#EXTINF:1,Radio\nhttp://radio.example/live\n" + p.music.toUtf8() + "a.wav\n../musik/c.wav\n");
-    QString said;
-    answerFileDialog(QStringLiteral("Playlist importieren"), m3u);
-    readNextMessage(said);
-    p.action("mnuPlaylistImportieren")->trigger();
-    EXPECT_EQ(p.lists().PlaylistName, QStringLiteral("Party.txt"));
-    EXPECT_EQ(readFile(p.folder() + QStringLiteral("Party.txt")), (p.music + "a.wav\r\n" + p.music + "c.wav\r\n").toUtf8());
-    EXPECT_TRUE(said.contains(QStringLiteral("Internet-Adressen übersprungen: 1"))) << str(said);
-
-    const QString out = p.env.path("raus/Party.m3u");
-    QDir().mkpath(p.env.path("raus"));
-    answerFileDialog(QStringLiteral("Playlist exportieren"), out);
-    p.action("mnuPlaylistExportieren")->trigger();
-    EXPECT_EQ(readFile(out), ("#EXTM3U\r\n#EXTINF:0,musik - a\r\n" + p.music + "a.wav\r\n#EXTINF:0,musik - c\r\n" + p.music
-                              + "c.wav\r\n").toUtf8());
 }
 
 } // namespace

@@ -49,7 +49,7 @@ void answerNextInput(QString &defaultText, const QString &answer)
 
 } // namespace
 
-TEST(QuickSearch, EnterFindsRowAfterRowMarksWhatItFoundAndTurnsRedAtTheEnd)
+TEST(QuickSearch, QuickAndFullTextSearchFindHitAfterHitMarkWhatTheyFoundAndSayWhenDone)
 {
     SearchProgram p;
     QLineEdit *box = p.search().searchBox();
@@ -86,11 +86,8 @@ TEST(QuickSearch, EnterFindsRowAfterRowMarksWhatItFoundAndTurnsRedAtTheEnd)
     typeAndEnter(box, QStringLiteral("caramel"));
     EXPECT_EQ(p.band(), QStringLiteral("Cluster"));
     EXPECT_EQ(selected(control<QTextEdit>(p, "TextSongs")), QStringLiteral("Caramel"));
-}
 
-TEST(FullTextSearch, FindsHitAfterHitInTheSongListAndSaysWhenDone)
-{
-    SearchProgram p;
+    // The full-text search finds hit after hit in the song list and says when it is done.
     TextsComponent &texts = p.window()->texts();
     auto *songs = control<QTextEdit>(p, "TextSongs");
 

@@ -29,11 +29,6 @@ void click(QWidget *dialog, const QString &name)
         QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(4, widget->height() / 2));
 }
 
-Qt::CheckState state(QWidget *dialog, int box)
-{
-    return child<QCheckBox>(dialog, QStringLiteral("chkSpaltenname_%1").arg(box))->checkState();
-}
-
 QString stored(SearchProgram &p, const char *key)
 {
     return p.program().settings.read(QStringLiteral("KlangtruhePlayer"), QStringLiteral("Options"),
@@ -87,7 +82,7 @@ TEST(Suchbox, SongRatingCollectsUnratedTracksIntoANamedPlaylist)
     SearchProgram p;
     onNextModalDialog([](QWidget *dialog) {
         click(dialog, QStringLiteral("chkBewertungSong"));
-        EXPECT_EQ(state(dialog, kSongsBox), Qt::Checked);
+        EXPECT_EQ(child<QCheckBox>(dialog, QStringLiteral("chkSpaltenname_%1").arg(kSongsBox))->checkState(), Qt::Checked);
         click(dialog, QStringLiteral("imgStern_0"));
         EXPECT_EQ(child<QLineEdit>(dialog, QStringLiteral("txtSuchen"))->text(), QStringLiteral(" - 0."));
         onNextModalDialog([](QWidget *input) {
