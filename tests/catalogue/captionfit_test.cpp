@@ -6,9 +6,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QStyle>
-#include <QHeaderView>
 #include <QLabel>
-#include <QTableView>
 #include <gtest/gtest.h>
 
 using namespace klangtruhe;

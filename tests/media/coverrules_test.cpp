@@ -4,7 +4,6 @@
 
 #include <QBuffer>
 #include <QDataStream>
-#include <QDir>
 #include <QImage>
 #include <gtest/gtest.h>
 

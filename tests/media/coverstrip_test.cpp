@@ -4,7 +4,6 @@
 #include "common/twips.h"
 
 #include <QLabel>
-#include <QMainWindow>
 #include <QToolButton>
 #include <gtest/gtest.h>
 

@@ -4,10 +4,8 @@
 #include "media/ebookcomponent.h"
 #include "media/ebookrules.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <gtest/gtest.h>
 
 using namespace klangtruhe;

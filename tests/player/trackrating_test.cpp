@@ -1,7 +1,6 @@
 #include "player/trackrating.h"
 #include "support/tempfolders.h"
 
-#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
