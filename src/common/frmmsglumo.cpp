@@ -91,6 +91,9 @@ frmMsgLumo::frmMsgLumo(QWidget *parent)
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer"));
     m_timer->setInterval(1000);
+    // A coarse timer may fire up to 5 % early on every tick, and a countdown
+    // of five seconds would close a quarter of a second before its "1" is up.
+    m_timer->setTimerType(Qt::PreciseTimer);
     connect(m_timer, &QTimer::timeout, this, &frmMsgLumo::Timer_Timer);
 
     applyLayout();
