@@ -3,8 +3,6 @@
 #include "support/dialogdriver.h"
 
 #include <QFileInfo>
-#include <QPushButton>
-#include <QTextEdit>
 #include <QUrl>
 
 using namespace klangtruhe;
@@ -19,16 +17,6 @@ protected:
         return QDir::toNativeSeparators(inProgramFolder(QStringLiteral("Klangtruhe-Hilfe/") + page));
     }
 };
-
-// Reads the next message dialog's text and title, then answers with the button.
-void answerMessage(const QString &button, QString &text, QString &title)
-{
-    onNextModalDialog([button, &text, &title](QWidget *dialog) {
-        text = dialog->findChild<QTextEdit *>(QStringLiteral("txtMsgText"))->toPlainText();
-        title = dialog->windowTitle();
-        dialog->findChild<QPushButton *>(button)->click();
-    });
-}
 
 } // namespace
 
@@ -65,14 +53,13 @@ TEST_F(HelpActions, WebPagesLicenceAndUpdate)
     recorder->opened.clear();
 
     // "E&xit" opens nothing; "&OK" opens the address of the setting "Update".
-    QString shownText;
-    QString title;
-    answerMessage(QStringLiteral("cmdButton_3"), shownText, title);
+    Asked version;
+    answerNextMessage(version, QStringLiteral("cmdButton_3"));
     mnuUpdateSuchen(*program, &reference);
     EXPECT_TRUE(recorder->opened.isEmpty());
-    EXPECT_EQ(title, QStringLiteral("Programminformation"));
-    EXPECT_TRUE(shownText.startsWith(QStringLiteral("aktuelle Version: ")));
-    EXPECT_EQ(shownText.count(QLatin1Char('.')), 2);
+    EXPECT_EQ(version.title, QStringLiteral("Programminformation"));
+    EXPECT_TRUE(version.text.startsWith(QStringLiteral("aktuelle Version: ")));
+    EXPECT_EQ(version.text.count(QLatin1Char('.')), 2);
 
     program->settings.write(keys::Update, QStringLiteral("https://example.org/neu.html"));
     answerNextModalDialog(QStringLiteral("cmdButton_0"));
@@ -93,12 +80,10 @@ TEST_F(HelpActions, ReadMeAndCompanionToolsStartOnlyWhenTheirFileIsThere)
     EXPECT_EQ(recorder->started, QStringList{QStringLiteral("/usr/bin/editor ") + readme});
     recorder->started.clear();
 
-    QString message;
-    QString title;
-    answerMessage(QStringLiteral("cmdButton_0"), message, title);
+    Asked missing;
+    answerNextMessage(missing);
     mnuDVDplayer(*program, &reference);
-    EXPECT_EQ(message, QStringLiteral("Bildling.exe nicht gefunden."));
-    EXPECT_EQ(title, QStringLiteral("DVD-Player starten"));
+    EXPECT_EQ(missing.line(), QStringLiteral("DVD-Player starten|Bildling.exe nicht gefunden."));
     EXPECT_TRUE(recorder->started.isEmpty());
 
     const QString tool = inProgramFolder(QStringLiteral("Rundling.exe"));

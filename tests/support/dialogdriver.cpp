@@ -7,9 +7,11 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -56,6 +58,20 @@ private:
     QTimer m_timer;
 };
 
+// Clicks the button; a missing or hidden one fails the test and closes the
+// dialog, so the test does not hang.
+void clickOrClose(QWidget *dialog, const QString &buttonName)
+{
+    auto *button = dialog->findChild<QAbstractButton *>(buttonName);
+    if (!button || !button->isVisible()) {
+        ADD_FAILURE() << "dialog " << dialog->objectName().toStdString() << " has no visible button "
+                      << buttonName.toStdString();
+        dialog->close();
+        return;
+    }
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
 } // namespace
 
 void onNextModalDialog(std::function<void(QWidget *dialog)> action, int timeoutMs)
@@ -65,18 +81,7 @@ void onNextModalDialog(std::function<void(QWidget *dialog)> action, int timeoutM
 
 void answerNextModalDialog(const QString &buttonName, int timeoutMs)
 {
-    onNextModalDialog(
-        [buttonName](QWidget *dialog) {
-            auto *button = dialog->findChild<QAbstractButton *>(buttonName);
-            if (!button || !button->isVisible()) {
-                ADD_FAILURE() << "dialog " << dialog->objectName().toStdString() << " has no visible button "
-                              << buttonName.toStdString();
-                dialog->close();
-                return;
-            }
-            QTest::mouseClick(button, Qt::LeftButton);
-        },
-        timeoutMs);
+    onNextModalDialog([buttonName](QWidget *dialog) { clickOrClose(dialog, buttonName); }, timeoutMs);
 }
 
 void pressKeyInNextModalDialog(Qt::Key key, int timeoutMs)
@@ -92,6 +97,36 @@ void pressKeyInNextModalDialog(Qt::Key key, int timeoutMs)
 void closeNextModalDialog(int timeoutMs)
 {
     onNextModalDialog([](QWidget *dialog) { dialog->close(); }, timeoutMs);
+}
+
+void answerNextMessage(Asked &asked, const QString &button)
+{
+    onNextModalDialog([&asked, button](QWidget *dialog) {
+        asked.title = dialog->windowTitle();
+        if (const auto *text = dialog->findChild<QTextEdit *>(QStringLiteral("txtMsgText")))
+            asked.text = text->toPlainText().remove(QLatin1Char('\r'));
+        else
+            ADD_FAILURE() << "not a message dialog: " << dialog->objectName().toStdString();
+        clickOrClose(dialog, button);
+    });
+}
+
+void answerNextInput(Asked &asked, const QString &answer)
+{
+    onNextModalDialog([&asked, answer](QWidget *dialog) {
+        asked.title = dialog->windowTitle();
+        if (const auto *prompt = dialog->findChild<QLabel *>(QStringLiteral("lblText")))
+            asked.text = prompt->text();
+        auto *input = dialog->findChild<QLineEdit *>(QStringLiteral("txtInputText"));
+        if (!input) {
+            ADD_FAILURE() << "not an input dialog: " << dialog->objectName().toStdString();
+            dialog->close();
+            return;
+        }
+        asked.preset = input->text();
+        input->setText(answer);
+        clickOrClose(dialog, answer.isEmpty() ? QStringLiteral("cmdExit") : QStringLiteral("cmdOK"));
+    });
 }
 
 } // namespace klangtruhe::test

@@ -31,6 +31,21 @@ void pressKeyInNextModalDialog(Qt::Key key, int timeoutMs = 5000);
 // Closes the next modal dialog as its close box would.
 void closeNextModalDialog(int timeoutMs = 5000);
 
+// What a message or input dialog of the program showed.
+struct Asked {
+    QString title;
+    QString text;   // the message (line breaks as "\n"), or the prompt of an input dialog
+    QString preset; // what an input dialog offered
+    QString line() const { return title + QLatin1Char('|') + text; }
+};
+
+// Records the next message dialog and clicks the button, the first one unless named.
+void answerNextMessage(Asked &asked, const QString &button = QStringLiteral("cmdButton_0"));
+
+// Records the next input dialog, types the answer and clicks OK; an empty
+// answer clicks E&xit.
+void answerNextInput(Asked &asked, const QString &answer);
+
 } // namespace klangtruhe::test
 
 class QFileDialog;
