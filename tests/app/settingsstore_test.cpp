@@ -16,8 +16,6 @@ TEST(SettingsStore, DefaultsLetterCaseAndTextsComeBackUnchanged)
 {
     TestEnvironment env;
     SettingsStore store;
-    EXPECT_EQ(store.read(keys::AusgabeboxWidth), QStringLiteral("15225"));
-    EXPECT_EQ(store.read(keys::ArchivPfad), QString());
     EXPECT_EQ(store.read(keys::ProgSchriftSize, QStringLiteral("10")), QStringLiteral("10"));
 
     store.write(keys::HaekchenBildpfad, QStringLiteral("1"));

@@ -54,11 +54,6 @@ TEST(StartUp, AFirstStartWelcomesWithTheDemoCollection)
     EXPECT_EQ(playlist->size(), data.recordCount());
     for (const PlaylistItem &track : *playlist)
         EXPECT_TRUE(QFileInfo(track.fullPath()).isFile()) << track.fullPath().toStdString();
-
-    // German order: "abendstern" and "Ärzteblues ..." stand among the A.
-    data.setAbsolutePosition(0);
-    EXPECT_EQ(data.text(1, 0), QStringLiteral("abendstern"));
-    EXPECT_EQ(data.text(2, 0), QStringLiteral("Ärzteblues Kollektiv"));
 }
 
 TEST(StartUp, OpensTheTemplateWhenThereIsNoOtherChoice)
@@ -141,14 +136,10 @@ TEST(StartUp, ACatalogueThatFailsToLoadIsReportedAndTheWindowStillOpens)
     ProgramFolder f;
     writeFile(f.env.path("kaputt.mdb"), QByteArray("this is no catalogue"));
     f.store({{QStringLiteral("ArchivPfad"), f.env.path("kaputt.mdb")}});
-    QString title;
-    onNextModalDialog([&title](QWidget *dialog) {
-        title = dialog->windowTitle();
-        dialog->findChild<QWidget *>(QStringLiteral("cmdButton_0"))->setFocus();
-        QMetaObject::invokeMethod(dialog->findChild<QObject *>(QStringLiteral("cmdButton_0")), "click");
-    });
+    Asked failure;
+    answerNextMessage(failure);
     ASSERT_TRUE(f.start());
-    EXPECT_EQ(title, QStringLiteral("Ausgabebox_Form_Load"));
+    EXPECT_EQ(failure.title, QStringLiteral("Ausgabebox_Form_Load"));
     EXPECT_EQ(f.window().status().panel(1), QStringLiteral(" Fehler beim Laden der Datenbank!"));
     EXPECT_TRUE(f.window().isVisible());
     EXPECT_EQ(readFile(f.env.path("kaputt.mdb")), QByteArray("this is no catalogue"));
