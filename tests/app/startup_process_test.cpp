@@ -1,4 +1,5 @@
 // The real executable, started as a user would start it, in its own process.
+// It inherits the test's environment: its folders, offscreen, the fake media.
 #include "catalogue/catalogueschema.h"
 #include "support/tempfolders.h"
 
@@ -19,18 +20,6 @@ using namespace klangtruhe;
 using namespace klangtruhe::test;
 
 namespace {
-
-QProcessEnvironment environmentFor(const TestEnvironment &env)
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("KLANGTRUHE_MEDIA"), QStringLiteral("fake"));
-    environment.insert(QStringLiteral("KLANGTRUHE_PROGRAM_FOLDER"), env.programFolder());
-    environment.insert(QStringLiteral("KLANGTRUHE_SETTINGS"), env.settingsFolder());
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), env.path("xdg-data"));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), env.path("xdg-config"));
-    return environment;
-}
 
 QString stored(const TestEnvironment &env, const char *key)
 {
@@ -62,7 +51,6 @@ TEST(StartUpProcess, RunsOnceEndsThroughBeendenOnRequestAndKeepsWhatItStored)
     createEmptyCatalogue(env.programFolder() + QStringLiteral("Archiv_leer.mdb"));
 
     QProcess first;
-    first.setProcessEnvironment(environmentFor(env));
     first.start(QStringLiteral(KLANGTRUHE_EXECUTABLE), {});
     ASSERT_TRUE(first.waitForStarted(10000));
     ASSERT_TRUE(waitUntilStarted(env, first)) << first.readAllStandardError().constData();
@@ -70,7 +58,6 @@ TEST(StartUpProcess, RunsOnceEndsThroughBeendenOnRequestAndKeepsWhatItStored)
 
     // A second start, with a wait of one second, waits first and then ends at once.
     QProcess second;
-    second.setProcessEnvironment(environmentFor(env));
     QElapsedTimer clock;
     clock.start();
     second.start(QStringLiteral(KLANGTRUHE_EXECUTABLE), {QStringLiteral("\"1\"")});

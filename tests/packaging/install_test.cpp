@@ -74,13 +74,7 @@ TEST(Install, TheInstalledTreeIsCompleteValidAndUsedByTheProgram)
 
     // A file only the installed data has reaches a new program folder.
     writeFile(share + QStringLiteral("klangtruhe/Nur-installiert.txt"), "aus dem Präfix");
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("KLANGTRUHE_MEDIA"), QStringLiteral("fake"));
-    environment.insert(QStringLiteral("KLANGTRUHE_PROGRAM_FOLDER"), env.programFolder());
-    environment.insert(QStringLiteral("KLANGTRUHE_SETTINGS"), env.settingsFolder());
-    QProcess program;
-    program.setProcessEnvironment(environment);
+    QProcess program; // in this test's folders, offscreen, with the fake media
     program.start(prefix + QStringLiteral("/bin/klangtruhe"), {});
     ASSERT_TRUE(program.waitForStarted(10000));
     const QString seeded = env.programFolder() + QStringLiteral("Nur-installiert.txt");
