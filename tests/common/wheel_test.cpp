@@ -45,13 +45,6 @@ TEST(WheelRules, StepsStopAtTheirLimits)
     EXPECT_TRUE(turnedAway(120));
     EXPECT_FALSE(turnedAway(-120));
     EXPECT_FALSE(turnedAway(0));
-
-    const std::pair<const char *, Kind> kinds[] = {
-        {"thundertextbox", Kind::Text},     {"msflexgridwndclass", Kind::FlexGrid}, {"datagridwndclass", Kind::DataGrid},
-        {"thundercombobox", Kind::List},    {"slider20wndclass", Kind::Slider},     {"richtext20wndclass", Kind::Text},
-        {"thundercommandbutton", Kind::None}};
-    for (const auto &[name, kind] : kinds)
-        EXPECT_EQ(kindOfClassName(QString::fromLatin1(name)), kind) << name;
 }
 
 namespace {
