@@ -32,34 +32,6 @@ std::vector<Row> entries()
     return {Row{{"Band", "Abba"}, {"LPTitel", "Arrival"}, {"BestellNr", "POLS 272"}}};
 }
 
-struct Question {
-    QString title, prompt, defaultText;
-};
-
-// Answers the next input dialog with `answer` ("" clicks E&xit) and keeps what it asked.
-void answerNextInput(Question &asked, const QString &answer)
-{
-    onNextModalDialog([&asked, answer](QWidget *dialog) {
-        asked.title = dialog->windowTitle();
-        auto *input = dialog->findChild<QLineEdit *>(QStringLiteral("txtInputText"));
-        asked.defaultText = input->text();
-        input->setText(answer);
-        QTest::mouseClick(dialog->findChild<QPushButton *>(answer.isEmpty() ? QStringLiteral("cmdExit")
-                                                                             : QStringLiteral("cmdOK")),
-                          Qt::LeftButton);
-    });
-}
-
-// Clicks OK in the next message dialog and keeps its title and text.
-void answerNextMessage(Question &shown)
-{
-    onNextModalDialog([&shown](QWidget *dialog) {
-        shown.title = dialog->windowTitle();
-        shown.prompt = dialog->findChild<QTextEdit *>(QStringLiteral("txtMsgText"))->toPlainText().remove(QLatin1Char('\r'));
-        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdButton_0")), Qt::LeftButton);
-    });
-}
-
 void selectAll(QTextEdit *box)
 {
     QTextCursor cursor = box->textCursor();
@@ -106,12 +78,11 @@ TEST(TextsComponent, ButtonBarFormatsTheSongListSelection)
     setBullets(second, true);
     selectAll(songs);
     const QString before = songs->toHtml();
-    Question shown;
+    Asked shown;
     answerNextMessage(shown);
     QTest::mouseClick(h.find<TextBarButton>(QStringLiteral("ButtonText_11")), Qt::LeftButton);
     EXPECT_EQ(shown.title, QStringLiteral("Aufzählungsstil mit Punkten"));
     EXPECT_EQ(songs->toHtml(), before);
-
 }
 
 TEST(TextsComponent, FontMenuFollowsTheFocusAndIndentsAreAskedAndStored)
@@ -144,11 +115,11 @@ TEST(TextsComponent, FontMenuFollowsTheFocusAndIndentsAreAskedAndStored)
     songs->setTextCursor(QTextCursor(songs->document()->lastBlock()));
     auto *left = h.find<QAction>(QStringLiteral("mnuRandLinks"));
     ASSERT_TRUE(left);
-    Question asked;
+    Asked asked;
     answerNextInput(asked, QStringLiteral("720"));
     left->trigger();
     EXPECT_EQ(asked.title, QStringLiteral("Texteinzug links"));
-    EXPECT_EQ(asked.defaultText, QStringLiteral("50"));
+    EXPECT_EQ(asked.preset, QStringLiteral("50"));
     EXPECT_EQ(songs->document()->lastBlock().blockFormat().leftMargin(), 48);
     EXPECT_EQ(h.program().settings.read(keys::SeitenrandLinks), QStringLiteral("720"));
 }
@@ -168,11 +139,11 @@ TEST(TextsComponent, MarkedTextRunsAsWebAddressFileMailOrWord)
     links->setTextCursor(cursor);
     focus(links, QEvent::FocusIn);
     ASSERT_EQ(h.program().lastFocusedControl, QStringLiteral("rtfLinks"));
-    Question asked;
+    Asked asked;
     answerNextInput(asked, QStringLiteral("www.abba.com"));
     weblink->trigger();
     EXPECT_EQ(asked.title, QStringLiteral("Linkausführung"));
-    EXPECT_EQ(asked.defaultText, QStringLiteral("www.abba.com"));
+    EXPECT_EQ(asked.preset, QStringLiteral("www.abba.com"));
     EXPECT_EQ(platform.opened, QStringList{QStringLiteral("www.abba.com")});
 
     // A path with a drive letter opens with the associated program.
