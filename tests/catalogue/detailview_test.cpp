@@ -90,12 +90,6 @@ TEST(DetailView, CaptionsFieldsStarsKeysAndLinksAndEditsStoredOnEntryChange)
     }
     EXPECT_EQ(h.program().lastFocusedControl, QStringLiteral("MSFlexGrid1"));
 
-    // The link captions report which search was asked for.
-    QList<int> searches;
-    h.catalogue().hooks.onlineSearch = [&](int label) { searches << label; };
-    QTest::mouseClick(h.find<QLabel>(QStringLiteral("Bez_1")), Qt::LeftButton);
-    EXPECT_EQ(searches, QList<int>{1});
-
     // Typing, then another entry: a second connection sees the edits.
     h.data().setAbsolutePosition(0);
     band->setFocus();

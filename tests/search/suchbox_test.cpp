@@ -37,7 +37,7 @@ QString stored(SearchProgram &p, const char *key)
 
 } // namespace
 
-TEST(Suchbox, ClickRulesThenOkReplacesTheFirstOccurrenceAndExitChangesNothing)
+TEST(Suchbox, ClickRulesThenOkReplacesTheFirstOccurrence)
 {
     SearchProgram p;
     QAction *menu = p.window()->findChild<QAction *>(QStringLiteral("MenuSuchen"));
@@ -61,20 +61,12 @@ TEST(Suchbox, ClickRulesThenOkReplacesTheFirstOccurrenceAndExitChangesNothing)
         click(dialog, QStringLiteral("ButtonOk"));
     });
     menu->trigger();
-    const QString statement = QStringLiteral("select * from Schallplatten where LPTitel like '*Live*' order by LPTitel");
-    EXPECT_EQ(stored(p, "Data1RecordSource"), statement);
+    EXPECT_EQ(stored(p, "Data1RecordSource"),
+              QStringLiteral("select * from Schallplatten where LPTitel like '*Live*' order by LPTitel"));
     EXPECT_EQ(report.line(), QStringLiteral("Datensätze ersetzen|1 Datensätze ersetzt!"));
     EXPECT_EQ(p.data().recordCount(), 0) << "the refreshed search no longer finds the replaced title";
     EXPECT_EQ(querySingle(p.env.path("sammlung.mdb"), QStringLiteral("select LPTitel from Schallplatten where Band = 'Abbey Beat'")).toString(),
               QStringLiteral("Konzert's im Stadion"));
-
-    // "E&xit" changes nothing.
-    onNextModalDialog([](QWidget *dialog) {
-        child<QLineEdit>(dialog, QStringLiteral("txtSuchen"))->setText(QStringLiteral("Beat"));
-        click(dialog, QStringLiteral("ButtonAbbrechen"));
-    });
-    menu->trigger();
-    EXPECT_EQ(stored(p, "Data1RecordSource"), statement);
 }
 
 TEST(Suchbox, SongRatingCollectsUnratedTracksIntoANamedPlaylist)

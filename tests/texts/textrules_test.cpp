@@ -137,19 +137,13 @@ TEST(LinkRules, MarkedTextsAreTakenForWebFileMailOrWord)
     for (const auto &[text, kind] : kinds)
         EXPECT_EQ(classifyLinkText(QString::fromLatin1(text)), kind) << text;
 
-    const auto web = linkQuestion(LinkKind::WebAddress, QStringLiteral("www.abba.com"));
-    ASSERT_TRUE(web);
-    EXPECT_EQ(web->prompt, QStringLiteral("Diesen Link ausführen?"));
-    EXPECT_EQ(web->defaultText, QStringLiteral("www.abba.com"));
+    // What is offered and opened: a mail gets its scheme, a word becomes a web address, a file is not asked.
     const auto mail = linkQuestion(LinkKind::MailAddress, QStringLiteral("info@abba.se"));
-    EXPECT_EQ(mail->prompt, QStringLiteral("Eine eMail an diese Adresse senden?"));
+    ASSERT_TRUE(mail);
+    EXPECT_EQ(mail->defaultText, QStringLiteral("info@abba.se"));
     EXPECT_EQ(mail->openPrefix, QStringLiteral("mailto:"));
-    const auto word = linkQuestion(LinkKind::Word, QStringLiteral("Konzert"));
-    EXPECT_EQ(word->prompt, QStringLiteral("Diesen Text als Internet-Link ausführen?"));
-    EXPECT_EQ(word->defaultText, QStringLiteral("www.Konzert"));
+    EXPECT_EQ(linkQuestion(LinkKind::Word, QStringLiteral("Konzert"))->defaultText, QStringLiteral("www.Konzert"));
     EXPECT_FALSE(linkQuestion(LinkKind::FilePath, QStringLiteral("C:\\x")));
-    EXPECT_EQ(missingFileMessage(QStringLiteral("C:\\x")),
-              QStringLiteral("Datei nicht vorhanden oder Dateipfad ungültig!\r\n\r\nC:\\x"));
 }
 
 TEST(LinkRules, ShopQueriesSpellOutLowerCaseUmlautsOnly)
