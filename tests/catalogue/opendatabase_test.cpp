@@ -56,7 +56,6 @@ TEST(OpenDatabase, RefusesAccessOpensThroughDialogAndRecentListAndMarksReadOnlyR
     onNextModalDialog([&f](QWidget *dialog) {
         auto *fileDialog = qobject_cast<QFileDialog *>(dialog);
         ASSERT_NE(fileDialog, nullptr);
-        EXPECT_EQ(fileDialog->windowTitle(), QStringLiteral(" Datenbank laden"));
         chooseFile(fileDialog, f.second);
     });
     f.action(QStringLiteral("mnuOeffnen"))->trigger();
