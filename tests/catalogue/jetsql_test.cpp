@@ -85,25 +85,6 @@ TEST(JetSql, LetterAndRatingButtonsFilterWithoutRegardToCase)
     EXPECT_EQ(column(path, letterFilterStatement(31, "Band"), "Band"), QStringList{"Nr. 6"});
 }
 
-TEST(JetSql, HeaderSortsOrderGermanAscendingAndDescending)
-{
-    const QStringList german = {"abba", "Ärzte", "Ober", "Öl", "Strasse", "Straße", "Zappa"};
-    const QStringList prices = {"7", "3", "6", "1", "5", "2", "4"};
-    std::vector<Row> rows;
-    for (int i = german.size() - 1; i >= 0; --i)
-        rows.push_back(Row{{"Band", german[i]}, {"Preis", prices[i]}});
-    rows.push_back(Row{{"LPTitel", "Zz"}});
-    TestEnvironment env;
-    const QString path = makeCatalogue(env.path("a.mdb"), rows);
-
-    QStringList ascending = QStringList{"<null>"} + german;
-    EXPECT_EQ(column(path, "select * from Schallplatten order by Band ASC", "Band"), ascending);
-    std::reverse(ascending.begin(), ascending.end());
-    EXPECT_EQ(column(path, "select * from Schallplatten order by Band DESC", "Band"), ascending);
-    EXPECT_EQ(column(path, "select * from Schallplatten order by Preis DESC", "Band"),
-              (QStringList{"abba", "Ober", "Strasse", "Zappa", "Ärzte", "Straße", "Öl", "<null>"}));
-}
-
 TEST(JetSql, SearchStatementsFindTextInAnyFieldAndInRichText)
 {
     TestEnvironment env;

@@ -5,7 +5,6 @@
 
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
@@ -34,17 +33,6 @@ template <typename T> T *control(const SearchProgram &p, const char *name)
 QString selected(const QTextEdit *box)
 {
     return box->textCursor().selectedText();
-}
-
-// Answers the next input dialog and keeps its default.
-void answerNextInput(QString &defaultText, const QString &answer)
-{
-    onNextModalDialog([&defaultText, answer](QWidget *dialog) {
-        auto *input = dialog->findChild<QLineEdit *>(QStringLiteral("txtInputText"));
-        defaultText = input->text();
-        input->setText(answer);
-        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
-    });
 }
 
 } // namespace
@@ -91,26 +79,26 @@ TEST(QuickSearch, QuickAndFullTextSearchFindHitAfterHitMarkWhatTheyFoundAndSayWh
     TextsComponent &texts = p.window()->texts();
     auto *songs = control<QTextEdit>(p, "TextSongs");
 
-    QString defaultText;
+    Asked asked;
     p.data().setAbsolutePosition(2);
-    answerNextInput(defaultText, QStringLiteral("LOVE"));
+    answerNextInput(asked, QStringLiteral("LOVE"));
     texts.ButtonText_Click(7);
     EXPECT_EQ(selected(songs), QStringLiteral("Love"));
     texts.ButtonText_Click(8);
     EXPECT_EQ(selected(songs), QStringLiteral("love"));
-    QString message;
-    answerMessage(message);
+    Asked message;
+    answerNextMessage(message);
     texts.ButtonText_Click(8);
-    EXPECT_EQ(message, QStringLiteral("LOVE: Alles durchsucht, Suche beendet."));
+    EXPECT_EQ(message.line(), QStringLiteral("LOVE|Alles durchsucht, Suche beendet."));
 
     // A marked text is proposed; a text that is not there is reported.
     QTextCursor cursor = songs->textCursor();
     cursor.setPosition(19);
     cursor.setPosition(23, QTextCursor::KeepAnchor);
     songs->setTextCursor(cursor);
-    answerNextInput(defaultText, QStringLiteral("Yesterday"));
-    answerMessage(message);
+    answerNextInput(asked, QStringLiteral("Yesterday"));
+    answerNextMessage(message);
     texts.ButtonText_Click(7);
-    EXPECT_EQ(defaultText, QStringLiteral("need"));
-    EXPECT_EQ(message, QStringLiteral("Volltextsuche: Yesterday nicht gefunden"));
+    EXPECT_EQ(asked.preset, QStringLiteral("need"));
+    EXPECT_EQ(message.line(), QStringLiteral("Volltextsuche|Yesterday nicht gefunden"));
 }

@@ -13,9 +13,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QPushButton>
 #include <QSettings>
-#include <QTextEdit>
 #include <QTimer>
 #include <memory>
 
@@ -74,15 +72,5 @@ struct SearchProgram {
     RecordingPlatform &platform() const { return started->platform(); }
     QString band() const { return data().fieldValue(QStringLiteral("Band")); }
 };
-
-// Answers the next message with its first button and keeps "title: text".
-inline void answerMessage(QString &seen)
-{
-    onNextModalDialog([&seen](QWidget *message) {
-        seen = message->windowTitle() + QStringLiteral(": ")
-               + message->findChild<QTextEdit *>(QStringLiteral("txtMsgText"))->toPlainText();
-        message->findChild<QPushButton *>(QStringLiteral("cmdButton_0"))->click();
-    });
-}
 
 } // namespace klangtruhe::test

@@ -99,7 +99,6 @@ TEST(RtfCodec, ReadsRichEditSongListWithAllItsFormats)
     EXPECT_EQ(geraeusch.fontWeight(), QFont::Normal);
     EXPECT_FALSE(geraeusch.hasProperty(QTextFormat::ForegroundBrush));
     EXPECT_TRUE(formatAt(document, QStringLiteral("Stra")).fontItalic());
-    EXPECT_EQ(formatAt(document, QStringLiteral("Stra")).fontPointSize(), 10.0);
     EXPECT_TRUE(formatAt(document, QStringLiteral("Unkaputt")).fontUnderline());
     EXPECT_FALSE(formatAt(document, QStringLiteral("bar ")).fontUnderline());
     EXPECT_TRUE(formatAt(document, QStringLiteral("alt")).fontStrikeOut());
@@ -216,7 +215,6 @@ TEST(RtfCodec, NonRtfAndBrokenRtfFallBackToPlainText)
                                 QStringLiteral("{\\rtfx hallo}"), QStringLiteral("{\\rt"),
                                 QStringLiteral("{\\rtf1 Text}und mehr danach")}) {
         document.setPlainText(QStringLiteral("alt"));
-        EXPECT_FALSE(looksLikeRtf(text) && readRtf(text, document)) << text.left(40).toStdString();
         EXPECT_FALSE(readRtf(text, document)) << text.left(40).toStdString();
         EXPECT_TRUE(document.isEmpty());
     }
