@@ -51,44 +51,21 @@ int peak(const Wav &wav)
 
 } // namespace
 
-TEST(SoundSynth, WritesPcmWavWithTheToneInRange)
-{
-    Tone a4;
-    a4.frequencies = {noteFrequency(69)};
-    a4.duration = 0.2;
-    a4.release = 0.05;
-    a4.volume = 2.0; // too loud on purpose: must be scaled, not clipped
-    const Wav wav = readWav(renderWav({a4}, 8000));
-    ASSERT_TRUE(wav.valid);
-    EXPECT_EQ(wav.sampleRate, 8000);
-    EXPECT_EQ(wav.samples.size(), 2000u);
-    EXPECT_LE(peak(wav), 32767 * 9 / 10 + 1);
-    EXPECT_GT(peak(wav), 20000);
-    // Soft start and end: no click.
-    EXPECT_LT(std::abs(wav.samples.front()), 200);
-    EXPECT_LT(std::abs(wav.samples.back()), 200);
-    // 440 Hz crosses zero about 880 times a second.
-    int crossings = 0;
-    for (size_t i = 1; i < wav.samples.size(); ++i)
-        crossings += (wav.samples[i - 1] < 0) != (wav.samples[i] < 0);
-    EXPECT_NEAR(crossings, 220, 15);
-}
-
-TEST(SoundSynth, ProgramSoundsAreShortAudibleAndNamedAsTheProgramLooksForThem)
+TEST(SoundSynth, ProgramSoundsAreAudibleWithoutClicksOrClippingAndNamedAsTheProgramLooksForThem)
 {
     QStringList names;
     for (ProgramSound which : allProgramSounds()) {
         const QString name = programSoundFileName(which);
         names << name;
+        SCOPED_TRACE(name.toStdString());
         const Wav wav = readWav(programSound(which));
-        ASSERT_TRUE(wav.valid) << name.toStdString();
-        EXPECT_GT(peak(wav), 6000) << name.toStdString();
-        if (which == ProgramSound::Blues) {
-            EXPECT_GT(wav.seconds(), 7.0);
-            EXPECT_LT(wav.seconds(), 10.0);
-        } else {
-            EXPECT_LT(wav.seconds(), 1.0) << name.toStdString();
-        }
+        ASSERT_TRUE(wav.valid);
+        EXPECT_GT(peak(wav), 6000);
+        EXPECT_LE(peak(wav), 32767 * 9 / 10 + 1); // chords are scaled down, never clipped
+        // Soft start and end: no click.
+        EXPECT_LT(std::abs(wav.samples.front()), 200);
+        EXPECT_LT(std::abs(wav.samples.back()), 200);
+        EXPECT_LT(wav.seconds(), which == ProgramSound::Blues ? 10.0 : 1.0);
     }
     EXPECT_EQ(names, QStringList({"Infozeichen.wav", "Fragezeichen.wav", "Ausrufezeichen.wav", "Stoppzeichen.wav",
                                   "false.wav", "Blues.wav"}));
