@@ -56,7 +56,6 @@ TYPED_TEST_P(MediaContract, PlaysSoundFilesToTheirEndInRealTime)
         {QStringLiteral("Sinus.wav"), wavSine(1.2)},
         {QStringLiteral("Stille.mp3"), mp3Silence(constantBitrate(1.2))},
         {QStringLiteral("Wechsel.mp3"), mp3Silence(variableBitrate(52))},
-        {QStringLiteral("Xing.mp3"), mp3XingFrame(52) + mp3Silence(variableBitrate(52))},
         {QStringLiteral("Verlustfrei.flac"), flacSilence(1.2)},
         {QStringLiteral("Ogg.ogg"), oggFlacSilence(1.2)},
     };
@@ -112,24 +111,6 @@ TYPED_TEST_P(MediaContract, PauseHoldsThePositionAndJumpsLandWhereAsked)
     EXPECT_LT(clock.elapsed(), 2500) << "the resumed track started from the beginning";
 }
 
-TYPED_TEST_P(MediaContract, CloseStopsAtOnceAndPlayAfterTheEndStartsAgain)
-{
-    const QString path = this->file(QStringLiteral("kurz.wav"), wavSine(0.3));
-    this->media->setUrl(path);
-    ASSERT_TRUE(this->waitPlaying());
-    this->media->close();
-    EXPECT_EQ(this->media->playState(), MediaComponent::Stopped);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return this->lastReported() == MediaComponent::Stopped; }, 1000));
-
-    this->spy->clear();
-    this->media->setUrl(path);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return this->lastReported() == MediaComponent::Stopped; }, 5000));
-    EXPECT_EQ(this->media->playState(), MediaComponent::Stopped);
-    this->media->play();
-    EXPECT_TRUE(this->waitPlaying());
-    EXPECT_TRUE(QTest::qWaitFor([this] { return this->media->playState() == MediaComponent::Stopped; }, 5000));
-}
-
 TYPED_TEST_P(MediaContract, FilesThatCannotPlayEndQuicklyInStateOne)
 {
     const QStringList bad = {
@@ -141,6 +122,8 @@ TYPED_TEST_P(MediaContract, FilesThatCannotPlayEndQuicklyInStateOne)
         this->file(QStringLiteral("abgeschnitten.mp3"), mp3Silence({128}).left(3)),
         this->file(QStringLiteral("zufall.mp3"), randomBytes(64 * 1024)),
         this->file(QStringLiteral("halb.flac"), flacSilence(1.0).left(200)),
+        // Played as a film or refused as no sound: either way it ends and the window goes on.
+        this->file(QStringLiteral("Stummfilm.avi"), mjpegAviWithoutSound(1.0)),
     };
     qint64 slowest = 0;
     qint64 longestFreeze = 0;
@@ -168,18 +151,6 @@ TYPED_TEST_P(MediaContract, FilesThatCannotPlayEndQuicklyInStateOne)
                 static_cast<long long>(slowest), static_cast<long long>(longestFreeze));
 }
 
-TYPED_TEST_P(MediaContract, AFilmWithoutSoundPlaysToItsEndWithoutHolding)
-{
-    const QString film = this->file(QStringLiteral("Stummfilm.avi"), mjpegAviWithoutSound(1.0));
-    QElapsedTimer clock;
-    clock.start();
-    this->media->setUrl(film);
-    EXPECT_LT(clock.elapsed(), 1000) << "setUrl blocked";
-    // Played as a film or refused as no sound: either way it ends and the window goes on.
-    EXPECT_TRUE(QTest::qWaitFor([this] { return this->lastReported() == MediaComponent::Stopped; }, 8000));
-    EXPECT_EQ(this->media->playState(), MediaComponent::Stopped);
-}
-
 TYPED_TEST_P(MediaContract, PicturesShowUntilClosedAndClicksAreReported)
 {
     QImage image(64, 48, QImage::Format_RGB32);
@@ -192,7 +163,7 @@ TYPED_TEST_P(MediaContract, PicturesShowUntilClosedAndClicksAreReported)
     EXPECT_EQ(this->media->playState(), MediaComponent::Playing);
 
     {
-        // The caller places the area in its window; full screen takes it out and back.
+        // The caller places the area in its window.
         QWidget window;
         window.resize(400, 300);
         QWidget *area = this->media->widget();
@@ -200,16 +171,13 @@ TYPED_TEST_P(MediaContract, PicturesShowUntilClosedAndClicksAreReported)
         area->setGeometry(10, 20, 200, 150);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        this->media->setFullScreen(true);
-        EXPECT_TRUE(area->isWindow());
-        this->media->setFullScreen(false);
-        EXPECT_EQ(area->parentWidget(), &window);
 
         QSignalSpy released(this->media.get(), &MediaComponent::mouseReleased);
         QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(50, 50));
         EXPECT_EQ(released.value(0).value(0).toInt(), 1);
 
         this->media->close();
+        EXPECT_EQ(this->media->playState(), MediaComponent::Stopped);
         this->media->setUrl(this->file(QStringLiteral("weiter.wav"), wavSine(0.5)));
     }
     // The window went first and took the area with it: the component plays on.
@@ -219,8 +187,7 @@ TYPED_TEST_P(MediaContract, PicturesShowUntilClosedAndClicksAreReported)
 }
 
 REGISTER_TYPED_TEST_SUITE_P(MediaContract, PlaysSoundFilesToTheirEndInRealTime,
-                            PauseHoldsThePositionAndJumpsLandWhereAsked, CloseStopsAtOnceAndPlayAfterTheEndStartsAgain,
-                            FilesThatCannotPlayEndQuicklyInStateOne, AFilmWithoutSoundPlaysToItsEndWithoutHolding,
+                            PauseHoldsThePositionAndJumpsLandWhereAsked, FilesThatCannotPlayEndQuicklyInStateOne,
                             PicturesShowUntilClosedAndClicksAreReported);
 
 } // namespace klangtruhe::test
