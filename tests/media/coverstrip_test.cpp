@@ -101,10 +101,10 @@ TEST(CoverStrip, DoubleClickNamesTheCover)
     threeSlotsHigh(p);
     p.data().setAbsolutePosition(4);
     ASSERT_EQ(p.covers().coverStart(), 3);
-    QString shown;
-    readNextMessage(shown);
+    Asked shown;
+    answerNextMessage(shown);
     p.covers().imgCover_DblClick(1);
-    EXPECT_EQ(str(shown), "Mini-Cover|Dübel - Ärger");
+    EXPECT_EQ(str(shown.line()), "Mini-Cover|Dübel - Ärger");
 }
 
 TEST(CoverStrip, MissingCoverFolderGivesAnEmptyStrip)

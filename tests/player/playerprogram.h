@@ -19,7 +19,6 @@
 #include <QCoreApplication>
 #include <QSettings>
 #include <QTest>
-#include <QTextEdit>
 #include <QTimer>
 #include <memory>
 #include <string>
@@ -44,16 +43,6 @@ inline QStringList items(const QListWidget *list)
 inline bool reaches(const MediaComponent &media, int state, int timeoutMs = 3000)
 {
     return QTest::qWaitFor([&] { return media.playState() == state; }, timeoutMs);
-}
-
-// Records the next program message box as "title|text" and closes it.
-inline void readNextMessage(QString &shown)
-{
-    onNextModalDialog([&shown](QWidget *dialog) {
-        const auto *text = dialog->findChild<QTextEdit *>(QStringLiteral("txtMsgText"));
-        shown = dialog->windowTitle() + QLatin1Char('|') + (text ? text->toPlainText() : QString());
-        dialog->close();
-    });
 }
 
 // The real program started on a catalogue of our own in the test folder.
