@@ -28,15 +28,6 @@ TEST(PlayerView, StoredOptionsTheirSwitchesAndTheTitleTicker)
     EXPECT_EQ(p.program().settings.read(keys::WinMediaPlayerVisualisierung), QStringLiteral("1"));
     player.imgStop_Click();
 
-    // Picture buttons sit 10 twips lower and further right while pressed.
-    QWidget *start = p.window()->findChild<QWidget *>(QStringLiteral("imgStart"));
-    ASSERT_NE(start, nullptr);
-    const QPoint rest = start->pos();
-    QTest::mousePress(start, Qt::LeftButton);
-    EXPECT_EQ(start->pos(), rest + twipsPoint(10, 10));
-    QTest::mouseRelease(start, Qt::LeftButton);
-    EXPECT_EQ(start->pos(), rest);
-
     // The title ticker types while minimised and stops on restore; the option is on by now.
     player.tickerStepMs = 5;
     player.tickerHoldMs = 5;
