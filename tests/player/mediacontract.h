@@ -109,6 +109,9 @@ TYPED_TEST_P(MediaContract, PauseHoldsThePositionAndJumpsLandWhereAsked)
     clock.restart();
     ASSERT_TRUE(QTest::qWaitFor([this] { return this->media->playState() == MediaComponent::Stopped; }, 5000));
     EXPECT_LT(clock.elapsed(), 2500) << "the resumed track started from the beginning";
+    // Play after the end starts the track again.
+    this->media->play();
+    EXPECT_TRUE(this->waitPlaying());
 }
 
 TYPED_TEST_P(MediaContract, FilesThatCannotPlayEndQuicklyInStateOne)
@@ -163,7 +166,7 @@ TYPED_TEST_P(MediaContract, PicturesShowUntilClosedAndClicksAreReported)
     EXPECT_EQ(this->media->playState(), MediaComponent::Playing);
 
     {
-        // The caller places the area in its window.
+        // The caller places the area in its window; full screen takes it out and back.
         QWidget window;
         window.resize(400, 300);
         QWidget *area = this->media->widget();
@@ -171,6 +174,10 @@ TYPED_TEST_P(MediaContract, PicturesShowUntilClosedAndClicksAreReported)
         area->setGeometry(10, 20, 200, 150);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        this->media->setFullScreen(true);
+        EXPECT_TRUE(area->isWindow());
+        this->media->setFullScreen(false);
+        EXPECT_EQ(area->parentWidget(), &window);
 
         QSignalSpy released(this->media.get(), &MediaComponent::mouseReleased);
         QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(50, 50));
