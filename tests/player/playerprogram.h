@@ -86,7 +86,6 @@ struct ProgramOnCatalogue {
 struct PlayerProgram : ProgramOnCatalogue {
     QString music;
     QString caption;
-    QList<int> coverHeights;
 
     explicit PlayerProgram(const QMap<QString, QByteArray> &files, const QMap<QString, QString> &settings = {},
                            const QStringList &arguments = {})
@@ -105,7 +104,6 @@ struct PlayerProgram : ProgramOnCatalogue {
         data().setAbsolutePosition(0);
         PlayerComponent &p = player();
         p.hooks.setTrackCaption = [this](const QString &text) { caption = text; };
-        p.hooks.setCoverHeight = [this](int height) { coverHeights << height; };
         p.fillTrackList();
     }
 };
