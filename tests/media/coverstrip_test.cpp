@@ -57,7 +57,6 @@ TEST(CoverStrip, ListsTheTablesCoversAndFollowsTheEntry)
 {
     CoverProgram p(stripRows(), stripFiles());
     CoverComponent &covers = p.covers();
-    ASSERT_EQ(p.control<QLabel>(QStringLiteral("imgCover_21"))->objectName(), QStringLiteral("imgCover_21"));
     EXPECT_EQ(covers.coverList(), (QStringList{"Abba - Arrival.jpg", "Abba - Gold.jpg", "Abba - Gold.jpg",
                                                "Can - Tago Mago.jpg", "Dübel - Ärger.png", "Faust - IV.jpg"}));
     EXPECT_EQ(p.control<QListWidget>(QStringLiteral("lstCover"))->count(), 6);
@@ -111,7 +110,6 @@ TEST(CoverStrip, MissingCoverFolderGivesAnEmptyStrip)
 {
     CoverProgram p(stripRows(), {});
     EXPECT_TRUE(p.covers().coverList().isEmpty());
-    EXPECT_EQ(p.covers().coverSlots(), -1);
     for (int i = 0; i < 22; ++i)
         EXPECT_FALSE(shows(p, i));
     QTest::mouseClick(slot(p, 0), Qt::LeftButton); // nothing to choose, nothing breaks
