@@ -23,7 +23,6 @@ const QString kNein = QStringLiteral("cmdButton_2");
 void answerQuestion(const QString &button, std::function<void(frmUhrzeit *)> inTimeDialog = {})
 {
     onNextModalDialog([=](QWidget *question) {
-        EXPECT_EQ(question->windowTitle(), "Sleep-Modus");
         if (inTimeDialog) {
             onNextModalDialog([=](QWidget *dialog) {
                 auto *uhrzeit = qobject_cast<frmUhrzeit *>(dialog);
