@@ -5,7 +5,6 @@
 #include "player/playerprogram.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -24,7 +23,6 @@ const QString kNein = QStringLiteral("cmdButton_2");
 void answerQuestion(const QString &button, std::function<void(frmUhrzeit *)> inTimeDialog = {})
 {
     onNextModalDialog([=](QWidget *question) {
-        EXPECT_EQ(question->windowTitle(), "Sleep-Modus");
         if (inTimeDialog) {
             onNextModalDialog([=](QWidget *dialog) {
                 auto *uhrzeit = qobject_cast<frmUhrzeit *>(dialog);
@@ -87,14 +85,6 @@ TEST_F(SleepTest, ArmedTimeEndsTheProgramOrShutsDownAtItsMinute)
     answerQuestion(kNein, [&](frmUhrzeit *dialog) {
         offered = dialog->windowTitle() + QLatin1Char(' ') + dialog->field(0)->text() + QLatin1Char(':')
                   + dialog->field(1)->text();
-        // Two typed keys send the focus on; the second key still lands in the field.
-        QApplication::setActiveWindow(dialog);
-        dialog->field(0)->setFocus();
-        dialog->field(0)->clear();
-        QTest::keyClicks(dialog->field(0), QStringLiteral("23"));
-        QCoreApplication::processEvents();
-        EXPECT_EQ(dialog->field(0)->text(), "23");
-        EXPECT_TRUE(dialog->field(1)->hasFocus());
         confirm(dialog, QStringLiteral("23"), QStringLiteral("5"));
     });
     mnuSleep->trigger();

@@ -7,7 +7,6 @@
 #include "support/catalogues.h"
 #include "support/dialogdriver.h"
 
-#include <QFile>
 #include <QListWidget>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -122,13 +121,6 @@ TEST(ExclusionDialogs, TheStyleAndBandDialogsTickWriteAndReloadTheirLists)
     EXPECT_EQ(readFile(f.env.programFolder() + QStringLiteral("AusschlussAbspielliste.ini")),
               QByteArray("Pop\r\nRock\r\nRock\r\n"));
     EXPECT_EQ(f.exclusions().styles(), (QStringList{"Pop", "Rock", "Rock"}));
-
-    // Deleting the file while the program runs leaves the in-memory list as it is.
-    writeFile(f.env.programFolder() + QStringLiteral("AusschlussAbspielliste.ini"), QByteArray("Jazz\r\n"));
-    f.exclusions().AbspielausschlusslisteLaden();
-    QFile::remove(f.env.programFolder() + QStringLiteral("AusschlussAbspielliste.ini"));
-    f.exclusions().AbspielausschlusslisteLaden();
-    EXPECT_EQ(f.exclusions().styles(), (QStringList{"Jazz"}));
 
     // The band dialog offers the bands of the table as it stands: here a search result.
     writeFile(f.env.programFolder() + QStringLiteral("BandAusschlussAbspielliste.ini"), QByteArray("Can\r\nBeatles\r\n"));

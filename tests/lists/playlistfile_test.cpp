@@ -10,14 +10,10 @@ using namespace klangtruhe::test;
 
 TEST(PlaylistFile, LinesSplitIntoThreeColumnsThatJoinBackUnchanged)
 {
-    const PlaylistItem windows = splitPlaylistLine(QStringLiteral("D:\\Musik\\Can - Tago Mago\\01 - Paperhouse.mp3"));
-    EXPECT_EQ(windows.name, QStringLiteral("01 - Paperhouse.mp3"));
-    EXPECT_EQ(windows.bandUndCd, QStringLiteral("Can - Tago Mago\\"));
-    EXPECT_EQ(windows.pfad, QStringLiteral("D:\\Musik\\"));
-
-    const PlaylistItem here = splitPlaylistLine(QStringLiteral("/home/a/Musik/Neu!/Hallogallo.wav"));
-    EXPECT_EQ(here.bandUndCd, QStringLiteral("Neu!/"));
-    EXPECT_EQ(here.pfad, QStringLiteral("/home/a/Musik/"));
+    EXPECT_EQ(splitPlaylistLine(QStringLiteral("D:\\Musik\\Can - Tago Mago\\01 - Paperhouse.mp3")),
+              (PlaylistItem{"01 - Paperhouse.mp3", "Can - Tago Mago\\", "D:\\Musik\\"}));
+    EXPECT_EQ(splitPlaylistLine(QStringLiteral("/home/a/Musik/Neu!/Hallogallo.wav")),
+              (PlaylistItem{"Hallogallo.wav", "Neu!/", "/home/a/Musik/"}));
 
     // Damaged lines keep their text, so saving never loses them.
     for (const char *line : {"ohne Trenner.mp3", "\\x.mp3", "C:\\x.mp3", "a\\", "\\\\server\\share\\x.mp3"}) {

@@ -20,18 +20,6 @@
 namespace klangtruhe::test {
 namespace {
 
-// Types the name into the next input dialog; `next` schedules what answers
-// the dialog that follows, before this one closes.
-void answerName(const QString &name, const std::function<void()> &next = {})
-{
-    onNextModalDialog([name, next](QWidget *dialog) {
-        dialog->findChild<QLineEdit *>(QStringLiteral("txtInputText"))->setText(name);
-        if (next)
-            next();
-        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
-    });
-}
-
 // Chooses the path in the next file dialog, which must carry the title.
 void answerFileDialog(const QString &title, const QString &path)
 {
@@ -67,7 +55,8 @@ struct PlaylistProgram : PlayerProgram {
     }
     void newPlaylist(const QString &name) const
     {
-        answerName(name);
+        Asked asked;
+        answerNextInput(asked, name);
         lists().mnuPlaylistNeu_Click();
     }
 };
@@ -79,16 +68,20 @@ TEST(PlaylistProgram, NewAddRemoveLoadImportAndExportKeepTheFileAndViewInStep)
     PlaylistView &view = p.view();
 
     // A name no file may carry is asked again; Exit ends without a playlist.
-    QString seen;
-    answerName(QStringLiteral("AC/DC: Best?"), [&seen] {
-        onNextModalDialog([&seen](QWidget *dialog) {
-            seen = dialog->findChild<QTextEdit *>(QStringLiteral("txtMsgText"))->toPlainText();
-            answerNextModalDialog(QStringLiteral("cmdExit"));
-            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdButton_0")), Qt::LeftButton);
+    // Each answer is scheduled while the dialog before it is open.
+    QString refused;
+    Asked again;
+    onNextModalDialog([&](QWidget *input) {
+        onNextModalDialog([&](QWidget *message) {
+            refused = message->findChild<QTextEdit *>(QStringLiteral("txtMsgText"))->toPlainText();
+            answerNextInput(again, QString());
+            QTest::mouseClick(message->findChild<QPushButton *>(QStringLiteral("cmdButton_0")), Qt::LeftButton);
         });
+        input->findChild<QLineEdit *>(QStringLiteral("txtInputText"))->setText(QStringLiteral("AC/DC: Best?"));
+        QTest::mouseClick(input->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
     });
     lists.mnuPlaylistNeu_Click();
-    EXPECT_TRUE(seen.contains(QStringLiteral("/:?"))) << str(seen);
+    EXPECT_TRUE(refused.contains(QStringLiteral("/:?"))) << str(refused);
     EXPECT_EQ(lists.PlaylistName, QString());
 
     // A new playlist takes the text pages' place; no file until a track comes.
@@ -131,13 +124,13 @@ TEST(PlaylistProgram, NewAddRemoveLoadImportAndExportKeepTheFileAndViewInStep)
     // M3U playlists come in as our own and go out with lengths and titles.
     const QString m3u = p.env.path("fremd/Party.m3u8");
     writeFile(m3u, "#EXTM3U\n#EXTINF:1,Radio\nhttp://radio.example/live\n" + p.music.toUtf8() + "a.wav\n../musik/c.wav\n");
-    QString said;
+    Asked said;
     answerFileDialog(QStringLiteral("Playlist importieren"), m3u);
-    readNextMessage(said);
+    answerNextMessage(said);
     p.action("mnuPlaylistImportieren")->trigger();
     EXPECT_EQ(p.lists().PlaylistName, QStringLiteral("Party.txt"));
     EXPECT_EQ(readFile(p.folder() + QStringLiteral("Party.txt")), (p.music + "a.wav\r\n" + p.music + "c.wav\r\n").toUtf8());
-    EXPECT_TRUE(said.contains(QStringLiteral("Internet-Adressen übersprungen: 1"))) << str(said);
+    EXPECT_TRUE(said.text.contains(QStringLiteral("Internet-Adressen übersprungen: 1"))) << str(said.text);
 
     const QString out = p.env.path("raus/Party.m3u");
     QDir().mkpath(p.env.path("raus"));
@@ -166,17 +159,17 @@ TEST(PlaylistProgram, AWriteProtectedFolderKeepsTheOldPlaylist)
         GTEST_SKIP() << "the folder cannot be made write-protected here";
     }
     p.view().selectItem(1);
-    QString seen;
-    onNextModalDialog([&seen](QWidget *question) {
-        readNextMessage(seen);
-        QTest::mouseClick(question->findChild<QPushButton *>(QStringLiteral("cmdButton_1")), Qt::LeftButton);
+    Asked seen;
+    onNextModalDialog([&](QWidget *dialog) {
+        answerNextMessage(seen);
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdButton_1")), Qt::LeftButton);
     });
     lists.mnuPlaylistKill_Click();
     if (immutable)
         QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), p.folder()});
     QFile::setPermissions(p.folder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_EQ(readFile(file), QByteArray("/m/x/a.mp3\r\n/m/x/b.mp3\r\n"));
-    EXPECT_TRUE(seen.contains(QStringLiteral("schreibgeschützt"))) << str(seen);
+    EXPECT_TRUE(seen.text.contains(QStringLiteral("schreibgeschützt"))) << str(seen.text);
     EXPECT_EQ(p.view().itemCount(), 1) << "the view keeps what the user did";
     EXPECT_TRUE(lists.PlaylistGeaendert) << "the next load or new tries again";
 }

@@ -139,11 +139,9 @@ TEST(CoverRules, PicturesThatDoNotLoadGiveNullImages)
 
     const QImage big = loadPicture(env.path(QStringLiteral("gross.jpg")), QSize(100, 100));
     EXPECT_EQ(big.size(), QSize(100, 50)); // read small, aspect kept
-    EXPECT_TRUE(loadPicture(env.path(QStringLiteral("text.jpg")), QSize(100, 100)).isNull());
-    EXPECT_TRUE(loadPicture(env.path(QStringLiteral("riesig.bmp")), QSize(100, 100)).isNull());
-    EXPECT_TRUE(loadPicture(env.path(QStringLiteral("leer.png")), QSize(100, 100)).isNull());
-    EXPECT_TRUE(loadPicture(env.path(QStringLiteral("fehlt.jpg")), QSize(100, 100)).isNull());
-    EXPECT_TRUE(loadPicture(QString(), QSize(100, 100)).isNull());
+    for (const QString &path :
+         {env.path("text.jpg"), env.path("riesig.bmp"), env.path("leer.png"), env.path("fehlt.jpg"), QString()})
+        EXPECT_TRUE(loadPicture(path, QSize(100, 100)).isNull()) << path.toStdString();
 }
 
 TEST(CoverRules, EnlargedViewKeepsTheRightEdge)

@@ -57,11 +57,8 @@ TEST(CoverStrip, ListsTheTablesCoversAndFollowsTheEntry)
 {
     CoverProgram p(stripRows(), stripFiles());
     CoverComponent &covers = p.covers();
-    ASSERT_EQ(p.control<QLabel>(QStringLiteral("imgCover_21"))->objectName(), QStringLiteral("imgCover_21"));
     EXPECT_EQ(covers.coverList(), (QStringList{"Abba - Arrival.jpg", "Abba - Gold.jpg", "Abba - Gold.jpg",
                                                "Can - Tago Mago.jpg", "Dübel - Ärger.png", "Faust - IV.jpg"}));
-    EXPECT_EQ(p.control<QListWidget>(QStringLiteral("lstCover"))->count(), 6);
-    EXPECT_EQ(p.control<QListWidget>(QStringLiteral("filCover"))->count(), 7);
 
     threeSlotsHigh(p);
     ASSERT_EQ(covers.coverSlots(), 2);
@@ -101,17 +98,16 @@ TEST(CoverStrip, DoubleClickNamesTheCover)
     threeSlotsHigh(p);
     p.data().setAbsolutePosition(4);
     ASSERT_EQ(p.covers().coverStart(), 3);
-    QString shown;
-    readNextMessage(shown);
+    Asked shown;
+    answerNextMessage(shown);
     p.covers().imgCover_DblClick(1);
-    EXPECT_EQ(str(shown), "Mini-Cover|Dübel - Ärger");
+    EXPECT_EQ(str(shown.line()), "Mini-Cover|Dübel - Ärger");
 }
 
 TEST(CoverStrip, MissingCoverFolderGivesAnEmptyStrip)
 {
     CoverProgram p(stripRows(), {});
     EXPECT_TRUE(p.covers().coverList().isEmpty());
-    EXPECT_EQ(p.covers().coverSlots(), -1);
     for (int i = 0; i < 22; ++i)
         EXPECT_FALSE(shows(p, i));
     QTest::mouseClick(slot(p, 0), Qt::LeftButton); // nothing to choose, nothing breaks

@@ -19,7 +19,6 @@
 #include <QCoreApplication>
 #include <QSettings>
 #include <QTest>
-#include <QTextEdit>
 #include <QTimer>
 #include <memory>
 #include <string>
@@ -44,16 +43,6 @@ inline QStringList items(const QListWidget *list)
 inline bool reaches(const MediaComponent &media, int state, int timeoutMs = 3000)
 {
     return QTest::qWaitFor([&] { return media.playState() == state; }, timeoutMs);
-}
-
-// Records the next program message box as "title|text" and closes it.
-inline void readNextMessage(QString &shown)
-{
-    onNextModalDialog([&shown](QWidget *dialog) {
-        const auto *text = dialog->findChild<QTextEdit *>(QStringLiteral("txtMsgText"));
-        shown = dialog->windowTitle() + QLatin1Char('|') + (text ? text->toPlainText() : QString());
-        dialog->close();
-    });
 }
 
 // The real program started on a catalogue of our own in the test folder.
@@ -97,7 +86,6 @@ struct ProgramOnCatalogue {
 struct PlayerProgram : ProgramOnCatalogue {
     QString music;
     QString caption;
-    QList<int> coverHeights;
 
     explicit PlayerProgram(const QMap<QString, QByteArray> &files, const QMap<QString, QString> &settings = {},
                            const QStringList &arguments = {})
@@ -116,7 +104,6 @@ struct PlayerProgram : ProgramOnCatalogue {
         data().setAbsolutePosition(0);
         PlayerComponent &p = player();
         p.hooks.setTrackCaption = [this](const QString &text) { caption = text; };
-        p.hooks.setCoverHeight = [this](int height) { coverHeights << height; };
         p.fillTrackList();
     }
 };

