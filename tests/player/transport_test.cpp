@@ -74,7 +74,7 @@ TEST(Transport, PlayStopResumePauseAndThePlaylistOnOneEntry)
     p.program().PlaylistModus = false;
     player.imgStop_Click();
 
-    // Pause halts what plays.
+    // Pause halts what plays, and a vanished folder ends quietly.
     QLabel *pause0 = picture(window, "imgPause_0");
     QLabel *pause1 = picture(window, "imgPause_1");
     ASSERT_TRUE(pause0 && pause1);
@@ -86,6 +86,11 @@ TEST(Transport, PlayStopResumePauseAndThePlaylistOnOneEntry)
     EXPECT_TRUE(reaches(player.MediaPlayer1(), MediaComponent::Paused));
     QTest::mouseClick(pause1, Qt::LeftButton);
     EXPECT_TRUE(reaches(player.MediaPlayer1(), MediaComponent::Playing));
+
+    // The folder vanishes while playing: the next track plays nothing and nothing breaks.
+    QDir(p.music).removeRecursively();
+    player.imgVorBack_Click(1);
+    EXPECT_TRUE(reaches(player.MediaPlayer1(), MediaComponent::Stopped));
     player.imgStop_Click();
 }
 
