@@ -6,7 +6,6 @@
 #include "support/catalogues.h"
 #include "support/dialogdriver.h"
 
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTextEdit>
@@ -53,11 +52,7 @@ TEST(OpenDatabase, RefusesAccessOpensThroughDialogAndRecentListAndMarksReadOnlyR
     EXPECT_EQ(f.catalogue().data().recordCount(), 2);
     EXPECT_EQ(f.stored(QStringLiteral("ArchivPfad")), f.first);
 
-    onNextModalDialog([&f](QWidget *dialog) {
-        auto *fileDialog = qobject_cast<QFileDialog *>(dialog);
-        ASSERT_NE(fileDialog, nullptr);
-        chooseFile(fileDialog, f.second);
-    });
+    chooseFileInNextDialog(f.second);
     f.action(QStringLiteral("mnuOeffnen"))->trigger();
     EXPECT_EQ(f.window().status().panel(3), QStringLiteral("Tonträger: 1"));
     EXPECT_EQ(f.stored(QStringLiteral("ArchivPfad")), f.second);

@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QProcess>
@@ -19,17 +18,6 @@
 
 namespace klangtruhe::test {
 namespace {
-
-// Chooses the path in the next file dialog, which must carry the title.
-void answerFileDialog(const QString &title, const QString &path)
-{
-    onNextModalDialog([title, path](QWidget *dialog) {
-        auto *files = qobject_cast<QFileDialog *>(dialog);
-        ASSERT_NE(files, nullptr);
-        EXPECT_EQ(files->windowTitle(), title);
-        chooseFile(files, path);
-    });
-}
 
 struct PlaylistProgram : PlayerProgram {
     PlaylistProgram()
@@ -125,7 +113,7 @@ TEST(PlaylistProgram, NewAddRemoveLoadImportAndExportKeepTheFileAndViewInStep)
     const QString m3u = p.env.path("fremd/Party.m3u8");
     writeFile(m3u, "#EXTM3U\n#EXTINF:1,Radio\nhttp://radio.example/live\n" + p.music.toUtf8() + "a.wav\n../musik/c.wav\n");
     Asked said;
-    answerFileDialog(QStringLiteral("Playlist importieren"), m3u);
+    chooseFileInNextDialog(m3u, QStringLiteral("Playlist importieren"));
     answerNextMessage(said);
     p.action("mnuPlaylistImportieren")->trigger();
     EXPECT_EQ(p.lists().PlaylistName, QStringLiteral("Party.txt"));
@@ -134,7 +122,7 @@ TEST(PlaylistProgram, NewAddRemoveLoadImportAndExportKeepTheFileAndViewInStep)
 
     const QString out = p.env.path("raus/Party.m3u");
     QDir().mkpath(p.env.path("raus"));
-    answerFileDialog(QStringLiteral("Playlist exportieren"), out);
+    chooseFileInNextDialog(out, QStringLiteral("Playlist exportieren"));
     p.action("mnuPlaylistExportieren")->trigger();
     EXPECT_EQ(readFile(out), ("#EXTM3U\r\n#EXTINF:0,musik - a\r\n" + p.music + "a.wav\r\n#EXTINF:0,musik - c\r\n" + p.music
                               + "c.wav\r\n").toUtf8());

@@ -72,15 +72,13 @@ TEST(Suchbox, ClickRulesThenOkReplacesTheFirstOccurrence)
 TEST(Suchbox, SongRatingCollectsUnratedTracksIntoANamedPlaylist)
 {
     SearchProgram p;
-    onNextModalDialog([](QWidget *dialog) {
+    Asked name;
+    onNextModalDialog([&name](QWidget *dialog) {
         click(dialog, QStringLiteral("chkBewertungSong"));
         EXPECT_EQ(child<QCheckBox>(dialog, QStringLiteral("chkSpaltenname_%1").arg(kSongsBox))->checkState(), Qt::Checked);
         click(dialog, QStringLiteral("imgStern_0"));
         EXPECT_EQ(child<QLineEdit>(dialog, QStringLiteral("txtSuchen"))->text(), QStringLiteral(" - 0."));
-        onNextModalDialog([](QWidget *input) {
-            input->findChild<QLineEdit *>(QStringLiteral("txtInputText"))->setText(QStringLiteral("Best"));
-            QTest::mouseClick(input->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
-        }, 60000);
+        answerNextInput(name, QStringLiteral("Best"), 60000);
         click(dialog, QStringLiteral("ButtonOk"));
     });
     p.window()->findChild<QAction *>(QStringLiteral("MenuSuchen"))->trigger();

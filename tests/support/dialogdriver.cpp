@@ -111,7 +111,7 @@ void answerNextMessage(Asked &asked, const QString &button)
     });
 }
 
-void answerNextInput(Asked &asked, const QString &answer)
+void answerNextInput(Asked &asked, const QString &answer, int timeoutMs)
 {
     onNextModalDialog([&asked, answer](QWidget *dialog) {
         asked.title = dialog->windowTitle();
@@ -126,7 +126,7 @@ void answerNextInput(Asked &asked, const QString &answer)
         asked.preset = input->text();
         input->setText(answer);
         clickOrClose(dialog, answer.isEmpty() ? QStringLiteral("cmdExit") : QStringLiteral("cmdOK"));
-    });
+    }, timeoutMs);
 }
 
 } // namespace klangtruhe::test
@@ -147,6 +147,18 @@ void chooseFile(QFileDialog *dialog, const QString &path)
     else
         dialog->selectFile(file.absoluteFilePath());
     QMetaObject::invokeMethod(dialog, "accept");
+}
+
+void chooseFileInNextDialog(const QString &path, const QString &title)
+{
+    onNextModalDialog([path, title](QWidget *dialog) {
+        auto *files = qobject_cast<QFileDialog *>(dialog);
+        ASSERT_NE(files, nullptr) << dialog->objectName().toStdString();
+        if (!title.isNull()) {
+            EXPECT_EQ(files->windowTitle(), title);
+        }
+        chooseFile(files, path);
+    });
 }
 
 } // namespace klangtruhe::test

@@ -44,7 +44,7 @@ void answerNextMessage(Asked &asked, const QString &button = QStringLiteral("cmd
 
 // Records the next input dialog, types the answer and clicks OK; an empty
 // answer clicks E&xit.
-void answerNextInput(Asked &asked, const QString &answer);
+void answerNextInput(Asked &asked, const QString &answer, int timeoutMs = 5000);
 
 } // namespace klangtruhe::test
 
@@ -55,5 +55,9 @@ namespace klangtruhe::test {
 // the whole path would. (selectFile() alone races the dialog's folder
 // listing: once listed, the file it opened on is selected and wins.)
 void chooseFile(QFileDialog *dialog, const QString &path);
+
+// Chooses the file in the next modal dialog, which must be a file dialog
+// (with that title, when one is given).
+void chooseFileInNextDialog(const QString &path, const QString &title = {});
 
 } // namespace klangtruhe::test
